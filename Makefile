@@ -1,0 +1,39 @@
+# make run   - install what is missing, build, start Orvia
+# make test  - install what is missing, build, run every test, then again
+#              under AddressSanitizer and UndefinedBehaviorSanitizer
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+JOBS ?= $(shell nproc)
+
+.PHONY: deps build run test test-release test-asan bench screenshots clean
+
+deps:
+	bash scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD)
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	$(BUILD)/bin/orvia
+
+test: deps test-release test-asan
+
+test-release:
+	cmake -S . -B $(BUILD) -DORVIA_WERROR=ON
+	cmake --build $(BUILD) -j$(JOBS)
+	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+
+test-asan:
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORVIA_WERROR=ON -DORVIA_SANITIZE=ON -DORVIA_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS)
+
+bench: build
+	$(BUILD)/bench/orvia_bench
+
+screenshots: build
+	bash scripts/screenshots.sh $(BUILD)/bin/orvia docs/screenshots
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

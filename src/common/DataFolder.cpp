@@ -1,0 +1,83 @@
+#include "common/DataFolder.h"
+
+#include "common/modPublic.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace DataFolder {
+
+QString DataDir()
+{
+    return modPublic::ProgramFolder + QStringLiteral("/data");
+}
+
+QString LogsDir()
+{
+    return modPublic::ProgramFolder + QStringLiteral("/logs");
+}
+
+QString DataPath(const QString &sName)
+{
+    return DataDir() + QLatin1Char('/') + sName;
+}
+
+QString LogPath(const QString &sName)
+{
+    return LogsDir() + QLatin1Char('/') + sName;
+}
+
+namespace {
+
+bool IsInside(const QString &sCleanPath, const QString &sCleanFolder)
+{
+    return sCleanPath == sCleanFolder || sCleanPath.startsWith(sCleanFolder + QLatin1Char('/'));
+}
+
+// Walks the path one component at a time, taking a case-insensitive match for
+// any component that does not exist as written.
+QString MatchLetterCase(const QString &sCleanPath)
+{
+    if (QFileInfo::exists(sCleanPath))
+        return sCleanPath;
+    const bool absolute = sCleanPath.startsWith(QLatin1Char('/'));
+    const QStringList parts = sCleanPath.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString sSoFar = absolute ? QStringLiteral("/") : QString();
+    for (const QString &sPart : parts) {
+        const QString sExact = sSoFar.isEmpty() || sSoFar.endsWith(QLatin1Char('/'))
+                                   ? sSoFar + sPart
+                                   : sSoFar + QLatin1Char('/') + sPart;
+        if (QFileInfo::exists(sExact)) {
+            sSoFar = sExact;
+            continue;
+        }
+        const QDir parent(sSoFar.isEmpty() ? QStringLiteral(".") : sSoFar);
+        const QStringList entries = parent.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        QString sFound;
+        for (const QString &sEntry : entries) {
+            if (sEntry.compare(sPart, Qt::CaseInsensitive) == 0) {
+                sFound = sEntry;
+                break;
+            }
+        }
+        if (sFound.isEmpty())
+            return sCleanPath;  // nothing better: let the open report it
+        sSoFar = parent.filePath(sFound);
+    }
+    return sSoFar;
+}
+
+}  // namespace
+
+Resolution Resolve(const QString &sPath)
+{
+    QString sSlashed = sPath;
+    sSlashed.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString sClean = QDir::cleanPath(sSlashed);
+    const QString sData = QDir::cleanPath(DataDir());
+    if (sSlashed.startsWith(sData + QLatin1Char('/')) && !IsInside(sClean, sData))
+        return {QString(), QStringLiteral("the name %1 leads outside the data folder").arg(sPath)};
+    return {MatchLetterCase(sClean), QString()};
+}
+
+}  // namespace DataFolder

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "common/KeywordMatch.h"
+
+#include <QString>
+
+// Process-wide state. Everything runs on the one user-interface thread, so
+// nothing here is locked.
+namespace modPublic {
+
+extern QString UserName;
+extern QString KeywordIndexFile;  // "keywords.txt" from start-up on
+extern bool DebugMode;
+extern bool VoiceMode;
+extern bool ConsoleLoaded;
+extern QString FollowUpFile;
+extern KeywordMatch LastMatch;
+extern QString ProgramFolder;     // folder of the executable, without a trailing "/"
+
+// Back to the values at program start (tests use this between cases).
+void Reset();
+
+}  // namespace modPublic

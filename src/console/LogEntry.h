@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+struct LogEntry {
+    QString sName;
+    QString sGeneratedAt;
+    QString sDescription;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "console/LogEntry.h"
+
+#include <QString>
+
+// How a log write went. The writers trap nothing: a failure comes back to the
+// caller, which decides how to show it.
+struct LogWriteStatus {
+    bool ok = true;
+    QString sPath;    // the log file
+    QString sReason;  // why it could not be written
+
+    explicit operator bool() const { return ok; }
+    // A sentence for the user naming the file and the reason.
+    QString Message() const;
+};
+
+// Appends one line to logs/EventLog.txt and, while the console is loaded, a row
+// to its event list with the icon whose number is the priority.
+LogWriteStatus WriteEventLog(const LogEntry &entry, int priority);
+// Appends one line to logs/ErrorLog.txt and, while the console is loaded, a row
+// to its error list with icon 4.
+LogWriteStatus WriteErrorLog(const LogEntry &entry);
+
+// Shows a failed write to the user in one message box; does nothing on success.
+void ReportLogFailure(const LogWriteStatus &status);
+
+// The lines as written, without their CR LF.
+QString EventLogLine(const QString &sDateTime, const LogEntry &entry, int priority);
+QString ErrorLogLine(const QString &sDateTime, const LogEntry &entry);
+
+inline const QString EventLogFileName = QStringLiteral("EventLog.txt");
+inline const QString ErrorLogFileName = QStringLiteral("ErrorLog.txt");

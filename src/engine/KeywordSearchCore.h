@@ -1,0 +1,14 @@
+#pragma once
+
+#include "common/KeywordMatch.h"
+
+#include <QString>
+
+namespace KeywordSearchCore {
+
+// The search shared by the three keyword searches: the first line of the index
+// at sPath whose phrase occurs in the sentence (and, with psExclude, differs
+// from it). Failures are logged under sLocation and shown; they yield no match.
+KeywordMatch Search(const QString &sSentence, const QString &sPath, const QString &sLocation, const QString *psExclude);
+
+}  // namespace KeywordSearchCore

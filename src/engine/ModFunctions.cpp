@@ -1,0 +1,223 @@
+#include "engine/ModFunctions.h"
+
+#include "common/DataFolder.h"
+#include "common/Dialogs.h"
+#include "common/TextFile.h"
+#include "common/modPublic.h"
+#include "console/LogWriter.h"
+#include "engine/Blanks.h"
+#include "engine/KeywordIndex.h"
+#include "engine/KeywordSearchCore.h"
+#include "engine/Randomizer.h"
+#include "engine/ResponseFile.h"
+
+namespace {
+
+const QString kInternalError = QStringLiteral("There has been an internal Error, Please Contact System Administrator");
+const QString kComponent = QStringLiteral("Orvia");
+
+// Numbers for failures that are not the file system's own.
+enum ErrorNumber {
+    kNameOutsideData = 1001,
+    kShortKeywordLine = 1002,
+    kShortSectionLine = 1003,
+    kNoEntries = 1004,
+    kShortAttributeLine = 1005,
+    kEmptyStatement = 1006,
+};
+
+QString Describe(const TextFile::Failure &failure)
+{
+    return QStringLiteral("Error Number %1( %2)(%3)").arg(failure.nNumber).arg(failure.sDescription, failure.sComponent);
+}
+
+void ReportFailure(const QString &sName, const QString &sGeneratedAt, const TextFile::Failure &failure)
+{
+    ReportLogFailure(WriteErrorLog(LogEntry{sName, sGeneratedAt, Describe(failure)}));
+    Dialogs::MsgBox(kInternalError);
+}
+
+// Reads a knowledge file through the data folder's name rules.
+std::optional<QString> ReadKnowledgeFile(const QString &sPath, TextFile::Failure *failure)
+{
+    const DataFolder::Resolution resolved = DataFolder::Resolve(sPath);
+    if (resolved.sPath.isEmpty()) {
+        *failure = {kNameOutsideData, resolved.sError, kComponent};
+        return std::nullopt;
+    }
+    return TextFile::ReadText(resolved.sPath, failure);
+}
+
+// The part of the sentence after the keyword and one more character.
+QString RestOfSentence(const QString &sLowerInput, const QString &sLowerKeyword)
+{
+    qsizetype p = 0;
+    if (!sLowerInput.isEmpty())
+        p = sLowerInput.indexOf(sLowerKeyword) + 1;
+    const qsizetype k = sLowerInput.size() - (p + sLowerKeyword.size());
+    if (k <= 0)
+        return QString();
+    return TrimBlanks(QStringView(sLowerInput).last(k)).toString();
+}
+
+QString WithoutQuestionAndExclamationMarks(QString s)
+{
+    s.remove(QLatin1Char('?'));
+    s.remove(QLatin1Char('!'));
+    return s;
+}
+
+}  // namespace
+
+namespace KeywordSearchCore {
+
+KeywordMatch Search(const QString &sSentence, const QString &sPath, const QString &sLocation, const QString *psExclude)
+{
+    KeywordMatch result;
+    result.sInput = sSentence;
+    TextFile::Failure failure;
+    const std::optional<QString> text = ReadKnowledgeFile(sPath, &failure);
+    if (!text) {
+        ReportFailure(QStringLiteral("File Access Problem"), sLocation, failure);
+        return result;
+    }
+    // Lower-case once per read; when lower-casing changes the length (a rare
+    // letter that lowers to two), fall back to lowering each phrase.
+    const QString sLowerText = text->toLower();
+    const bool aligned = sLowerText.size() == text->size();
+    const QString sLowerSentence = sSentence.toLower();
+    const QList<QStringView> lines = TextFile::SplitLines(*text);
+    QString sSection;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const IndexLine line = ClassifyIndexLine(lines[i]);
+        switch (line.kind) {
+        case IndexLine::Empty:
+        case IndexLine::Comment:
+            continue;
+        case IndexLine::Section:
+            sSection = line.sSection.toString();
+            continue;
+        case IndexLine::Malformed: {
+            const bool section = lines[i].front() == u'[';
+            failure = {section ? kShortSectionLine : kShortKeywordLine,
+                       QStringLiteral("line %1 of %2 is too short to be a %3 line")
+                           .arg(i + 1)
+                           .arg(sPath, section ? QStringLiteral("section") : QStringLiteral("keyword")),
+                       kComponent};
+            ReportFailure(QStringLiteral("File Access Problem"), sLocation, failure);
+            return result;
+        }
+        case IndexLine::Keyword:
+            break;
+        }
+        QString sLowerPhraseOwned;
+        QStringView sLowerPhrase;
+        if (aligned) {
+            sLowerPhrase = QStringView(sLowerText).sliced(line.sPhrase.data() - text->constData(), line.sPhrase.size());
+        } else {
+            sLowerPhraseOwned = line.sPhrase.toString().toLower();
+            sLowerPhrase = sLowerPhraseOwned;
+        }
+        if (sLowerSentence.isEmpty() || !sLowerSentence.contains(sLowerPhrase))
+            continue;
+        if (psExclude && sLowerPhrase == *psExclude)
+            continue;
+        result.sKeyword = sLowerPhrase.toString();
+        result.sCode = line.sCode.toString();
+        result.sFile = sSection;
+        return result;
+    }
+    return result;
+}
+
+}  // namespace KeywordSearchCore
+
+KeywordMatch KeywordSearch(const QString &sSentence)
+{
+    return KeywordSearchCore::Search(sSentence, DataFolder::DataPath(modPublic::KeywordIndexFile),
+                                     QStringLiteral("KeywordSearch Function"), nullptr);
+}
+
+KeywordMatch KeywordSearchFile(const QString &sSentence, const QString &sPath)
+{
+    return KeywordSearchCore::Search(sSentence, sPath, QStringLiteral("KeywordSearchFile Function"), nullptr);
+}
+
+ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode)
+{
+    const QString sWhere = QStringLiteral("GetRandomEntryFromFile Function");
+    const QString sBlock = QStringLiteral("code %1 of %2").arg(match.sCode, match.sFile);
+    auto fail = [&](const TextFile::Failure &failure, const QString &sName) {
+        ReportFailure(sName, sWhere, failure);
+        return ResponseEntry{};
+    };
+    TextFile::Failure failure;
+    const std::optional<QString> text = ReadKnowledgeFile(DataFolder::DataPath(match.sFile), &failure);
+    if (!text) {
+        failure.sDescription = QStringLiteral("the response file for %1 cannot be read: %2").arg(sBlock, failure.sDescription);
+        return fail(failure, QStringLiteral("File Access Problem"));
+    }
+    const GatheredBlock block = GatherBlock(TextFile::SplitLines(*text), match.sCode, mode);
+    if (block.followUp)
+        modPublic::FollowUpFile = *block.followUp;
+    const QString sProblem = QStringLiteral("Response Selection Problem");
+    if (block.nShortAttributeLine)
+        return fail({kShortAttributeLine,
+                     QStringLiteral("the attribute line %1 in %2 is shorter than nine characters").arg(block.nShortAttributeLine).arg(sBlock),
+                     kComponent},
+                    sProblem);
+    if (block.entries.isEmpty())
+        return fail({kNoEntries, QStringLiteral("there are no entries for %1").arg(sBlock), kComponent}, sProblem);
+
+    Randomizer::ReseedFromClock();
+    QString sEntry = block.entries[Randomizer::PickPosition(block.entries.size()) - 1].toString().toLower();
+    if (sEntry.isEmpty())
+        return fail({kEmptyStatement, QStringLiteral("an empty statement line (a lone \"#\") was chosen for %1").arg(sBlock), kComponent},
+                    sProblem);
+
+    ResponseEntry entry;
+    entry.IsQuestion = sEntry.startsWith(QLatin1Char('$'));
+    sEntry.remove(0, 1);
+    QString sFilled = FillTemplate(sEntry, match);
+    const qsizetype brace = sFilled.indexOf(QLatin1Char('{'));
+    if (brace >= 0) {
+        entry.sControl = sFilled.sliced(brace);
+        sFilled = TrimBlanks(QStringView(sFilled).first(brace)).toString();
+    }
+    entry.sText = sFilled;
+    entry.sAttribute = block.sAttribute;
+    return entry;
+}
+
+QString FillTemplate(const QString &sText, const KeywordMatch &match)
+{
+    QString sResult = sText;
+    sResult.replace(QStringLiteral("[name]"), modPublic::UserName);
+    const QString sLowerKeyword = match.sKeyword.toLower();
+    sResult.replace(QStringLiteral("[keyword]"), ReflectPronouns(sLowerKeyword));
+    const QString sLowerInput = match.sInput.toLower();
+    if (sResult.contains(QStringLiteral("[next]"))) {
+        QString sRest = WithoutQuestionAndExclamationMarks(RestOfSentence(sLowerInput, sLowerKeyword) + QLatin1Char(' '));
+        sRest.truncate(sRest.indexOf(QLatin1Char(' ')) + 1);
+        sResult.replace(QStringLiteral("[next]"), ReflectPronouns(sRest));
+    }
+    if (sResult.contains(QStringLiteral("[following]"))) {
+        const QString sRest = WithoutQuestionAndExclamationMarks(RestOfSentence(sLowerInput, sLowerKeyword));
+        sResult.replace(QStringLiteral("[following]"), ReflectPronouns(sRest));
+    }
+    return sResult;
+}
+
+QString ReflectPronouns(const QString &sPhrase)
+{
+    static const std::pair<QString, QString> kTable[] = {
+        {QStringLiteral(" i "), QStringLiteral(" you ")},       {QStringLiteral(" i've "), QStringLiteral(" you've ")},
+        {QStringLiteral(" i'm "), QStringLiteral(" you're ")},  {QStringLiteral(" you "), QStringLiteral(" i ")},
+        {QStringLiteral(" you've "), QStringLiteral(" i've ")}, {QStringLiteral(" your "), QStringLiteral(" my ")},
+        {QStringLiteral(" me "), QStringLiteral(" you ")},      {QStringLiteral(" us "), QStringLiteral(" you ")},
+    };
+    QString s = QLatin1Char(' ') + sPhrase.toLower();
+    for (const auto &[sFind, sReplace] : kTable)
+        s.replace(sFind, sReplace);
+    return TrimBlanks(s).toString();
+}

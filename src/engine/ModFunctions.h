@@ -1,0 +1,20 @@
+#pragma once
+
+#include "engine/EngineTypes.h"
+
+#include <QString>
+
+// The searches, the selection and the templates. Every call reads its file
+// afresh; nothing is cached between calls.
+
+// Searches the main keyword index (modPublic::KeywordIndexFile in data/).
+KeywordMatch KeywordSearch(const QString &sSentence);
+// Searches the keyword index at the path given.
+KeywordMatch KeywordSearchFile(const QString &sSentence, const QString &sPath);
+
+// Picks one entry of match.sCode from data/match.sFile at random and fills its
+// tags. A failure is logged and shown, and yields an empty entry.
+ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode);
+
+QString FillTemplate(const QString &sText, const KeywordMatch &match);
+QString ReflectPronouns(const QString &sPhrase);

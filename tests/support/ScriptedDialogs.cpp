@@ -1,0 +1,30 @@
+#include "support/ScriptedDialogs.h"
+
+ScriptedDialogs::ScriptedDialogs()
+{
+    Dialogs::Install(this);
+}
+
+ScriptedDialogs::~ScriptedDialogs()
+{
+    Dialogs::Install(nullptr);
+}
+
+void ScriptedDialogs::ShowMessage(const QString &sText, const QString &sTitle, Dialogs::Icon icon)
+{
+    messages.append({sText, sTitle, icon});
+    if (onMessage)
+        onMessage(messages.last());
+}
+
+QString ScriptedDialogs::AskText(const QString &sPrompt, const QString &sTitle, const QString &sDefault)
+{
+    inputs.append({sPrompt, sTitle, sDefault});
+    return answers.isEmpty() ? QString() : answers.takeFirst();
+}
+
+QString ScriptedDialogs::AskSaveFile(const QString &sTitle, const QString &)
+{
+    saveTitles.append(sTitle);
+    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+}
