@@ -1,6 +1,7 @@
 #include "app/FrmMain.h"
 
 #include "common/AppIcon.h"
+#include "common/WindowMetrics.h"
 
 #include <QAction>
 #include <QApplication>
@@ -64,9 +65,7 @@ void FrmMain::CreateBanner()
 
     m_banner = new QLabel(QStringLiteral("Orvia - The Chatterbot"), central);
     m_banner->setObjectName(QStringLiteral("Banner"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(36);
-    m_banner->setFont(font);
+    m_banner->setFont(MsSansSerifFont(36));
     m_banner->setAutoFillBackground(true);
     QPalette palette = m_banner->palette();
     palette.setColor(QPalette::Window, Qt::white);
