@@ -8,8 +8,8 @@
 namespace TextFile {
 
 namespace {
-
 constexpr auto kWindows1252 = "windows-1252";
+}
 
 QString DecodeWindows1252(const QByteArray &bytes)
 {
@@ -18,8 +18,6 @@ QString DecodeWindows1252(const QByteArray &bytes)
         return QString::fromLatin1(bytes);
     return decoder(bytes);
 }
-
-}  // namespace
 
 QString DecodeKnowledgeBytes(const QByteArray &bytes)
 {
@@ -35,8 +33,16 @@ QString DecodeKnowledgeBytes(const QByteArray &bytes)
 
 std::optional<QString> ReadText(const QString &sPath, Failure *failure)
 {
+    const std::optional<QByteArray> bytes = ReadBytes(sPath, failure);
+    if (!bytes)
+        return std::nullopt;
+    return DecodeKnowledgeBytes(*bytes);
+}
+
+std::optional<QByteArray> ReadBytes(const QString &sPath, Failure *failure)
+{
     QFile file(sPath);
-    auto fail = [&](int nNumber, const QString &sDescription) -> std::optional<QString> {
+    auto fail = [&](int nNumber, const QString &sDescription) -> std::optional<QByteArray> {
         if (failure)
             *failure = Failure{nNumber, sDescription, QStringLiteral("QFile")};
         return std::nullopt;
@@ -48,7 +54,7 @@ std::optional<QString> ReadText(const QString &sPath, Failure *failure)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return fail(file.error(), QStringLiteral("%1: %2").arg(sPath, file.errorString()));
-    return DecodeKnowledgeBytes(bytes);
+    return bytes;
 }
 
 QList<QStringView> SplitLines(QStringView sText)

@@ -1,48 +1,22 @@
 #include "engine/ModFunctions.h"
 
 #include "common/DataFolder.h"
-#include "common/Dialogs.h"
 #include "common/TextFile.h"
 #include "common/modPublic.h"
-#include "console/LogWriter.h"
 #include "engine/Blanks.h"
-#include "engine/KeywordIndex.h"
+#include "engine/EngineErrors.h"
 #include "engine/KeywordSearchCore.h"
 #include "engine/Randomizer.h"
 #include "engine/ResponseFile.h"
 
 namespace {
 
-const QString kInternalError = QStringLiteral("There has been an internal Error, Please Contact System Administrator");
-const QString kComponent = QStringLiteral("Orvia");
-
-// Numbers for failures that are not the file system's own.
-enum ErrorNumber {
-    kNameOutsideData = 1001,
-    kShortKeywordLine = 1002,
-    kShortSectionLine = 1003,
-    kNoEntries = 1004,
-    kShortAttributeLine = 1005,
-    kEmptyStatement = 1006,
-};
-
-QString Describe(const TextFile::Failure &failure)
-{
-    return QStringLiteral("Error Number %1( %2)(%3)").arg(failure.nNumber).arg(failure.sDescription, failure.sComponent);
-}
-
-void ReportFailure(const QString &sName, const QString &sGeneratedAt, const TextFile::Failure &failure)
-{
-    ReportLogFailure(WriteErrorLog(LogEntry{sName, sGeneratedAt, Describe(failure)}));
-    Dialogs::MsgBox(kInternalError);
-}
-
 // Reads a knowledge file through the data folder's name rules.
 std::optional<QString> ReadKnowledgeFile(const QString &sPath, TextFile::Failure *failure)
 {
     const DataFolder::Resolution resolved = DataFolder::Resolve(sPath);
     if (resolved.sPath.isEmpty()) {
-        *failure = {kNameOutsideData, resolved.sError, kComponent};
+        *failure = {EngineErrors::kNameOutsideData, resolved.sError, EngineErrors::kComponent};
         return std::nullopt;
     }
     return TextFile::ReadText(resolved.sPath, failure);
@@ -69,68 +43,7 @@ QString WithoutQuestionAndExclamationMarks(QString s)
 
 }  // namespace
 
-namespace KeywordSearchCore {
 
-KeywordMatch Search(const QString &sSentence, const QString &sPath, const QString &sLocation, const QString *psExclude)
-{
-    KeywordMatch result;
-    result.sInput = sSentence;
-    TextFile::Failure failure;
-    const std::optional<QString> text = ReadKnowledgeFile(sPath, &failure);
-    if (!text) {
-        ReportFailure(QStringLiteral("File Access Problem"), sLocation, failure);
-        return result;
-    }
-    // Lower-case once per read; when lower-casing changes the length (a rare
-    // letter that lowers to two), fall back to lowering each phrase.
-    const QString sLowerText = text->toLower();
-    const bool aligned = sLowerText.size() == text->size();
-    const QString sLowerSentence = sSentence.toLower();
-    const QList<QStringView> lines = TextFile::SplitLines(*text);
-    QString sSection;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const IndexLine line = ClassifyIndexLine(lines[i]);
-        switch (line.kind) {
-        case IndexLine::Empty:
-        case IndexLine::Comment:
-            continue;
-        case IndexLine::Section:
-            sSection = line.sSection.toString();
-            continue;
-        case IndexLine::Malformed: {
-            const bool section = lines[i].front() == u'[';
-            failure = {section ? kShortSectionLine : kShortKeywordLine,
-                       QStringLiteral("line %1 of %2 is too short to be a %3 line")
-                           .arg(i + 1)
-                           .arg(sPath, section ? QStringLiteral("section") : QStringLiteral("keyword")),
-                       kComponent};
-            ReportFailure(QStringLiteral("File Access Problem"), sLocation, failure);
-            return result;
-        }
-        case IndexLine::Keyword:
-            break;
-        }
-        QString sLowerPhraseOwned;
-        QStringView sLowerPhrase;
-        if (aligned) {
-            sLowerPhrase = QStringView(sLowerText).sliced(line.sPhrase.data() - text->constData(), line.sPhrase.size());
-        } else {
-            sLowerPhraseOwned = line.sPhrase.toString().toLower();
-            sLowerPhrase = sLowerPhraseOwned;
-        }
-        if (sLowerSentence.isEmpty() || !sLowerSentence.contains(sLowerPhrase))
-            continue;
-        if (psExclude && sLowerPhrase == *psExclude)
-            continue;
-        result.sKeyword = sLowerPhrase.toString();
-        result.sCode = line.sCode.toString();
-        result.sFile = sSection;
-        return result;
-    }
-    return result;
-}
-
-}  // namespace KeywordSearchCore
 
 KeywordMatch KeywordSearch(const QString &sSentence)
 {
@@ -148,7 +61,7 @@ ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode)
     const QString sWhere = QStringLiteral("GetRandomEntryFromFile Function");
     const QString sBlock = QStringLiteral("code %1 of %2").arg(match.sCode, match.sFile);
     auto fail = [&](const TextFile::Failure &failure, const QString &sName) {
-        ReportFailure(sName, sWhere, failure);
+        EngineErrors::Report(sName, sWhere, failure);
         return ResponseEntry{};
     };
     TextFile::Failure failure;
@@ -162,17 +75,17 @@ ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode)
         modPublic::FollowUpFile = *block.followUp;
     const QString sProblem = QStringLiteral("Response Selection Problem");
     if (block.nShortAttributeLine)
-        return fail({kShortAttributeLine,
+        return fail({EngineErrors::kShortAttributeLine,
                      QStringLiteral("the attribute line %1 in %2 is shorter than nine characters").arg(block.nShortAttributeLine).arg(sBlock),
-                     kComponent},
+                     EngineErrors::kComponent},
                     sProblem);
     if (block.entries.isEmpty())
-        return fail({kNoEntries, QStringLiteral("there are no entries for %1").arg(sBlock), kComponent}, sProblem);
+        return fail({EngineErrors::kNoEntries, QStringLiteral("there are no entries for %1").arg(sBlock), EngineErrors::kComponent}, sProblem);
 
     Randomizer::ReseedFromClock();
     QString sEntry = block.entries[Randomizer::PickPosition(block.entries.size()) - 1].toString().toLower();
     if (sEntry.isEmpty())
-        return fail({kEmptyStatement, QStringLiteral("an empty statement line (a lone \"#\") was chosen for %1").arg(sBlock), kComponent},
+        return fail({EngineErrors::kEmptyStatement, QStringLiteral("an empty statement line (a lone \"#\") was chosen for %1").arg(sBlock), EngineErrors::kComponent},
                     sProblem);
 
     ResponseEntry entry;

@@ -1,0 +1,134 @@
+// GetReply against keyword indexes whose only matching line is the last one,
+// next to a floor that reads the same file and splits it into lines without
+// decoding. Prints the ratio of the two at each size.
+#include "common/Dialogs.h"
+#include "common/modPublic.h"
+#include "engine/Reply.h"
+
+#include <QByteArrayView>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+QTemporaryDir *programFolder = nullptr;
+
+QString IndexName(int nLines)
+{
+    return QStringLiteral("keywords%1.txt").arg(nLines);
+}
+
+void WriteFile(const QString &sPath, const QByteArray &bytes)
+{
+    QFile file(sPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        std::abort();
+}
+
+// Phrases that look like real ones but never occur in the test sentence.
+void WriteIndex(int nLines)
+{
+    QByteArray bytes = "/ generated index\r\n[answers.txt]\r\n";
+    for (int i = 1; i < nLines; ++i)
+        bytes += "0001 i would like topic " + QByteArray::number(i) + " please\r\n";
+    bytes += "0002 needle\r\n";
+    WriteFile(programFolder->path() + "/data/" + IndexName(nLines), bytes);
+}
+
+void Setup()
+{
+    programFolder = new QTemporaryDir;
+    QDir(programFolder->path()).mkdir("data");
+    QDir(programFolder->path()).mkdir("logs");
+    modPublic::ProgramFolder = programFolder->path();
+    WriteFile(programFolder->path() + "/data/answers.txt",
+              "*0001\r\n# no\r\n*0002\r\n# found [following]\r\n$what about [next]?\r\n*\r\n");
+    for (int n : {1000, 10000, 100000})
+        WriteIndex(n);
+}
+
+void BM_GetReply(benchmark::State &state)
+{
+    const int nLines = int(state.range(0));
+    modPublic::KeywordIndexFile = IndexName(nLines);
+    const QString sSentence = QStringLiteral("I think the needle is in the haystack");
+    for (auto _ : state) {
+        modPublic::LastMatch = KeywordMatch{};  // one search per reply, no repeat search
+        ReplyResult r = GetReply(sSentence);
+        if (r.sText.isEmpty())
+            state.SkipWithError("no reply");
+        benchmark::DoNotOptimize(r);
+    }
+}
+
+void BM_ReadAndSplitFloor(benchmark::State &state)
+{
+    const QString sPath = programFolder->path() + "/data/" + IndexName(int(state.range(0)));
+    for (auto _ : state) {
+        QFile file(sPath);
+        if (!file.open(QIODevice::ReadOnly))
+            state.SkipWithError("cannot open");
+        const QByteArray bytes = file.readAll();
+        std::size_t nLines = 0;
+        QByteArrayView rest(bytes);
+        while (!rest.isEmpty()) {
+            const qsizetype end = rest.indexOf('\n');
+            QByteArrayView line = end < 0 ? rest : rest.first(end);
+            benchmark::DoNotOptimize(line);
+            ++nLines;
+            rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
+        }
+        benchmark::DoNotOptimize(nLines);
+    }
+}
+
+BENCHMARK(BM_GetReply)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReadAndSplitFloor)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// Collects per-iteration times so that the ratio can be printed at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs)
+            if (run.run_type == Run::RT_Iteration)
+                times[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+    void PrintRatios() const
+    {
+        std::printf("\n%-10s %14s %14s %8s\n", "lines", "GetReply (us)", "floor (us)", "ratio");
+        for (int n : {1000, 10000, 100000}) {
+            const std::string arg = "/" + std::to_string(n);
+            const auto reply = times.find("BM_GetReply" + arg);
+            const auto floor = times.find("BM_ReadAndSplitFloor" + arg);
+            if (reply == times.end() || floor == times.end())
+                continue;
+            std::printf("%-10d %14.1f %14.1f %8.2f\n", n, reply->second, floor->second, reply->second / floor->second);
+        }
+    }
+
+private:
+    std::map<std::string, double> times;
+};
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    Setup();
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatios();
+    benchmark::Shutdown();
+    delete programFolder;
+    return 0;
+}
