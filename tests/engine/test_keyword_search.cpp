@@ -5,6 +5,7 @@
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -26,6 +27,7 @@ private slots:
     void fileNamesFromWindows();
     void namesOutsideDataAreRefused();
     void windows1252File();
+    void agreesWithPlainSearch();
 };
 
 void TestKeywordSearch::firstMatchingLine_data()
@@ -167,6 +169,46 @@ void TestKeywordSearch::windows1252File()
     QCOMPARE(KeywordSearch(QString::fromUtf8("un CAFÉ")).sKeyword, QString::fromUtf8("café"));
     folder.WriteDataBytes("keywords.txt", QByteArray("\xEF\xBB\xBF/x\n[f]\r0001 na\xC3\xAFve"));
     QCOMPARE(KeywordSearch(QString::fromUtf8("naïve")).sCode, QString("0001"));
+}
+
+namespace {
+
+// The search written the plain way, for comparison: decode, lower-case, contains.
+QString PlainSearchCode(const QStringList &lines, const QString &sSentence)
+{
+    const QString sLower = sSentence.toLower();
+    for (const QString &sLine : lines) {
+        if (sLine.isEmpty() || sLine.front() == '/' || sLine.front() == '[')
+            continue;
+        if (!sLower.isEmpty() && sLower.contains(sLine.mid(5).toLower()))
+            return sLine.left(4);
+    }
+    return QString();
+}
+
+}  // namespace
+
+void TestKeywordSearch::agreesWithPlainSearch()
+{
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    const QStringList pieces{"a", "B", "ab", " ", "é", "É", "ß", "日", "x ", " y", "Ab", "İ"};
+    QRandomGenerator rng(7);
+    auto randomText = [&](int maxPieces) {
+        QString s;
+        for (int i = 0, n = rng.bounded(maxPieces) + 1; i < n; ++i)
+            s += pieces[rng.bounded(pieces.size())];
+        return s;
+    };
+    for (int round = 0; round < 200; ++round) {
+        QStringList lines{"[r.txt]"};
+        for (int i = 0; i < 12; ++i)
+            lines << QString("%1 %2").arg(i, 4, 10, QChar('0')).arg(randomText(3));
+        folder.WriteData("keywords.txt", lines);
+        const QString sSentence = randomText(8);
+        QCOMPARE(KeywordSearch(sSentence).sCode, PlainSearchCode(lines, sSentence));
+    }
+    QVERIFY(dialogs.messages.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestKeywordSearch)
