@@ -21,6 +21,7 @@ private slots:
     void missingFollowUpReportsOnceThenAnswers();
     void emptySentence();
     void trailingBlankPhraseMatchesLastWord();
+    void editsTakeEffectAtTheNextSentence();
 
 private:
     ProgramFolder *m_folder = nullptr;
@@ -112,6 +113,14 @@ void TestReply::trailingBlankPhraseMatchesLastWord()
     modPublic::UserName = "Kim";
     QCOMPARE(GetReply("bye").sText, QString("bye Kim"));
     QCOMPARE(GetReply("byebye").sText, QString("tell me more"));
+}
+
+void TestReply::editsTakeEffectAtTheNextSentence()
+{
+    QCOMPARE(GetReply("a cat").sText, QString("cats!"));
+    m_folder->WriteData("keywords.txt", {"[a.txt]", "0002 dog"});
+    m_folder->WriteData("a.txt", {"*0002", "# edited"});
+    QCOMPARE(GetReply("a dog and a cat").sText, QString("edited"));
 }
 
 QTEST_GUILESS_MAIN(TestReply)

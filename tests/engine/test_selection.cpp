@@ -1,6 +1,7 @@
 #include "common/modPublic.h"
 #include "console/LogWriter.h"
 #include "engine/ModFunctions.h"
+#include "engine/Randomizer.h"
 #include "engine/Reply.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
@@ -20,6 +21,7 @@ private slots:
     void failures_data();
     void failures();
     void presetResponse();
+    void drawsInOneClockTickDiffer();
 };
 
 namespace {
@@ -139,6 +141,19 @@ void TestSelection::presetResponse()
     QCOMPARE(GetPresetResponse("Preset3.txt", "0002"), QString("hello Zoe!"));
     // A name differing only in letter case is found too.
     QCOMPARE(GetPresetResponse("preset3.TXT", "0002"), QString("hello Zoe!"));
+}
+
+void TestSelection::drawsInOneClockTickDiffer()
+{
+    // Many reseeds fall within one millisecond here; the draws must still differ.
+    QSet<double> draws;
+    for (int i = 0; i < 1000; ++i) {
+        Randomizer::ReseedFromClock();
+        draws.insert(Randomizer::Draw());
+    }
+    QCOMPARE(draws.size(), 1000);
+    for (double d : std::as_const(draws))
+        QVERIFY(d >= 0.0 && d < 1.0);
 }
 
 QTEST_GUILESS_MAIN(TestSelection)
