@@ -4,6 +4,7 @@
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QFile>
 #include <QTest>
 
 // A knowledge base small enough to read in one glance.
@@ -22,6 +23,7 @@ private slots:
     void emptySentence();
     void trailingBlankPhraseMatchesLastWord();
     void editsTakeEffectAtTheNextSentence();
+    void failedLogWriteKeepsTheReply();
 
 private:
     ProgramFolder *m_folder = nullptr;
@@ -121,6 +123,19 @@ void TestReply::editsTakeEffectAtTheNextSentence()
     m_folder->WriteData("keywords.txt", {"[a.txt]", "0002 dog"});
     m_folder->WriteData("a.txt", {"*0002", "# edited"});
     QCOMPARE(GetReply("a dog and a cat").sText, QString("edited"));
+}
+
+void TestReply::failedLogWriteKeepsTheReply()
+{
+    ProgramFolder noLogs(false);
+    ScriptedDialogs dialogs;
+    noLogs.WriteData("Preset4.txt", {"*0001", "# still here"});
+    // No keywords.txt and no logs folder: the search fails and so does its log entry.
+    QCOMPARE(GetReply("hello").sText, QString("still here"));
+    QCOMPARE(dialogs.messages.size(), 4);  // the main search and the repeat search
+    QVERIFY(dialogs.messages[0].sText.contains("ErrorLog.txt"));
+    QCOMPARE(dialogs.messages[1].sText, QString("There has been an internal Error, Please Contact System Administrator"));
+    QVERIFY(!QFile::exists(noLogs.Path() + "/logs"));
 }
 
 QTEST_GUILESS_MAIN(TestReply)
