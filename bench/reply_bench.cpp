@@ -98,9 +98,13 @@ public:
     void ReportRuns(const std::vector<Run> &runs) override
     {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = run.GetAdjustedRealTime();
+        // With repetitions the median stands for the benchmark.
+        for (const Run &run : runs) {
+            if (run.run_type == Run::RT_Iteration && !times.count(run.run_name.str()))
+                times[run.run_name.str()] = run.GetAdjustedRealTime();
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                times[run.run_name.str()] = run.GetAdjustedRealTime();
+        }
     }
     void PrintRatios() const
     {

@@ -6,9 +6,10 @@
 #include "engine/IndexReader.h"
 #include "engine/KeywordIndex.h"
 
+#include <array>
 #include <bitset>
-#include <cstring>
 #include <memory>
+#include <vector>
 
 namespace KeywordSearchCore {
 
@@ -21,47 +22,47 @@ char LowerAscii(char c)
     return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
 }
 
-// Every pair of adjacent bytes of the lower-cased sentence (UTF-8), so that
-// the many index lines whose phrase cannot occur are passed over after a
-// glance at their first two letters.
-class SentencePairs {
+// The lower-cased sentence (UTF-8) prepared for many phrase tests: the pairs
+// of adjacent bytes it holds, so that most index lines are passed over after a
+// glance at their first two letters, and for each byte value the chain of its
+// positions, so that candidate positions are visited without searching.
+class SentenceIndex {
 public:
-    explicit SentencePairs(const QByteArray &lowerUtf8)
+    explicit SentenceIndex(QByteArray lowerUtf8)
+        : m_text(std::move(lowerUtf8)), m_next(size_t(m_text.size()), -1)
     {
-        for (qsizetype i = 0; i < lowerUtf8.size(); ++i) {
-            const auto a = static_cast<unsigned char>(lowerUtf8[i]);
-            m_singles.set(a);
-            if (i + 1 < lowerUtf8.size())
-                m_pairs->set(a << 8 | static_cast<unsigned char>(lowerUtf8[i + 1]));
+        m_first.fill(-1);
+        for (qsizetype i = m_text.size() - 1; i >= 0; --i) {
+            const auto a = static_cast<unsigned char>(m_text[i]);
+            m_next[size_t(i)] = m_first[a];
+            m_first[a] = i;
+            if (i + 1 < m_text.size())
+                m_pairs->set(a << 8 | static_cast<unsigned char>(m_text[i + 1]));
         }
     }
 
-    // False only when a keyword line cannot match: a line whose code,
-    // separator and first two phrase letters are ASCII and whose lower-cased
-    // start is absent from the sentence.
+    bool IsEmpty() const { return m_text.isEmpty(); }
+    const QByteArray &Text() const { return m_text; }
+
+    // False only when a keyword line cannot match: its code, separator and
+    // first two phrase letters are ASCII and its lower-cased start is absent.
     bool MayMatch(QByteArrayView raw) const
     {
-        if (raw.size() < 5)
+        if (raw.size() < 7)
             return true;
-        for (qsizetype i = 0; i < 5; ++i)
+        for (qsizetype i = 0; i < 7; ++i)
             if (raw[i] & 0x80)
                 return true;
-        const qsizetype phraseSize = raw.size() - 5;
-        if (phraseSize == 0)
-            return true;
-        const char a = LowerAscii(raw[5]);
-        if (a & 0x80)
-            return true;
-        if (phraseSize == 1)
-            return m_singles.test(static_cast<unsigned char>(a));
-        const char b = LowerAscii(raw[6]);
-        if (b & 0x80)
-            return true;
-        return m_pairs->test(static_cast<unsigned char>(a) << 8 | static_cast<unsigned char>(b));
+        return m_pairs->test(static_cast<unsigned char>(LowerAscii(raw[5])) << 8 | static_cast<unsigned char>(LowerAscii(raw[6])));
     }
 
+    qsizetype FirstPosition(char c) const { return m_first[static_cast<unsigned char>(c)]; }
+    qsizetype NextPosition(qsizetype pos) const { return m_next[size_t(pos)]; }
+
 private:
-    std::bitset<256> m_singles;
+    QByteArray m_text;
+    std::vector<qsizetype> m_next;
+    std::array<qsizetype, 256> m_first;
     std::unique_ptr<std::bitset<65536>> m_pairs = std::make_unique<std::bitset<65536>>();
 };
 
@@ -78,7 +79,7 @@ enum class Occurrence { No, Yes, NeedsDecoding };
 // Whether a phrase, lower-cased on the fly, occurs in the lower-cased sentence.
 // Comparing bytes is conclusive as long as the phrase bytes compared are
 // ASCII; a phrase that holds other characters is left to the decoding way.
-Occurrence OccursLowered(QByteArrayView sentence, QByteArrayView phrase)
+Occurrence OccursLowered(const SentenceIndex &sentence, QByteArrayView phrase)
 {
     const qsizetype m = phrase.size();
     if (m == 0)
@@ -86,13 +87,9 @@ Occurrence OccursLowered(QByteArrayView sentence, QByteArrayView phrase)
     const char first = LowerAscii(phrase[0]);
     if (first & 0x80)
         return Occurrence::NeedsDecoding;
-    const char *s = sentence.data();
-    const qsizetype n = sentence.size();
-    for (qsizetype pos = 0; pos < n;) {
-        const void *hit = std::memchr(s + pos, first, size_t(n - pos));
-        if (!hit)
-            return Occurrence::No;
-        pos = static_cast<const char *>(hit) - s;
+    const char *s = sentence.Text().constData();
+    const qsizetype n = sentence.Text().size();
+    for (qsizetype pos = sentence.FirstPosition(first); pos >= 0; pos = sentence.NextPosition(pos)) {
         qsizetype j = 1;
         for (; j < m; ++j) {
             const char c = phrase[j];
@@ -103,7 +100,6 @@ Occurrence OccursLowered(QByteArrayView sentence, QByteArrayView phrase)
         }
         if (j == m)
             return Occurrence::Yes;
-        ++pos;
     }
     return Occurrence::No;
 }
@@ -142,9 +138,8 @@ KeywordMatch Search(const QString &sSentence, const QString &sPath, const QStrin
         return result;
     }
     const QString sLowerSentence = sSentence.toLower();
-    const QByteArray lowerSentenceUtf8 = sLowerSentence.toUtf8();
+    const SentenceIndex sentence(sLowerSentence.toUtf8());
     const bool canMatch = !sLowerSentence.isEmpty();
-    const SentencePairs pairs(lowerSentenceUtf8);
     const QByteArray excludeUtf8 = psExclude ? psExclude->toUtf8() : QByteArray();
 
     IndexReader reader(std::move(*bytes));
@@ -153,13 +148,13 @@ KeywordMatch Search(const QString &sSentence, const QString &sPath, const QStrin
         const QByteArrayView raw = reader.Raw();
         if (raw.isEmpty() || raw.front() == '/')
             continue;
-        if (raw.front() != '[' && !pairs.MayMatch(raw))
+        if (raw.front() != '[' && !sentence.MayMatch(raw))
             continue;
         // Keyword lines with an ASCII code, nearly all of them, are matched on
         // their bytes.
         if (raw.front() != '[' && raw.size() >= 5 && IsAscii(raw.first(5))) {
             const QByteArrayView phrase = raw.sliced(5);
-            const Occurrence occurs = canMatch ? OccursLowered(lowerSentenceUtf8, phrase) : Occurrence::No;
+            const Occurrence occurs = canMatch ? OccursLowered(sentence, phrase) : Occurrence::No;
             if (occurs == Occurrence::No)
                 continue;
             if (occurs == Occurrence::Yes) {
