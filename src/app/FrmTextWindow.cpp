@@ -1,6 +1,7 @@
 #include "app/FrmTextWindow.h"
 
 #include "common/AppIcon.h"
+#include "common/CopyShortcut.h"
 #include "common/WindowMetrics.h"
 
 #include <QClipboard>
@@ -36,6 +37,7 @@ FrmTextWindow::FrmTextWindow(QWidget *parent)
     txtNotepad->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtNotepad->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtNotepad->setGeometry(TwipsRect(120, 120, 8415, 4095, this));
+    KeepCopyShortcut(txtNotepad);
 
     Command1 = MakeButton(this, "Command1", QStringLiteral("Select All"), TwipsRect(120, 4320, 1335, 375, this));
     Command2 = MakeButton(this, "Command2", QStringLiteral("Copy"), TwipsRect(1575, 4320, 1335, 375, this));

@@ -1,6 +1,7 @@
 #include "console/FrmClientConsole.h"
 
 #include "common/AppIcon.h"
+#include "common/CopyShortcut.h"
 #include "common/WindowMetrics.h"
 #include "common/modPublic.h"
 #include "console/ConsoleIcons.h"
@@ -80,6 +81,7 @@ FrmClientConsole::FrmClientConsole(QWidget *parent)
         palette.setColor(group, QPalette::Text, Qt::white);
     }
     txtConsoleLog->setPalette(palette);
+    KeepCopyShortcut(txtConsoleLog);
 
     const QString sDateTime = QStringLiteral("Date and Time");
     const QString sGeneratedAt = QStringLiteral("Generated at...");
