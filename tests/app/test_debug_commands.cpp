@@ -86,12 +86,6 @@ void TestDebugCommands::debugModeFollowsTheCheckMark()
     mode->trigger();
     QVERIFY(mode->isChecked());
     QVERIFY(modPublic::DebugMode);
-    console->txtInput->setText(QStringLiteral(">>set debugmode off"));
-    QTest::keyClick(console->txtInput, Qt::Key_Return);
-    QVERIFY(!modPublic::DebugMode);
-    QVERIFY(mode->isChecked());
-    mode->trigger();
-    QVERIFY(!modPublic::DebugMode);
 }
 
 void TestDebugCommands::simulateEntries_data()

@@ -23,7 +23,6 @@ private slots:
     void words();
     void commands_data();
     void commands();
-    void setThenGet();
     void errorEntryThatCannotBeWritten();
 };
 
@@ -125,16 +124,6 @@ void TestConsoleCommands::commands()
         QCOMPARE(fields.mid(1), (QStringList{"Parsing Error", "ParseClientCommand",
                                              "Error Parsing Client Command (" + command + ")"}));
     }
-}
-
-void TestConsoleCommands::setThenGet()
-{
-    ProgramFolder folder;
-    QCOMPARE(*ParseClientCommand(QStringLiteral("set debugmode on")),
-             QStringLiteral("Debugging Mode is active - All systems set to debug mode"));
-    QCOMPARE(*ParseClientCommand(QStringLiteral("get debugmode")), QStringLiteral("Debuging System status is set to: True"));
-    QCOMPARE(*ParseClientCommand(QStringLiteral("set voicemode on")), QStringLiteral("Voice Mode set to True"));
-    QCOMPARE(*ParseClientCommand(QStringLiteral("get voicemode")), QStringLiteral("Voice Mode is currently set to: True"));
 }
 
 void TestConsoleCommands::errorEntryThatCannotBeWritten()

@@ -2,7 +2,6 @@
 #include "console/ConsoleLayout.h"
 #include "console/ConsoleSession.h"
 #include "support/ProgramFolder.h"
-#include "support/ScriptedDialogs.h"
 
 #include <QTest>
 
@@ -17,39 +16,11 @@ class TestConsoleSession : public QObject {
     Q_OBJECT
 
 private slots:
-    void keepPrompt_data();
-    void keepPrompt();
     void enter_data();
     void enter();
-    void commandsPileUp();
-    void failedErrorEntryAddsNothing();
     void resize_data();
     void resize();
 };
-
-void TestConsoleSession::keepPrompt_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<bool>("replaced");
-    QTest::newRow("empty") << QString() << true;
-    QTest::newRow("one letter left") << QStringLiteral("x") << true;
-    QTest::newRow("half a prompt") << QStringLiteral(">") << true;
-    QTest::newRow("prompt") << QStringLiteral(">>") << false;
-    QTest::newRow("damaged prompt, two chars") << QStringLiteral(">s") << false;
-    QTest::newRow("command") << QStringLiteral(">>get voicemode") << false;
-}
-
-void TestConsoleSession::keepPrompt()
-{
-    QFETCH(QString, line);
-    QFETCH(bool, replaced);
-    const auto fix = ConsoleSession::KeepPrompt(line);
-    QCOMPARE(fix.has_value(), replaced);
-    if (fix) {
-        QCOMPARE(fix->sText, QStringLiteral(">>"));
-        QCOMPARE(fix->nCaret, 2);
-    }
-}
 
 void TestConsoleSession::enter_data()
 {
@@ -75,36 +46,6 @@ void TestConsoleSession::enter()
     QCOMPARE(session.Enter(line), std::optional<QString>(sExpectedAdded));
     QCOMPARE(session.Transcript(), ConsoleSession::Greeting + sExpectedAdded);
     QCOMPARE(folder.LogLines(QStringLiteral("ErrorLog.txt")).size(), errorLines);
-}
-
-void TestConsoleSession::commandsPileUp()
-{
-    ProgramFolder folder;
-    ConsoleSession session;
-    session.Load();
-    QVERIFY(session.Enter(QStringLiteral(">>set debugmode on")));
-    QVERIFY(session.Enter(QStringLiteral(">>get debugmode")));
-    QCOMPARE(session.Transcript(),
-             QStringLiteral("Orvia Console Initilized - All Systems have been Enabled\r\n\r\n"
-                            ">>set debugmode on\r\nDebugging Mode is active - All systems set to debug mode\r\n\r\n"
-                            ">>get debugmode\r\nDebuging System status is set to: True"));
-    session.Load();
-    QCOMPARE(session.Transcript(), ConsoleSession::Greeting);
-}
-
-void TestConsoleSession::failedErrorEntryAddsNothing()
-{
-    ScriptedDialogs dialogs;
-    ProgramFolder folder(false);
-    ConsoleSession session;
-    session.Load();
-    QCOMPARE(session.Enter(QStringLiteral(">>")), std::nullopt);
-    QCOMPARE(session.Transcript(), ConsoleSession::Greeting);
-    QCOMPARE(dialogs.messages.size(), 1);
-    QVERIFY(dialogs.messages.first().sText.contains(QStringLiteral("ErrorLog.txt")));
-    // The console goes on: a command that parses is answered.
-    QVERIFY(session.Enter(QStringLiteral(">>get voicemode")));
-    QCOMPARE(dialogs.messages.size(), 1);
 }
 
 void TestConsoleSession::resize_data()
