@@ -1,7 +1,11 @@
 #include "app/FrmMain.h"
 
+#include "app/DebugCommands.h"
+#include "app/FrmTextWindow.h"
 #include "common/AppIcon.h"
 #include "common/WindowMetrics.h"
+#include "common/modPublic.h"
+#include "console/FrmClientConsole.h"
 
 #include <QAction>
 #include <QApplication>
@@ -281,26 +285,47 @@ void FrmMain::OpenAbout()
 
 void FrmMain::OpenClientConsole()
 {
+    if (!m_FrmClientConsole)
+        m_FrmClientConsole = new FrmClientConsole;
+    ShowChild(m_FrmClientConsole);
+    // Closing the child hid the console itself; showing it loads it afresh.
+    m_FrmClientConsole->show();
 }
 
 void FrmMain::ToggleDebugMode()
 {
+    // The checkable item has already inverted its check mark; the flag follows it.
+    modPublic::DebugMode = MnuDebugMode->isChecked();
 }
 
 void FrmMain::SimulateEvent()
 {
+    DebugCommands::SimulateEvent();
 }
 
 void FrmMain::SimulateError()
 {
+    DebugCommands::SimulateError();
 }
 
 void FrmMain::KeywordLookup()
 {
+    DebugCommands::KeywordLookup();
 }
 
 void FrmMain::MassKeywordLookup()
 {
+    const std::optional<KeywordMatch> match = DebugCommands::AskMassLookupMatch();
+    if (!match)
+        return;
+    if (!m_FrmTextWindow)
+        m_FrmTextWindow = new FrmTextWindow;
+    QMdiSubWindow *sub = ShowChild(m_FrmTextWindow);
+    // A fixed-size viewer: no minimise or maximise box.
+    sub->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    sub->show();
+    m_FrmTextWindow->show();
+    static_cast<FrmTextWindow *>(m_FrmTextWindow.data())->SetText(DebugCommands::MassLookupText(*match));
 }
 
 // --- Maintenance tools --------------------------------------------------------

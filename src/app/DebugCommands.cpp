@@ -1,0 +1,91 @@
+#include "app/DebugCommands.h"
+
+#include "common/Dialogs.h"
+#include "common/modPublic.h"
+#include "engine/ModFunctions.h"
+
+namespace DebugCommands {
+
+namespace {
+
+const QString kSimulatedAt = QStringLiteral("Debugging Menu -> Simulate");
+
+QString AskSentence()
+{
+    return Dialogs::InputBox(QStringLiteral("Please enter a test sentence"), QStringLiteral("Testing Answering System"));
+}
+
+void ApplyDefaultUserName()
+{
+    if (modPublic::UserName.isEmpty())
+        modPublic::UserName = DefaultUserName;
+}
+
+LogWriteStatus Reported(const LogWriteStatus &status)
+{
+    ReportLogFailure(status);
+    return status;
+}
+
+}  // namespace
+
+LogWriteStatus SimulateEvent()
+{
+    Dialogs::MsgBox(QStringLiteral("An Event is being written to the event log..."));
+    return Reported(WriteEventLog({QStringLiteral("Test Event"), kSimulatedAt,
+                                   QStringLiteral(" A Test Event with Priority 1 has been added to the event log")},
+                                  1));
+}
+
+LogWriteStatus SimulateError()
+{
+    Dialogs::MsgBox(QStringLiteral("An Error is being written to the Error log..."));
+    // The description says "event log" too: that is the entry's wording.
+    return Reported(WriteErrorLog({QStringLiteral("Test Error"), kSimulatedAt,
+                                   QStringLiteral(" A Test Error with Priority 1 has been added to the event log")}));
+}
+
+QString RunLookupTest()
+{
+    const QString sSentence = AskSentence();
+    ApplyDefaultUserName();
+    if (sSentence.isEmpty())
+        return QString();
+    const KeywordMatch match = KeywordSearch(sSentence);
+    ResponseEntry entry;
+    if (!match.sFile.isEmpty())
+        entry = GetRandomEntryFromFile(match, StatementsAndQuestions);
+    Dialogs::MsgBox(entry.sText);
+    return entry.sText;
+}
+
+LogWriteStatus KeywordLookup()
+{
+    Dialogs::MsgBox(QStringLiteral("A Keyword lookup is being simulated..."));
+    const QString sReply = RunLookupTest();
+    return Reported(WriteEventLog({QStringLiteral("Test Result"), QStringLiteral("Debug Menu --> Test"), sReply}, 1));
+}
+
+std::optional<KeywordMatch> AskMassLookupMatch()
+{
+    const QString sSentence = AskSentence();
+    ApplyDefaultUserName();
+    if (sSentence.isEmpty())
+        return std::nullopt;
+    KeywordMatch match = KeywordSearch(sSentence);
+    if (match.sFile.isEmpty())
+        return std::nullopt;
+    return match;
+}
+
+QString MassLookupText(const KeywordMatch &match)
+{
+    QString sText = QStringLiteral(" Generating responses for '") + match.sKeyword + QStringLiteral("'...\r\n");
+    for (int n = 1; n <= MassLookupCount; ++n) {
+        const ResponseEntry entry = GetRandomEntryFromFile(match, StatementsAndQuestions);
+        sText += QStringLiteral("\r\n") + QString::number(n) + QStringLiteral(" - ") + entry.sText;
+    }
+    return sText;
+}
+
+}  // namespace DebugCommands

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "common/KeywordMatch.h"
+#include "console/LogWriter.h"
+
+#include <QString>
+
+#include <optional>
+
+// The commands of the Debugging menu that exercise the engine and the logs by
+// hand. A log write that fails is shown to the user once and the command ends
+// normally; the status is handed back as well.
+namespace DebugCommands {
+
+inline const QString DefaultUserName = QStringLiteral("Vask");
+
+// "Event Log Message" and "Error Log Message": a notice, then a test entry.
+LogWriteStatus SimulateEvent();
+LogWriteStatus SimulateError();
+
+// Asks for a sentence and shows the reply one random entry gives it (an empty
+// text when no keyword matches). Returns the reply shown; empty when cancelled.
+QString RunLookupTest();
+
+// "&Keyword Lookup": a notice, the lookup test, and a "Test Result" event entry
+// describing the reply, written also when the test was cancelled.
+LogWriteStatus KeywordLookup();
+
+// The first steps of "&Mass Keyword Lookup ": the sentence and its match;
+// nothing when the sentence is empty or no keyword matches.
+std::optional<KeywordMatch> AskMassLookupMatch();
+// The text for the display window: the header line, an empty line and twenty
+// numbered replies, lines joined by CR LF.
+QString MassLookupText(const KeywordMatch &match);
+inline constexpr int MassLookupCount = 20;
+
+}  // namespace DebugCommands

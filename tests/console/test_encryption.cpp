@@ -1,0 +1,120 @@
+#include "console/Encryption.h"
+
+#include <QTest>
+
+using namespace Encryption;
+
+class TestEncryption : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keyNumber_data();
+    void keyNumber();
+    void knownResults_data();
+    void knownResults();
+    void roundTrip_data();
+    void roundTrip();
+    void longTextKeepsEveryCharacter();
+    void oneCharacterChangesOnlyItsPlace();
+    void code0x81RoundTrips();
+};
+
+void TestEncryption::keyNumber_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<qint64>("k");
+    QTest::newRow("empty") << QString() << qint64(0);
+    QTest::newRow("sum 59") << QString(QChar(59)) << qint64(0);
+    QTest::newRow("sum 60") << QString(QChar(60)) << qint64(1);
+    QTest::newRow("sum 119") << QString(QChar(119)) << qint64(1);
+    QTest::newRow("console key, sum 511") << QStringLiteral("Tesra") << qint64(8);
+    QTest::newRow("euro counts as 0x80") << QStringLiteral("\u20AC") << qint64(2);
+    // Past the old 16-bit limits: the whole key still counts.
+    QTest::newRow("40000 x code 1") << QString(40000, QChar(1)) << qint64(666);
+    QTest::newRow("sum 3,300,000") << QString(33000, QLatin1Char('d')) << qint64(55000);
+}
+
+void TestEncryption::keyNumber()
+{
+    QFETCH(QString, key);
+    QFETCH(qint64, k);
+    QCOMPARE(KeyNumber(key), k);
+}
+
+void TestEncryption::knownResults_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("encrypted");
+    // K = 0: the shifts are -4, +6, +1, +7, 0, +2, then again from -4.
+    QTest::newRow("K=0 shifts") << QStringLiteral("AAAAAAA") << QString() << QStringLiteral("=GBHAC=");
+    QTest::newRow("K=0 from a short key") << QStringLiteral("AAAAAAA") << QStringLiteral("0") << QStringLiteral("=GBHAC=");
+    // K = 8: +4, -2, +9, -1, +8, -6.
+    QTest::newRow("console key") << QStringLiteral("abcdef") << QStringLiteral("Tesra") << QStringLiteral("e`lcm`");
+    QTest::newRow("below 0 dropped") << QStringLiteral("\x01" "A") << QString() << QStringLiteral("G");
+    QTest::newRow("above 255 dropped") << QStringLiteral("A\u00FF") << QString() << QStringLiteral("=");
+    QTest::newRow("empty text") << QString() << QStringLiteral("Tesra") << QString();
+    QTest::newRow("no code: passed, place kept") << QStringLiteral("\u0416A") << QString() << QStringLiteral("\u0416G");
+    QTest::newRow("into the code page's high half") << QStringLiteral("\u00A0") << QString() << QStringLiteral("\u0153");
+    QTest::newRow("huge key drops everything") << QStringLiteral("hello") << QString(40000, QChar(1)) << QString();
+}
+
+void TestEncryption::knownResults()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, key);
+    QFETCH(QString, encrypted);
+    QCOMPARE(Encrypt(text, key), encrypted);
+}
+
+void TestEncryption::roundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("word") << QStringLiteral("Orvia") << QStringLiteral("Tesra");
+    QTest::newRow("sentence with blanks") << QStringLiteral("hello there, how are you?") << QStringLiteral("Tesra");
+    QTest::newRow("code page letters") << QStringLiteral("caf\u00E9 \u20AC5 \u00A5 na\u00EFve") << QStringLiteral("Tesra");
+    QTest::newRow("no key") << QStringLiteral("plain text") << QString();
+    QTest::newRow("long key, small K") << QStringLiteral("abcdefghij") << QString(50000, QChar(0));
+    QTest::newRow("letters outside the code page") << QStringLiteral("\u0416\u4E2D\U0001F600x") << QStringLiteral("key");
+}
+
+void TestEncryption::roundTrip()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, key);
+    const QString encrypted = Encrypt(text, key);
+    QCOMPARE(encrypted.size(), text.size());
+    QCOMPARE(Decrypt(encrypted, key), text);
+    QCOMPARE(Encrypt(Decrypt(text, key), key), text);
+}
+
+void TestEncryption::longTextKeepsEveryCharacter()
+{
+    QString text;
+    for (int i = 0; i < 100000; ++i)
+        text += QChar(u'a' + i % 26);
+    const QString encrypted = Encrypt(text, QStringLiteral("Tesra"));
+    QCOMPARE(encrypted.size(), text.size());
+    QCOMPARE(Decrypt(encrypted, QStringLiteral("Tesra")), text);
+}
+
+void TestEncryption::oneCharacterChangesOnlyItsPlace()
+{
+    const QString a = Encrypt(QStringLiteral("abcdefghijkl"), QStringLiteral("Tesra"));
+    const QString b = Encrypt(QStringLiteral("abcdefgXijkl"), QStringLiteral("Tesra"));
+    QCOMPARE(a.size(), b.size());
+    for (qsizetype i = 0; i < a.size(); ++i)
+        QCOMPARE(a[i] == b[i], i != 7);
+}
+
+void TestEncryption::code0x81RoundTrips()
+{
+    // U+2026 is 0x85; shifted by -4 it lands on 0x81, a code the code page leaves undefined.
+    const QString encrypted = Encrypt(QStringLiteral("\u2026"), QString());
+    QCOMPARE(encrypted, QStringLiteral("\u0081"));
+    QCOMPARE(Decrypt(encrypted, QString()), QStringLiteral("\u2026"));
+}
+
+QTEST_GUILESS_MAIN(TestEncryption)
+#include "test_encryption.moc"
