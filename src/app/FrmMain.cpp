@@ -2,6 +2,8 @@
 
 #include "common/AppIcon.h"
 #include "common/WindowMetrics.h"
+#include "tools/FrmGenerateCRC.h"
+#include "tools/FrmValidKeyword.h"
 
 #include <QAction>
 #include <QApplication>
@@ -307,8 +309,14 @@ void FrmMain::MassKeywordLookup()
 
 void FrmMain::OpenValidator()
 {
+    if (!m_FrmValidKeyword)
+        m_FrmValidKeyword = new FrmValidKeyword(this);
+    ShowModal(m_FrmValidKeyword);
 }
 
 void FrmMain::OpenCRCGenerator()
 {
+    if (!m_FrmGenerateCRC)
+        m_FrmGenerateCRC = new FrmGenerateCRC(this);
+    ShowModal(m_FrmGenerateCRC);
 }
