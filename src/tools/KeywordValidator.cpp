@@ -221,7 +221,7 @@ ResponseEntry KeywordValidator::GetEntryForCheck(const KeywordMatch &match, int 
         return ResponseEntry{};
     };
     if (match.sFile.isEmpty())
-        return problem(QStringLiteral("No response file is named above this keyword"));
+        return problem(QStringLiteral("No response file is named for this keyword"));
     const DataFolder::Resolution resolved = DataFolder::Resolve(DataFolder::DataPath(match.sFile));
     if (resolved.sPath.isEmpty())
         return problem(resolved.sError);
