@@ -88,7 +88,7 @@ FrmValidKeyword::FrmValidKeyword(QWidget *parent)
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(FraReport, 1);
     layout->addWidget(FraProgress, 0);
-    setFixedSize(TwipsSize(10800, 6000, this));
+    setFixedSize(TwipsSize(12600, 6000, this));
 
     connect(cmdStart, &QPushButton::clicked, this, &FrmValidKeyword::cmdStart_Click);
     connect(cmdSave, &QPushButton::clicked, this, &FrmValidKeyword::cmdSave_Click);
