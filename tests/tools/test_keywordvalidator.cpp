@@ -5,11 +5,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSignalSpy>
 #include <QTest>
-
-using Counter = KeywordValidator::Counter;
-Q_DECLARE_METATYPE(KeywordValidator::Counter)
 
 namespace {
 
@@ -43,11 +39,8 @@ class TestKeywordValidator : public QObject {
 private slots:
     void walkReportsAndCounts_data();
     void walkReportsAndCounts();
-    void codeReferencedTwiceIsCountedTwice();
     void twoWalksGiveTheSameCounts();
     void missingIndexIsOneError();
-    void signalsCarryEveryCountAndLine();
-    void stopEndsTheWalkAfterTheCurrentLine();
     void entryForCheck_data();
     void entryForCheck();
     void shippedDataValidates();
@@ -72,6 +65,12 @@ void TestKeywordValidator::walkReportsAndCounts_data()
     QTest::newRow("section name in another letter case")
         << QStringList{QStringLiteral("[R.TXT]"), QStringLiteral("0001 x")} << block << QStringList()
         << QList<int>{2, 0, 0, 1, 1, 0, 0, 0, 1, 1};
+    // Two blocks of 0001 pool their entries, and each keyword line reads them again.
+    QTest::newRow("code referenced twice")
+        << QStringList{QStringLiteral("[r.txt]"), QStringLiteral("0001 hello"), QStringLiteral("0001 hi")}
+        << QStringList{QStringLiteral("*0001"), QStringLiteral("# one"), QStringLiteral("$two?"), QStringLiteral("*0002"),
+                       QStringLiteral("# other"), QStringLiteral("*0001"), QStringLiteral("# three")}
+        << QStringList() << QList<int>{3, 0, 0, 2, 1, 0, 0, 0, 4, 2};
     QTest::newRow("code without a block")
         << QStringList{QStringLiteral("[r.txt]"), QStringLiteral("0007 Hello")} << block
         << QStringList{QStringLiteral("Checking Keyword: hello(Line: 2 Number: 0007)"), kNotFound}
@@ -136,23 +135,6 @@ void TestKeywordValidator::walkReportsAndCounts()
     QVERIFY(!validator.IsRunning());
 }
 
-void TestKeywordValidator::codeReferencedTwiceIsCountedTwice()
-{
-    ProgramFolder folder;
-    folder.WriteData(QStringLiteral("keywords.txt"),
-                     {QStringLiteral("[r.txt]"), QStringLiteral("0001 hello"), QStringLiteral("0001 hi")});
-    // Two blocks of 0001 pool their entries; the block of 0002 between them counts for nothing.
-    folder.WriteData(QStringLiteral("r.txt"), {QStringLiteral("*0001"), QStringLiteral("# one"), QStringLiteral("$two?"),
-                                               QStringLiteral("*0002"), QStringLiteral("# other"), QStringLiteral("$other?"),
-                                               QStringLiteral("*0001"), QStringLiteral("# three")});
-    KeywordValidator validator;
-    validator.Run();
-    QCOMPARE(validator.counts().sStatements, 4);
-    QCOMPARE(validator.counts().sQuestions, 2);
-    QCOMPARE(validator.counts().sErrors, 0);
-    QVERIFY(validator.Report().endsWith(QStringLiteral("The Operation was completed Successfully")));
-}
-
 void TestKeywordValidator::twoWalksGiveTheSameCounts()
 {
     ProgramFolder folder;
@@ -187,55 +169,6 @@ void TestKeywordValidator::missingIndexIsOneError()
     validator.Run();
     QCOMPARE(validator.counts().sErrors, 0);
     QCOMPARE(validator.counts().sComments, 1);
-}
-
-void TestKeywordValidator::signalsCarryEveryCountAndLine()
-{
-    ProgramFolder folder;
-    folder.WriteData(QStringLiteral("keywords.txt"), {QStringLiteral("[r.txt]"), QStringLiteral("0001 a"), QString(),
-                                                      QStringLiteral("0002 b"), QStringLiteral("[gone.txt]")});
-    folder.WriteData(QStringLiteral("r.txt"), {QStringLiteral("*0001"), QStringLiteral("# a"), QStringLiteral("$b")});
-    KeywordValidator validator;
-    QMap<Counter, int> shown;
-    QString sLines;
-    int nLineDone = 0;
-    connect(&validator, &KeywordValidator::CounterChanged, this, [&](Counter c, int n) { shown[c] = n; });
-    connect(&validator, &KeywordValidator::ReportLine, this, [&](const QString &s, bool) { sLines += QStringLiteral("\r\n") + s; });
-    connect(&validator, &KeywordValidator::LineDone, this, [&] { ++nLineDone; });
-    QSignalSpy finished(&validator, &KeywordValidator::WalkFinished);
-
-    validator.Run();
-    QCOMPARE(nLineDone, 5);
-    QCOMPARE(sLines, validator.Report());
-    QCOMPARE(finished.size(), 1);
-    QCOMPARE(finished[0][0].toBool(), true);
-    for (Counter c : {KeywordValidator::LineCounter, KeywordValidator::Blanks, KeywordValidator::WorkingWords,
-                      KeywordValidator::MissingFiles, KeywordValidator::MissingReferences, KeywordValidator::Errors,
-                      KeywordValidator::Statements, KeywordValidator::Questions})
-        QCOMPARE(shown.value(c, -1), validator.counts().Value(c));
-}
-
-void TestKeywordValidator::stopEndsTheWalkAfterTheCurrentLine()
-{
-    ProgramFolder folder;
-    folder.WriteData(QStringLiteral("keywords.txt"), {QStringLiteral("/ 1"), QStringLiteral("/ 2"), QStringLiteral("/ 3")});
-    KeywordValidator validator;
-    QSignalSpy finished(&validator, &KeywordValidator::WalkFinished);
-    auto stopper = connect(&validator, &KeywordValidator::LineDone, this, [&] {
-        if (validator.counts().LineCounter == 2)
-            validator.RequestStop();
-    });
-    validator.Run();
-    QCOMPARE(validator.counts().LineCounter, 2);
-    QVERIFY(validator.Report().endsWith(QStringLiteral("\r\nValidation stopped after line 2 of keywords.txt")));
-    QVERIFY(!validator.Report().contains(QStringLiteral("Validation Report Log")));
-    QCOMPARE(finished.takeFirst()[0].toBool(), false);
-    QVERIFY(!validator.IsRunning());
-
-    disconnect(stopper);
-    validator.Run();
-    QCOMPARE(validator.counts().LineCounter, 3);
-    QCOMPARE(finished.takeFirst()[0].toBool(), true);
 }
 
 void TestKeywordValidator::entryForCheck_data()
