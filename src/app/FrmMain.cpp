@@ -6,6 +6,8 @@
 #include "common/WindowMetrics.h"
 #include "common/modPublic.h"
 #include "console/FrmClientConsole.h"
+#include "tools/FrmGenerateCRC.h"
+#include "tools/FrmValidKeyword.h"
 
 #include <QAction>
 #include <QApplication>
@@ -185,6 +187,8 @@ QMdiSubWindow *FrmMain::ShowChild(QWidget *window)
 {
     for (QMdiSubWindow *sub : m_mdiArea->subWindowList()) {
         if (sub->widget() == window) {
+            // Closing the frame hid the window inside it as well.
+            window->show();
             sub->show();
             m_mdiArea->setActiveSubWindow(sub);
             return sub;
@@ -332,8 +336,14 @@ void FrmMain::MassKeywordLookup()
 
 void FrmMain::OpenValidator()
 {
+    if (!m_FrmValidKeyword)
+        m_FrmValidKeyword = new FrmValidKeyword(this);
+    ShowModal(m_FrmValidKeyword);
 }
 
 void FrmMain::OpenCRCGenerator()
 {
+    if (!m_FrmGenerateCRC)
+        m_FrmGenerateCRC = new FrmGenerateCRC(this);
+    ShowModal(m_FrmGenerateCRC);
 }
