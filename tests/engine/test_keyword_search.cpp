@@ -18,13 +18,11 @@ class TestKeywordSearch : public QObject {
 private slots:
     void firstMatchingLine_data();
     void firstMatchingLine();
-    void keepsInputCaseAndSection();
     void phraseWithBlanksIsNotTrimmed();
     void failures_data();
     void failures();
     void malformedLineBelowMatchIsNeverRead();
     void excludePassesOverLastKeyword();
-    void fileNamesFromWindows();
     void namesOutsideDataAreRefused();
     void windows1252File();
     void agreesWithPlainSearch();
@@ -35,15 +33,17 @@ void TestKeywordSearch::firstMatchingLine_data()
     QTest::addColumn<QString>("sentence");
     QTest::addColumn<QString>("keyword");
     QTest::addColumn<QString>("code");
-    QTest::newRow("top line wins over longer") << "hello good morning" << "hello" << "0001";
-    QTest::newRow("second section") << "Good Morning to you" << "good morning" << "0002";
-    QTest::newRow("inside a word") << "othello" << "hello" << "0001";
-    QTest::newRow("trailing blank needs a blank") << "hip" << "" << "";
-    QTest::newRow("trailing blank matches") << "hi there" << "hi " << "0003";
-    QTest::newRow("leading blank needs a blank before") << "theyes" << "" << "";
-    QTest::newRow("leading blank") << "oh yes" << " yes" << "0004";
-    QTest::newRow("nothing") << "zzz" << "" << "";
-    QTest::newRow("empty sentence matches nothing") << "" << "" << "";
+    QTest::addColumn<QString>("file");
+    QTest::newRow("above every section") << "TOP of it" << "top" << "0009" << "";
+    QTest::newRow("top line wins over longer") << "hello good morning" << "hello" << "0001" << "greet.txt";
+    QTest::newRow("second section") << "Good Morning to you" << "good morning" << "0002" << "Other File.txt";
+    QTest::newRow("inside a word") << "othello" << "hello" << "0001" << "greet.txt";
+    QTest::newRow("trailing blank needs a blank") << "hip" << "" << "" << "";
+    QTest::newRow("trailing blank matches") << "hi there" << "hi " << "0003" << "Other File.txt";
+    QTest::newRow("leading blank needs a blank before") << "theyes" << "" << "" << "";
+    QTest::newRow("leading blank") << "oh yes" << " yes" << "0004" << "Other File.txt";
+    QTest::newRow("nothing") << "zzz" << "" << "" << "";
+    QTest::newRow("empty sentence matches nothing") << "" << "" << "" << "";
 }
 
 void TestKeywordSearch::firstMatchingLine()
@@ -51,25 +51,13 @@ void TestKeywordSearch::firstMatchingLine()
     QFETCH(QString, sentence);
     QFETCH(QString, keyword);
     QFETCH(QString, code);
+    QFETCH(QString, file);
     ProgramFolder folder;
     ScriptedDialogs dialogs;
-    folder.WriteData("keywords.txt", {"/ comment hello", "[greet.txt]", "0001 Hello", "", "[other.txt]", "0002 good morning",
-                                      "0003 hi ", "0004  yes"});
-    const KeywordMatch m = KeywordSearch(sentence);
-    QCOMPARE(m.sKeyword, keyword);
-    QCOMPARE(m.sCode, code);
-    QCOMPARE(m.sInput, sentence);
+    folder.WriteData("keywords.txt", {"0009 top", "/ comment hello", "[greet.txt]", "0001 Hello", "", "[Other File.txt]",
+                                      "0002 good morning", "0003 hi ", "0004  yes"});
+    QCOMPARE(KeywordSearch(sentence), (KeywordMatch{keyword, code, file, sentence}));
     QVERIFY(dialogs.messages.isEmpty());
-}
-
-void TestKeywordSearch::keepsInputCaseAndSection()
-{
-    ProgramFolder folder;
-    folder.WriteData("keywords.txt", {"0009 top", "[A File.txt]", "0001 cat"});
-    KeywordMatch m = KeywordSearch("TOP CAT");
-    QCOMPARE(m, (KeywordMatch{"top", "0009", "", "TOP CAT"}));
-    m = KeywordSearch("my Cat");
-    QCOMPARE(m, (KeywordMatch{"cat", "0001", "A File.txt", "my Cat"}));
 }
 
 void TestKeywordSearch::phraseWithBlanksIsNotTrimmed()
@@ -142,13 +130,6 @@ void TestKeywordSearch::excludePassesOverLastKeyword()
     QCOMPARE(KeywordSearchExclude("dog").sCode, QString());
     modPublic::LastMatch.sKeyword = "my cat";
     QCOMPARE(KeywordSearchExclude("dog").sCode, QString("0004"));
-}
-
-void TestKeywordSearch::fileNamesFromWindows()
-{
-    ProgramFolder folder;
-    folder.WriteData("sub/Index.TXT", {"[f]", "0001 hello"});
-    QCOMPARE(KeywordSearchFile("hello", folder.Path() + "\\data\\sub\\index.txt").sCode, QString("0001"));
 }
 
 void TestKeywordSearch::namesOutsideDataAreRefused()
