@@ -1,5 +1,6 @@
 #include "app/frmAbout.h"
 
+#include "chat/ChatLook.h"
 #include "common/AppIcon.h"
 #include "common/WindowMetrics.h"
 
@@ -14,7 +15,7 @@ frmAbout::frmAbout(QWidget *parent)
     setWindowIcon(AppIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
-    setFixedSize(TwipsSize(6240, 3360, this));
+    setFixedSize(TwipsSize(7200, 3000, this));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::WindowText, Qt::black);
@@ -24,7 +25,8 @@ frmAbout::frmAbout(QWidget *parent)
     lblTitle = new QLabel(QStringLiteral("About Orvia - The Chatterbot"), this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setFont(ImpactFont(24));
-    lblTitle->setGeometry(TwipsRect(240, 180, 5760, 600, this));
+    lblTitle->setGeometry(TwipsRect(240, 180, 6720, 600, this));
+    FitCaption(lblTitle);
 
     linRule = new QFrame(this);
     linRule->setObjectName(QStringLiteral("linRule"));
@@ -33,7 +35,7 @@ frmAbout::frmAbout(QWidget *parent)
     QPalette rule = linRule->palette();
     rule.setColor(QPalette::Window, QColor(128, 128, 128));
     linRule->setPalette(rule);
-    linRule->setGeometry(TwipsRect(240, 840, 5760, 30, this));
+    linRule->setGeometry(TwipsRect(240, 840, 6720, 30, this));
 
     lblAbout = new QLabel(this);
     lblAbout->setObjectName(QStringLiteral("lblAbout"));
@@ -47,5 +49,5 @@ frmAbout::frmAbout(QWidget *parent)
         "words she knows in your sentence and answers from the knowledge files in her data folder, so the "
         "more you tell her, the more she has to go on. To watch her talk to herself, choose \"Orvia and "
         "Orvia\"."));
-    lblAbout->setGeometry(TwipsRect(240, 1020, 5760, 2160, this));
+    lblAbout->setGeometry(TwipsRect(240, 1020, 6720, 1800, this));
 }

@@ -49,6 +49,7 @@ FrmChecker::FrmChecker(QWidget *parent)
     Label2->setFont(MsSansSerifFont(12, true));
     SetColors(Label2, Qt::black, QColor(0, 192, 0));
     PlaceTwips(Label2, 48, 4800, 588, 396);
+    FitCaption(Label2);
     Label2->setToolTip(QStringLiteral("Say:"));
 
     InputArea->setFont(ImpactFont(7.8));

@@ -33,6 +33,7 @@ FrmOrvia::FrmOrvia(QWidget *parent)
     say->setObjectName(QStringLiteral("say"));
     say->setFont(ImpactFont(10.2));
     PlaceTwips(say, 48, 3504, 348, 252);
+    FitCaption(say);
 
     PlaceTwips(InputArea, 432, 3456, 3996, 348);
 

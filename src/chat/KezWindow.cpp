@@ -97,7 +97,8 @@ KezWindow::KezWindow(MainWindowSource mainWindow, QWidget *parent)
     PlaceTwips(DisplayWindow, 1740, 210, 4545, 2925);
     DisplayWindow->hide();
 
-    for (QWidget *widget : {static_cast<QWidget *>(PicKez), DisplayWindow, static_cast<QWidget *>(ResponseArea)})
+    // InputArea already reports to the window (ChatWindow).
+    for (QWidget *widget : {static_cast<QWidget *>(PicKez), TextWindow, DisplayWindow, static_cast<QWidget *>(ResponseArea)})
         widget->installEventFilter(this);
     setTabOrder(ResponseArea, InputArea);
     setTabOrder(InputArea, PicKez);
@@ -131,10 +132,11 @@ void KezWindow::hideEvent(QHideEvent *event)
 
 void KezWindow::keyPressEvent(QKeyEvent *event)
 {
-    // Keys typed into the controls stay theirs; only keys that come to the
-    // window itself (no control holding the focus) are shown.
-    QWidget *focus = QApplication::focusWidget();
-    if (focus && focus != this && isAncestorOf(focus)) {
+    // Keys typed into the controls stay theirs, also those they pass on
+    // unused; only keys that come to the window itself are shown.
+    const bool bFromControl = event == m_pControlKey;
+    m_pControlKey = nullptr;
+    if (bFromControl) {
         ChatWindow::keyPressEvent(event);
         return;
     }
@@ -149,6 +151,10 @@ bool KezWindow::eventFilter(QObject *watched, QEvent *event)
         InputArea->setFocus();
         return false;
     }
+    if (event->type() == QEvent::KeyPress && watched != this)
+        m_pControlKey = event;
+    else if (event->type() == QEvent::KeyRelease)
+        m_pControlKey = nullptr;
     return ChatWindow::eventFilter(watched, event);
 }
 

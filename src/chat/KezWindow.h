@@ -35,4 +35,7 @@ protected:
 
 private:
     MainWindowSource m_mainWindow;
+    // The key press last seen by a control, so that one passed on to the
+    // window is told from one sent to the window itself.
+    const QEvent *m_pControlKey = nullptr;
 };
