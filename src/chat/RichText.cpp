@@ -23,7 +23,9 @@ void AddColoredText(const QString &sText, LineColor sColor, QTextEdit *sTarget)
 
 void AddtoResponseArea(const QString &sText, QTextEdit *sTarget)
 {
-    sTarget->setPlainText(sTarget->toPlainText() + QLatin1Char('\n') + sText);
+    // Through the document: the edit's own setPlainText keeps the caret's colour.
+    sTarget->document()->setPlainText(sTarget->toPlainText() + QLatin1Char('\n') + sText);
+    sTarget->setCurrentCharFormat(QTextCharFormat());
     sTarget->moveCursor(QTextCursor::End);
 }
 
