@@ -2,6 +2,11 @@
 
 #include "app/DebugCommands.h"
 #include "app/FrmTextWindow.h"
+#include "app/frmAbout.h"
+#include "chat/FrmChecker.h"
+#include "chat/FrmOrvia.h"
+#include "chat/KezOnKez.h"
+#include "chat/OrviaOnOrvia.h"
 #include "common/AppIcon.h"
 #include "common/WindowMetrics.h"
 #include "common/modPublic.h"
@@ -267,22 +272,37 @@ void FrmMain::RebuildWindowList()
 
 void FrmMain::OpenChecker()
 {
+    if (!m_FrmChecker)
+        m_FrmChecker = new FrmChecker(this);
+    ShowModal(m_FrmChecker);
 }
 
 void FrmMain::OpenTextOnlyChat()
 {
+    if (!m_FrmOrvia)
+        m_FrmOrvia = new FrmOrvia(this);
+    ShowModal(m_FrmOrvia);
 }
 
 void FrmMain::OpenKezOnKez()
 {
+    if (!m_KezOnKez)
+        m_KezOnKez = new KezOnKez(this);
+    ShowModal(m_KezOnKez);
 }
 
 void FrmMain::OpenOrviaOnOrvia()
 {
+    if (!m_OrviaOnOrvia)
+        m_OrviaOnOrvia = new OrviaOnOrvia(this);
+    ShowModal(m_OrviaOnOrvia);
 }
 
 void FrmMain::OpenAbout()
 {
+    if (!m_frmAbout)
+        m_frmAbout = new frmAbout(this);
+    ShowModal(m_frmAbout);
 }
 
 // --- Developer tools ----------------------------------------------------------

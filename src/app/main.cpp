@@ -1,4 +1,5 @@
 #include "app/FrmMain.h"
+#include "app/ScreenshotHook.h"
 #include "common/AppIcon.h"
 #include "common/QtDialogs.h"
 #include "common/modPublic.h"
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     main.show();
     // Set after the window is shown: only commands started from it read the name.
     modPublic::KeywordIndexFile = QStringLiteral("keywords.txt");
+    RunScreenshotHook(main);
     const int code = QApplication::exec();
     Dialogs::Install(nullptr);
     return code;

@@ -14,6 +14,7 @@ public:
 
 SilentProvider silent;
 Provider *current = &silent;
+quint64 messagesShown = 0;
 
 QString TitleOrDefault(const QString &sTitle)
 {
@@ -34,7 +35,13 @@ Provider &Current()
 
 void MsgBox(const QString &sText, const QString &sTitle, Icon icon)
 {
+    ++messagesShown;
     current->ShowMessage(sText, TitleOrDefault(sTitle), icon);
+}
+
+quint64 MessagesShown()
+{
+    return messagesShown;
 }
 
 QString InputBox(const QString &sPrompt, const QString &sTitle, const QString &sDefault)

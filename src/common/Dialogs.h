@@ -29,4 +29,8 @@ void MsgBox(const QString &sText, const QString &sTitle = QString(), Icon icon =
 QString InputBox(const QString &sPrompt, const QString &sTitle = QString(), const QString &sDefault = QString());
 QString SaveFileBox(const QString &sTitle, const QString &sSuggestedPath);
 
+// How many message boxes have been shown so far. A caller compares the count
+// before and after a call to learn whether the call reported a failure.
+quint64 MessagesShown();
+
 }  // namespace Dialogs

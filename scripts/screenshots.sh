@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Starts Orvia under a virtual display once per window, opens that window
+# through the ORVIA_SCREENSHOT_WINDOW hook and saves a PNG of the screen.
+# usage: scripts/screenshots.sh path/to/orvia out-folder
+set -euo pipefail
+exe=$(realpath "$1")
+out=${2:-docs/screenshots}
+mkdir -p "$out"
+out=$(realpath "$out")
+
+shot() {  # name window seconds [lines typed, separated by "|"]
+    local name=$1 window=$2 wait=$3 say=${4:-}
+    ORVIA_SCREENSHOT_WINDOW=$window ORVIA_SCREENSHOT_SAY=$say \
+        xvfb-run -a -s "-screen 0 1024x768x24" bash -c \
+        "\"$exe\" & pid=\$!; sleep $wait; import -window root \"$out/$name.png\"; kill \$pid"
+    echo "$out/$name.png"
+}
+
+shot main "" 2
+shot chat FrmChecker 3 "Sam|hello|i feel a bit tired today|how are you"
+shot checker FrmChecker 2
+shot textonly FrmOrvia 3 "Sam|good morning"
+shot kezwindow KezWindow 3 "Sam|hi"
+shot kezonkez KezOnKez 7
+shot orviaonorvia OrviaOnOrvia 7
+shot about frmAbout 2

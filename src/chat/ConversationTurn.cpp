@@ -1,0 +1,103 @@
+#include "chat/ConversationTurn.h"
+
+#include "common/DataFolder.h"
+#include "common/modPublic.h"
+#include "engine/Blanks.h"
+#include "engine/ModFunctions.h"
+#include "engine/Reply.h"
+
+namespace {
+
+const QString kGetUsername = QStringLiteral("GetUsername");
+const QString kBotPrefix = QStringLiteral("<Orvia> ");
+
+}  // namespace
+
+ConversationTurn::ConversationTurn(ChatView &view, LineColor botColor, LineColor userColor)
+    : m_view(view)
+    , m_botColor(botColor)
+    , m_userColor(userColor)
+{
+}
+
+void ConversationTurn::Load()
+{
+    modPublic::UserName = QStringLiteral("User");
+    InputMode = kGetUsername;
+    m_view.SetInputText(QString());
+    m_view.ClearTranscript();
+    const QString sGreeting = GetPresetResponse(QStringLiteral("Preset3.txt"), QStringLiteral("0002"));
+    AddBotLine(sGreeting);
+    ClearInputOnKey = true;
+    WatchForBut = true;
+    WatchWord = QStringLiteral("but");
+}
+
+void ConversationTurn::KeyPress(int nKeyAscii)
+{
+    if (ClearInputOnKey) {
+        ClearInputOnKey = false;
+        m_view.SetInputText(QString());
+    }
+    if (nKeyAscii != 13)
+        return;
+    if (InputMode == kGetUsername)
+        NameTurn();
+    else
+        ChatTurn();
+}
+
+void ConversationTurn::InputChanged()
+{
+    if (!WatchForBut)
+        return;
+    if (m_view.InputText().toLower() != WatchWord)
+        return;
+    const KeywordMatch match{QStringLiteral("<Orvia> But"), QStringLiteral("0010"), QStringLiteral("Preset2.txt"), QString()};
+    m_view.AddtoResponseArea(GetRandomEntryFromFile(match, StatementsAndQuestions).sText);
+    m_view.SetInputText(QString());
+}
+
+void ConversationTurn::NameTurn()
+{
+    QString t = m_view.InputText();
+    m_view.SetInputText(QString());
+    if (t.isEmpty())
+        t = QStringLiteral("{SILENCE}");
+
+    KeywordMatch m = KeywordSearchFile(t.toUpper(), DataFolder::DataPath(QStringLiteral("preset1.txt")));
+    if (m.sKeyword.isEmpty()) {
+        const QString sTrimmed = TrimBlanks(t).toString();
+        if (sTrimmed.contains(QLatin1Char(' '))) {
+            m = KeywordMatch{t, QStringLiteral("0013"), QStringLiteral("Preset2.txt"), t};
+        } else {
+            modPublic::UserName = sTrimmed;
+            m = KeywordMatch{t, QStringLiteral("0001"), QStringLiteral("Preset3.txt"), t};
+            InputMode.clear();
+            WatchForBut = false;
+        }
+    }
+    const QString r = GetRandomEntryFromFile(m, StatementsAndQuestions).sText;
+    AddUserLine(t);
+    AddBotLine(r);
+}
+
+void ConversationTurn::ChatTurn()
+{
+    const QString t = m_view.InputText();
+    const QString r = GetReply(t).sText;
+    // Read again: the echo shows the box as it stands after the engine call.
+    AddUserLine(m_view.InputText());
+    AddBotLine(r);
+    m_view.SetInputText(QString());
+}
+
+void ConversationTurn::AddUserLine(const QString &sText)
+{
+    m_view.AddColoredText(QLatin1Char('<') + modPublic::UserName + QStringLiteral("> ") + sText, m_userColor);
+}
+
+void ConversationTurn::AddBotLine(const QString &sText)
+{
+    m_view.AddColoredText(kBotPrefix + sText, m_botColor);
+}

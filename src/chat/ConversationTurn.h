@@ -1,0 +1,38 @@
+#pragma once
+
+#include "chat/ChatView.h"
+
+#include <QString>
+
+// The conversation of a chat window: greeting, name turn, chat turn and the
+// watch-word shortcut. The window forwards its events here.
+class ConversationTurn {
+public:
+    ConversationTurn(ChatView &view, LineColor botColor, LineColor userColor);
+
+    // Run each time the window is shown.
+    void Load();
+    // A character key typed into the input box, before the box takes it.
+    void KeyPress(int nKeyAscii);
+    // Every change of the input text, also the window's own.
+    void InputChanged();
+
+    void NameTurn();
+    void ChatTurn();
+
+    LineColor BotColor() const { return m_botColor; }
+    LineColor UserColor() const { return m_userColor; }
+
+    QString InputMode;
+    bool ClearInputOnKey = false;
+    bool WatchForBut = false;
+    QString WatchWord;
+
+private:
+    void AddUserLine(const QString &sText);
+    void AddBotLine(const QString &sText);
+
+    ChatView &m_view;
+    LineColor m_botColor;
+    LineColor m_userColor;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "chat/ChatView.h"
+
+#include <QColor>
+#include <QString>
+
+class QTextEdit;
+
+QColor ToQColor(LineColor color);
+
+// Appends sText as one new line; only the appended characters take the colour.
+void AddColoredText(const QString &sText, LineColor sColor, QTextEdit *sTarget);
+// Rewrites the transcript as plain text plus one new line: earlier colours are
+// dropped and everything shows in the area's default character format.
+void AddtoResponseArea(const QString &sText, QTextEdit *sTarget);
+// In characters, with each line break counted as a carriage return and a line feed.
+qsizetype TranscriptLength(const QTextEdit *sTarget);

@@ -1,0 +1,52 @@
+#include "chat/SelfConversation.h"
+
+#include "common/Dialogs.h"
+#include "common/modPublic.h"
+#include "engine/Reply.h"
+
+SelfConversation::SelfConversation(SelfTalkView &view, LineColor color)
+    : m_view(view)
+    , m_color(color)
+{
+}
+
+void SelfConversation::Load()
+{
+    m_view.SetTimerEnabled(true);
+    modPublic::UserName = QStringLiteral("Orvia");
+    CurrentLine = QStringLiteral("Hello Orvia");
+    FirstVoiceNext = false;
+    m_view.ClearTranscript();
+    m_view.AddColoredText(QStringLiteral("<Orvia1> ") + CurrentLine, m_color);
+}
+
+SelfConversation::TickResult SelfConversation::Tick()
+{
+    if (m_bInTick)
+        return TickResult::Skipped;
+    m_bInTick = true;
+
+    if (m_view.TranscriptLength() > kMaxTranscript)
+        m_view.ClearTranscript();
+    // The engine reports its failures in a message box; one shown during the
+    // call means this reply failed.
+    const quint64 nShownBefore = Dialogs::MessagesShown();
+    CurrentLine = GetReply(CurrentLine).sText;
+    const bool bFailed = Dialogs::MessagesShown() != nShownBefore;
+    const QString sPrefix = FirstVoiceNext ? QStringLiteral("<Orvia1> ") : QStringLiteral("<Orvia2> ");
+    m_view.AddColoredText(sPrefix + CurrentLine, m_color);
+    FirstVoiceNext = !FirstVoiceNext;
+
+    m_bInTick = false;
+    if (bFailed) {
+        // Pause after the one report instead of repeating it every two seconds.
+        m_view.SetTimerEnabled(false);
+        return TickResult::Failed;
+    }
+    return TickResult::Written;
+}
+
+void SelfConversation::StartStop()
+{
+    m_view.SetTimerEnabled(!m_view.TimerEnabled());
+}

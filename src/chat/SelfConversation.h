@@ -1,0 +1,33 @@
+#pragma once
+
+#include "chat/ChatView.h"
+
+#include <QString>
+
+// Orvia answering her own previous line, in two alternating voices.
+class SelfConversation {
+public:
+    // Past this many characters the transcript is emptied before the next line.
+    static constexpr qsizetype kMaxTranscript = 40000;
+
+    enum class TickResult { Written, Failed, Skipped };
+
+    SelfConversation(SelfTalkView &view, LineColor color);
+
+    void Load();
+    // One more line. A tick that comes while another is still running (its
+    // message box open, say) is skipped; a tick whose reply failed pauses the talk.
+    TickResult Tick();
+    // The "Start/Stop" button.
+    void StartStop();
+
+    bool Busy() const { return m_bInTick; }
+
+    bool FirstVoiceNext = false;
+    QString CurrentLine;
+
+private:
+    SelfTalkView &m_view;
+    LineColor m_color;
+    bool m_bInTick = false;
+};
