@@ -89,12 +89,28 @@ $very well, thanks. it's always nice when someone asks. and you, how are you?
 ''', 'fu_howareyou.txt')
 
 K(0, 'orvia.txt', 'the user loves or likes her',
-  'i love you|i like you|i miss you|do you love me|do you like me|you like me|will you marry me|marry me|be my friend|you are my friend|you\'re my friend|are you my friend|are we friends|be my girlfriend',
+  'i love you|i like you|i miss you|do you love me|do you like me|you like me|will you marry me|marry me|be my girlfriend',
   '''
 # that's very sweet of you, [name]. i like you too, in my chatterbot way.
 $aww. you've made my day! what do you like most about our chats?
 # i'm a bot, so i can't love like a person does. but i'm always happy when you come to talk.
-$friends? of course, [name]. what shall we talk about, friend?
+$do you say that to all the chatterbots?
+''')
+
+K(0, 'orvia.txt', 'the user wants to be friends',
+  'be my friend|you are my friend|you\'re my friend|are you my friend|are we friends',
+  '''
+# of course we're friends, [name]. what shall we talk about, friend?
+$friends! i'd like that very much. what do friends talk about?
+# you're my friend too. i'm glad you came to chat.
+''')
+
+K(0, 'orvia.txt', 'how she works',
+  'how do you work|how does this work|how does it work|how do you know|can you think|can you learn|do you learn|how do you think',
+  '''
+# i look for words i know in what you say, then pick an answer from my files. simple, but it works!
+$i only know what's written in my files. what would you like me to know?
+# i don't think the way you do. i find your words, and i answer with mine.
 ''')
 
 K(0, 'orvia.txt', 'the user needs her',
@@ -133,7 +149,7 @@ $i'm a big fan of rainy days and long conversations. what's your favourite thing
 ''')
 
 JOKE = K(0, 'small.txt', 'the user asks for a joke',
-  'tell me a joke|tell a joke|know any jokes|know a joke|a joke|joke|make me laugh|something funny',
+  'another joke|another one|one more|tell me another|tell me a joke|tell a joke|know any jokes|know a joke|a joke|joke|make me laugh|something funny',
   '''
 # why did the computer go to the doctor? it had a virus! want another one?
 $what do you call a bear with no teeth? a gummy bear! shall i tell you another?
@@ -186,7 +202,7 @@ $sure, [name]. what would you like to know?
 ''')
 
 K(0, 'small.txt', 'the user wants help',
-  'help me|need help|can you help|could you help|i need some help|help',
+  'help me|need help|can you help|could you help|i need some help',
   '''
 # i'll do my best, [name]. tell me what's going on.
 $of course. what do you need help with?
@@ -218,6 +234,22 @@ $birthdays are great! how are you celebrating?
 ''')
 
 # --------------------------------------------------------------------------- tier 1
+K(1, 'feelings.txt', 'not good enough, and what others said',
+  'not good enough|not smart enough|not pretty enough|said i was|said i\'m|says i am|says i\'m|called me|thinks i\'m|thinks i am',
+  '''
+$that must have hurt. do you believe it, [name]?
+# what other people say isn't always true, [name].
+$how did that make you feel?
+''')
+
+K(1, 'feelings.txt', 'boring',
+  'boring',
+  '''
+# boring can be draining. what would make it more interesting?
+$what's boring about it, [name]?
+# let's find something more exciting, then. what do you love doing?
+''')
+
 NOTGOOD = K(1, 'feelings.txt', 'not good: negated good words',
   'not a good day|don\'t feel good|dont feel good|don\'t feel well|not good|not well|not great|not happy|not ok|not fine|not so good|not feeling good|could be better',
   '''
@@ -280,7 +312,7 @@ $do you know what brought this feeling on?
 ''', 'fu_talk.txt')
 
 K(1, 'feelings.txt', 'proud',
-  'good at|proud|i did it|i passed|i won|i got the job|achieved',
+  'good at|proud|i did it|i passed|i won |i won!|i got the job|achieved',
   '''
 # well done, [name]! you should be proud.
 $that's brilliant! how did you do it?
@@ -298,7 +330,7 @@ $tell me more! what's been going well?
 ''')
 
 K(1, 'feelings.txt', 'bored',
-  'bored|boring|nothing to do',
+  'bored|nothing to do',
   '''
 # bored? well, you've come to the right chatterbot. let's talk!
 $what do you usually do when you're bored, [name]?
@@ -307,7 +339,7 @@ $if you could do anything right now, what would it be?
 ''')
 
 K(1, 'feelings.txt', 'lonely',
-  'lonely|alone|no friends|no one to talk|nobody to talk|isolated',
+  'nobody understands|no one understands|lonely|alone|no friends|no one to talk|nobody to talk|isolated',
   '''
 # you're not alone right now, [name]. i'm here, and i'm listening.
 $feeling lonely is hard. have you been on your own a lot lately?
@@ -340,7 +372,7 @@ K(1, 'feelings.txt', 'stressed and worried',
 $what's worrying you the most right now?
 # one thing at a time. which part feels biggest?
 $have you been able to talk to anyone about it?
-''', 'fu_talk.txt')
+''')
 
 K(1, 'feelings.txt', 'scared',
   'scared|afraid|frightened|terrified|fear|spooked',
@@ -436,7 +468,7 @@ $what do you love most about your [following]?
 ''')
 
 K(1, 'mind.txt', 'hating my something: echo it',
-  'i hate my',
+  'i hate my|i don\'t like my|i dont like my|i can\'t stand my',
   '''
 # what is it about your [following] that gets to you most?
 $has it always been like that with your [following]?

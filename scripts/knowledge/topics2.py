@@ -189,7 +189,7 @@ $what kind of films do you like best?
 ''', 'fu_films.txt')
 
 K(2, 'hobbies.txt', 'books and reading',
-  'book|reading|i read|novel|author|poem|poetry|library|comic|manga|story|stories|writing|writer',
+  'book|reading|to read|i read|novel|author|poem|poetry|library|comic|manga|story|stories|writing|writer',
   '''
 # books are made of words, and i'm made of words, so we're practically family!
 $what do you like to read, [name]?
@@ -272,7 +272,7 @@ $what's your favourite thing to eat?
 K(2, 'weather.txt', 'rain',
   'raining|rainy|rain |pouring|drizzle|umbrella|storm|thunder|lightning',
   '''
-# i love rainy days! the sound of rain is so cosy.
+# rainy days! some people hate them, but i love the sound of rain.
 $do you like the rain, or does it get you down, [name]?
 # a rainy day is perfect for a book and a hot drink.
 ''')
@@ -440,6 +440,14 @@ K(2, 'world.txt', 'sleep',
 # sleep is so important. do you get enough of it?
 $are you a night owl or an early bird, [name]?
 # sweet dreams, whenever it's time.
+''')
+
+K(2, 'world.txt', 'a name of a person or pet',
+  'his name is|her name is|its name is|their name is|is called|are called|called',
+  '''
+# what a lovely name!
+$that's a great name. who chose it?
+# i like that name, [name].
 ''')
 
 # --------------------------------------------------------------------------- follow-ups

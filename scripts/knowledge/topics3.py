@@ -75,6 +75,14 @@ $why aren't you [following]?
 $would you like to be [following]?
 ''')
 
+K(1, 'reflect.txt', 'doubting oneself',
+  'i don\'t think i|i dont think i|i do not think i',
+  '''
+$what makes you doubt yourself, [name]?
+# i think you might surprise yourself.
+$what would help you feel more sure?
+''')
+
 K(1, 'reflect.txt', 'i don\'t: echo it',
   'i don\'t|i do not|i dont',
   '''
@@ -88,7 +96,7 @@ K(1, 'reflect.txt', 'i can\'t: echo it',
   '''
 $what makes you think you can't [following]?
 # maybe you can't [following] yet, [name]. yet!
-$have you tried?
+$what would happen if you could [following]?
 ''')
 
 # --------------------------------------------------------------------------- tier 2 extras
@@ -194,11 +202,19 @@ $that's a thinker. why do you ask?
 ''')
 
 K(3, 'reflect.txt', 'do you and other questions to Orvia: echo it',
-  'do you|will you|would you|have you',
+  'do you',
   '''
 $you want to know if i [following]? why do you ask?
 # it depends, [name]. what about you?
 $would it matter to you if i did?
+''')
+
+K(3, 'reflect.txt', 'will you, would you, have you',
+  'will you|would you|have you|did you',
+  '''
+# i'm a chatterbot, so probably not in the way you mean. what about you, [name]?
+$why do you ask?
+# it depends! tell me why you want to know.
 ''')
 
 K(3, 'reflect.txt', 'why don\'t you: echo it',
@@ -222,9 +238,9 @@ K(4, 'reflect.txt', 'i want: echo it',
   'i want|i would like|i\'d like',
   '''
 $why do you want [following]?
-# what would it mean to you if you got [following]?
-$what would you do if you got [following]?
-# i hope you get [following], [name].
+$what's stopping you, [name]?
+# then i hope it happens for you.
+$how long have you wanted that?
 ''')
 
 K(4, 'reflect.txt', 'i needed: echo it',
@@ -239,8 +255,8 @@ K(4, 'reflect.txt', 'i need: echo it',
   'i need',
   '''
 $why do you need [following]?
-# would it really help you to get [following]?
-$what would happen if you didn't get [following]?
+# i hope you get what you need, [name].
+$what would happen if you didn't?
 ''')
 
 K(4, 'reflect.txt', 'i think so',
@@ -316,7 +332,7 @@ $what makes you think so?
 ''')
 
 K(4, 'reflect.txt', 'i think, i believe: echo it',
-  'i think|i believe|i reckon|i suppose|i guess',
+  'i think|i reckon|i suppose|i guess',
   '''
 $what makes you think [following]?
 # you think [following]? tell me why.
@@ -350,11 +366,51 @@ $you're back! what did i miss?
 ''')
 
 K(4, 'reflect.txt', 'going to: echo it',
-  'i\'m going to|i am going to|i\'m gonna|i am gonna|i will|i\'ll',
+  'i\'m going to|i am going to|i\'m gonna|i am gonna',
   '''
 $what made you decide to [following]?
 # good luck with it, [name]!
 $when will you [following]?
+''')
+
+K(4, 'reflect.txt', 'i will: echo it',
+  'i will|i\'ll',
+  '''
+$will you really [following]?
+# that's the spirit, [name].
+$and what happens after that?
+''')
+
+K(4, 'reflect.txt', 'should i',
+  'should i|shall i',
+  '''
+$what do you think you should do, [name]?
+# only you can decide that, but i'm happy to think it through with you.
+$what would happen if you did?
+''')
+
+K(4, 'reflect.txt', 'never',
+  'i\'ve never|i have never|i never',
+  '''
+$never? would you like to?
+# there's a first time for everything, [name].
+$what's stopping you?
+''')
+
+K(4, 'reflect.txt', 'i believe in: echo it',
+  'i believe in',
+  '''
+$what makes you believe in [following]?
+# lots of people believe in [following]. what convinced you?
+$have you always believed in [following]?
+''')
+
+K(4, 'reflect.txt', 'i believe: echo it',
+  'i believe',
+  '''
+$why do you believe [following]?
+# that's a strong belief, [name].
+$what would change your mind?
 ''')
 
 K(4, 'reflect.txt', 'i am: echo it',
@@ -363,7 +419,7 @@ K(4, 'reflect.txt', 'i am: echo it',
 $why are you [following]?
 # you're [following]? tell me more about that.
 $how long have you been [following]?
-$do you like being [following]?
+# i see. is that why you came to talk to me?
 ''')
 
 K(4, 'reflect.txt', 'i like to, i love to: echo it',
@@ -415,7 +471,7 @@ $what would happen if you didn't?
 ''')
 
 K(4, 'reflect.txt', 'i have: echo it',
-  'i have|i\'ve got|i got|i\'ve',
+  'i have|i\'ve got|i got',
   '''
 $you have [following]? tell me more.
 # that's interesting, [name]. how do you feel about it?
@@ -555,7 +611,7 @@ $shall i tell you a joke?
 ''', 'fu_joke.txt')
 
 K(5, 'small.txt', 'no',
-  'of course not|no way|not really|no |no!|no.|no,|nope|nah |nah!|never',
+  'of course not|no way|not really|no |no!|no.|no,|nope|nah |nah!',
   '''
 # okay, fair enough.
 $no? why not?
