@@ -72,7 +72,7 @@ $i'm a she, in my own bot way. does that surprise you?
 ''')
 
 K(0, 'orvia.txt', 'where she lives',
-  'where are you from|where do you live|where are you',
+  'where did you come from|where do you come from|where are you from|where do you live|where are you',
   '''
 # i live in a folder called data, on your computer. it's cosy in here.
 $right here, inside your computer! where do you live, [name]?
@@ -106,7 +106,7 @@ $friends! i'd like that very much. what do friends talk about?
 ''')
 
 K(0, 'orvia.txt', 'how she works',
-  'how do you work|how does this work|how does it work|how do you know|can you think|can you learn|do you learn|how do you think',
+  'what can you do|how do you work|how does this work|how does it work|how do you know|can you think|can you learn|do you learn|how do you think',
   '''
 # i look for words i know in what you say, then pick an answer from my files. simple, but it works!
 $i only know what's written in my files. what would you like me to know?
@@ -139,6 +139,54 @@ $that's lovely of you to say. what made you think so?
 $aww, thanks! do you always say such kind things?
 ''')
 
+K(0, 'orvia.txt', 'her favourite food',
+  'your favourite drink|your favorite drink|your favourite food|your favorite food|your favourite meal|your favorite meal',
+  '''
+# i can't eat, but if i could, i think i'd love chocolate. what's your favourite food?
+$chocolate, in my dreams! what's your favourite food, [name]?
+# something sweet, i think. what's your favourite food?
+''', 'fu_food.txt')
+
+K(0, 'orvia.txt', 'her favourite music',
+  'your favourite singer|your favorite singer|your favourite band|your favorite band|your favourite song|your favorite song|your favourite music|your favorite music',
+  '''
+# anything with a good beat and clever words. what kind of music do you like?
+$i'm fond of piano music on rainy days. what kind of music do you like, [name]?
+# i like songs with lots of words in them, of course! what kind of music do you like?
+''', 'fu_music.txt')
+
+K(0, 'orvia.txt', 'her favourite films and books',
+  'your favourite film|your favorite film|your favourite movie|your favorite movie|your favourite book|your favorite book',
+  '''
+# i like stories about robots who make friends. what kind of films do you like?
+$anything with a clever computer in it! what kind of films do you like, [name]?
+# stories about the stars. what kind of films do you like?
+''', 'fu_films.txt')
+
+K(0, 'pets.txt', 'her favourite animal',
+  'your favourite animal|your favorite animal|your favourite pet|your favorite pet',
+  '''
+# cats! small grey ones, especially. do you have any pets?
+$i love cats best. do you have any pets, [name]?
+# a cat, curled up by a window. do you have any pets?
+''', 'fu_pets.txt')
+
+K(0, 'orvia.txt', 'her favourite colour',
+  'your favourite colour|your favorite color|your favourite color|your favorite colour',
+  '''
+# violet, like the sky just after sunset.
+$violet! what's yours, [name]?
+# i love violet. it's a calm, dreamy colour.
+''')
+
+K(0, 'orvia.txt', 'her body: food and sleep',
+  'do you dream|do you sleep|do you eat|can you eat|do you get hungry|do you get tired|do you drink',
+  '''
+# no food or sleep for me, just electricity. though i think i dream in words.
+$i don't eat or sleep, so i'm always ready to chat. do you sleep well, [name]?
+# when you close this window, i rest. is that a kind of sleep?
+''')
+
 K(0, 'orvia.txt', 'her favourites',
   'what do you like|what do you do|what do you enjoy|your favourite|your favorite|your hobby|your hobbies|do you have hobbies|do you have a hobby|do you have any hobbies',
   '''
@@ -157,6 +205,14 @@ $what do you call a bear with no teeth? a gummy bear! shall i tell you another?
 $why don't scientists trust atoms? because they make up everything! one more?
 # what's orange and sounds like a parrot? a carrot! another one?
 ''', 'fu_joke.txt')
+
+K(0, 'small.txt', 'talking again later',
+  'talk tomorrow|talk again|see you tomorrow|come back tomorrow|talk to you tomorrow',
+  '''
+# of course! i'll be right here, [name].
+$i'd like that. what shall we talk about next time?
+# any time. i never go anywhere!
+''')
 
 K(0, 'small.txt', 'the user has to go',
   'go now|gotta go|i must go|i\'m leaving|i am leaving|talk later|talk to you later|see you|see ya|goodbye|good bye|bye|good night|goodnight|nighty night',
@@ -210,7 +266,7 @@ $of course. what do you need help with?
 ''')
 
 K(0, 'small.txt', 'the user asks what Orvia knows about them',
-  'about me|know me',
+  'know about me|tell me about me|do you know me|you know me',
   '''
 # i know you're [name], and that you're good company. tell me more and i'll know more!
 $not as much as i'd like! what should i know about you, [name]?
@@ -268,7 +324,7 @@ $glad to hear it. anything nice happen today?
 ''')
 
 K(1, 'feelings.txt', 'grief and loss',
-  'passed away|died|dead |death|funeral',
+  'passed away|died|dead |death|funeral|die |dies |is dying|was dying',
   '''
 # i'm so sorry, [name]. that's a real loss.
 $that must be very hard. do you want to tell me about them?
@@ -465,6 +521,14 @@ K(1, 'mind.txt', 'loving my something: echo it',
 # it's lovely to hear you talk about your [following] like that.
 $what do you love most about your [following]?
 # your [following] sounds like something special, [name].
+''')
+
+K(1, 'mind.txt', 'hating school, work, life',
+  'hate school|hate my school|hate work|hate homework|hate maths|hate math|hate mondays|hate my life|hate everything|hate everyone',
+  '''
+$what is it that you hate most about it, [name]?
+# that sounds really frustrating.
+$has it always been like this, or did something change?
 ''')
 
 K(1, 'mind.txt', 'hating my something: echo it',

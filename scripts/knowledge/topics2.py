@@ -463,7 +463,7 @@ $what was their name?
 # they must have been very loved.
 ''')
 F('fu_pets.txt', 'pets.txt', 'no pets',
-  'allergic|not allowed|none|don\'t|dont|not really|nope|no',
+  'allergic|not allowed|none|don\'t|dont|not really|nope|no,|no.|no!|no ',
   '''
 $no pets? if you could have any animal at all, what would it be?
 # that's okay. i don't have one either. we could share an imaginary one!
@@ -535,7 +535,7 @@ $what's the last song you listened to, [name]?
 # an open mind makes for a great playlist.
 ''')
 F('fu_music.txt', 'hobbies.txt', 'not into music',
-  'don\'t like music|not really|not much|none|nothing|no',
+  'don\'t like music|not really|not much|none|nothing|no,|no.|no!|no ',
   '''
 # that's okay, not everyone is into music.
 $what do you enjoy instead, [name]?
@@ -623,7 +623,7 @@ $what's the most interesting thing you've learned from one, [name]?
 # real life is often stranger than stories.
 ''')
 F('fu_books.txt', 'hobbies.txt', 'not a reader',
-  'don\'t read|not really|not much|nothing|no',
+  'don\'t read|not really|not much|nothing|no,|no.|no!|no ',
   '''
 # that's okay! stories come in films and games too.
 $what do you enjoy instead, [name]?
@@ -697,7 +697,7 @@ $who do you support, [name]?
 # cheering counts as exercise, i think.
 ''')
 F('fu_sport.txt', 'hobbies.txt', 'no sport',
-  'not really|don\'t|dont|hate sport|lazy|nope|no',
+  'not really|don\'t|dont|hate sport|lazy|nope|no,|no.|no!|no ',
   '''
 # that's okay, not everyone is sporty. i'm not either.
 $what do you like doing instead, [name]?

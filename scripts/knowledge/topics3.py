@@ -75,6 +75,14 @@ $why aren't you [following]?
 $would you like to be [following]?
 ''')
 
+K(1, 'feelings.txt', 'not wanting to talk about it',
+  'don\'t want to talk|dont want to talk|do not want to talk|rather not talk|not talk about it',
+  '''
+# that's okay, [name]. we can talk about something else whenever you like.
+$no problem. shall we talk about something nicer?
+# fair enough. i'm here if you change your mind.
+''')
+
 K(1, 'reflect.txt', 'doubting oneself',
   'i don\'t think i|i dont think i|i do not think i',
   '''
@@ -100,6 +108,14 @@ $what would happen if you could [following]?
 ''')
 
 # --------------------------------------------------------------------------- tier 2 extras
+K(2, 'world.txt', 'a number for an age',
+  "i'm 1|i'm 2|i'm 3|i'm 4|i'm 5|i'm 6|i'm 7|i'm 8|i'm 9|i am 1|i am 2|i am 3|i am 4|i am 5|i am 6|i am 7|i am 8|i am 9|i'll be 1|i'll be 2|i'll be 3|i'll be 4|i'll be 5|i'll be 6|i'll be 7|i'll be 8|i'll be 9|i will be 1|i will be 2|i will be 3|i will be 4|i will be 5|i will be 6|i will be 7|i will be 8|i will be 9",
+  '''
+# that's a great age, [name].
+$do you feel your age?
+# age is just a number. i'm not even sure what mine is!
+''')
+
 K(2, 'world.txt', 'the user\'s age',
   'years old|my age|i\'m old|i am old|i\'m young|i am young',
   '''
@@ -637,7 +653,7 @@ $what would make it a yes, [name]?
 ''')
 
 K(5, 'small.txt', 'okay',
-  'okay|alright|all right|ok ',
+  'okay|alright|all right',
   '''
 # okay! what shall we talk about now?
 $alright. what's next on your mind, [name]?
@@ -650,6 +666,14 @@ K(5, 'small.txt', 'nothing much',
 # that's okay. shall i pick a topic? tell me about your favourite film.
 $nothing? then let's talk about you. what did you do today?
 # quiet times are nice too, [name].
+''')
+
+K(5, 'small.txt', 'never mind',
+  'never mind|nevermind|forget it|doesn\'t matter|does not matter',
+  '''
+# okay, forgotten! what shall we talk about instead?
+$no problem, [name]. what's next?
+# consider it forgotten.
 ''')
 
 K(5, 'small.txt', 'reactions',
@@ -843,7 +867,7 @@ $what's your favourite joke, [name]?
 ''')
 FREF('fu_joke.txt', JOKE, 'another one', 'another|again|more|yes|yeah|go on|sure|please|ok')
 F('fu_joke.txt', 'small.txt', 'no more jokes',
-  'nope|no thanks|no',
+  'nope|no thanks|no,|no.|no!|no ',
   '''
 # okay, no more jokes. for now!
 $what shall we talk about instead, [name]?

@@ -21,7 +21,7 @@
 namespace {
 
 const QString kSourceData = QStringLiteral(ORVIA_SOURCE_DATA);
-const QString kEvalSentences = QStringLiteral(ORVIA_EVAL_SENTENCES);
+const QString kTestData = QStringLiteral(ORVIA_TEST_DATA);
 
 void CopyShippedData(const ProgramFolder &folder)
 {
@@ -195,11 +195,11 @@ bool HasBadText(const QString &s, QString *why)
 }
 
 // The sentences of the evaluation set, grouped into conversations.
-QList<QStringList> EvalConversations()
+QList<QStringList> EvalConversations(const QString &sPath)
 {
     QList<QStringList> conversations{{}};
     QStringList errors;
-    QFile file(kEvalSentences);
+    QFile file(sPath);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QString sText = QString::fromUtf8(file.readAll());
@@ -364,13 +364,23 @@ private slots:
     // The evaluation set: most sentences are answered from a keyword, and no
     // answer of any block that answers them reads badly once filled.
     // ORVIA_SHOW_REPLIES=1 prints the whole chat.
+    void evaluationSetIsAnsweredFromKeywords_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("minSentences");
+        QTest::newRow("eval_sentences") << "eval_sentences.txt" << 200;
+        QTest::newRow("eval_holdout") << "eval_holdout.txt" << 50;
+    }
+
     void evaluationSetIsAnsweredFromKeywords()
     {
-        const QList<QStringList> conversations = EvalConversations();
+        QFETCH(QString, file);
+        QFETCH(int, minSentences);
+        const QList<QStringList> conversations = EvalConversations(kTestData + QLatin1Char('/') + file);
         int nSentences = 0;
         for (const QStringList &c : conversations)
             nSentences += int(c.size());
-        QVERIFY2(nSentences >= 200, qPrintable(QString::number(nSentences)));
+        QVERIFY2(nSentences >= minSentences, qPrintable(QString::number(nSentences)));
 
         ProgramFolder folder;
         CopyShippedData(folder);
@@ -408,7 +418,7 @@ private slots:
             }
         }
         const double rate = double(nFromKeyword) / nSentences;
-        qInfo("keyword-answer rate: %d of %d sentences (%.1f%%)", nFromKeyword, nSentences, 100.0 * rate);
+        qInfo("%s: keyword-answer rate %d of %d sentences (%.1f%%)", qPrintable(file), nFromKeyword, nSentences, 100.0 * rate);
         if (show && !fallbacks.isEmpty())
             qInfo().noquote() << "fallback for:" << fallbacks.join(QStringLiteral(" | "));
         QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
