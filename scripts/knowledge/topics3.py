@@ -924,11 +924,11 @@ $hi! what's your name?
 P1('refusing to say', 'not telling|won\'t tell|rather not|none of your business|secret|no way|no thanks|no,|no |nope|don\'t want|dont want', '0024', '''
 # that's okay, a nickname works too. what shall i call you?
 $no real name? then make one up! what should i call you?
-# i'll keep it a secret, promise. just one word will do.
+# i'll keep it a secret, promise. just one word, any name you like.
 ''')
 P1('asking about Orvia', 'your name|who are you|what are you|how are you|and you', '0025', '''
 # i'm orvia, a chatterbot, and i'm very well, thank you! now, what's your name?
-$i'm orvia! and you are...?
+$i'm orvia! and what's your name?
 # i'll tell you all about me in a minute. first, what's your name?
 ''')
 P1('no name to give', 'anonymous|nobody|guess|dunno|don\'t know|dont know|idk|whatever|nothing|what', '0026', '''
@@ -943,7 +943,7 @@ FILE_NOTE['Preset3.txt'] = ('Preset3.txt: the start of a chat.\n'
 B('Preset3.txt', '0002', 'greeting',
   '''
 # hello! i'm orvia. what's your name?
-$hi there, i'm orvia. who am i talking to?
+$hi there, i'm orvia! what name shall i call you?
 # hello, and welcome! i'm orvia. tell me your first name, so i know what to call you.
 $hello! i'm orvia, and i love a good chat. what's your name?
 ''')

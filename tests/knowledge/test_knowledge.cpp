@@ -297,6 +297,64 @@ private slots:
         QVERIFY(dialogs.messages.isEmpty());
     }
 
+    // While the name is asked for, every answer asks for it again.
+    void nameTurnAnswersAskForTheName()
+    {
+        QStringList blocks{QStringLiteral("Preset2.txt 0010"), QStringLiteral("Preset2.txt 0013"), QStringLiteral("Preset3.txt 0002")};
+        QStringList errors;
+        const auto index = ReadData(QStringLiteral("preset1.txt"), &errors);
+        QVERIFY(index);
+        QString sSection;
+        for (const QStringView sLine : TextFile::SplitLines(*index)) {
+            const IndexLine line = ClassifyIndexLine(sLine);
+            if (line.kind == IndexLine::Section)
+                sSection = line.sSection.toString();
+            else if (line.kind == IndexLine::Keyword && !blocks.contains(sSection + QLatin1Char(' ') + line.sCode.toString()))
+                blocks.append(sSection + QLatin1Char(' ') + line.sCode.toString());
+        }
+        QVERIFY(blocks.size() > 5);
+        for (const QString &sBlock : blocks) {
+            const QStringList parts = sBlock.split(QLatin1Char(' '));
+            const auto text = ReadData(parts[0], &errors);
+            QVERIFY(text);
+            for (const QStringView entry : GatherBlock(TextFile::SplitLines(*text), parts[1], 3).entries) {
+                const QString s = entry.toString().toLower();
+                if (!s.contains(QLatin1String("name")) && !s.contains(QLatin1String("call you")))
+                    errors.append(sBlock + QStringLiteral(": ") + s);
+            }
+        }
+        QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
+    }
+
+    // The opening of a chat as the chat window plays it: greeting, a name
+    // wrapped in a sentence, the name alone, then the answer to "how are you?".
+    void aChatFromTheGreeting()
+    {
+        ProgramFolder folder;
+        CopyShippedData(folder);
+        ScriptedDialogs dialogs;
+        modPublic::UserName = QStringLiteral("User");
+        const QString sGreeting = GetPresetResponse(QStringLiteral("Preset3.txt"), QStringLiteral("0002"));
+        QVERIFY2(sGreeting.contains(QLatin1String("name")), qPrintable(sGreeting + dialogs.messages.value(0).sText));
+
+        const QString sWrapped = QStringLiteral("my name is Sam");
+        const KeywordMatch caught = KeywordSearchFile(sWrapped.toUpper(), folder.DataPath(QStringLiteral("preset1.txt")));
+        QVERIFY(!caught.sKeyword.isEmpty());
+        QVERIFY(!GetRandomEntryFromFile(caught, 3).sText.isEmpty());
+
+        const QString sName = QStringLiteral("Sam");
+        QVERIFY(KeywordSearchFile(sName.toUpper(), folder.DataPath(QStringLiteral("preset1.txt"))).sKeyword.isEmpty());
+        modPublic::UserName = sName;
+        const QString sWelcome = GetRandomEntryFromFile({sName, QStringLiteral("0001"), QStringLiteral("Preset3.txt"), sName}, 3).sText;
+        QVERIFY2(sWelcome.contains(sName), qPrintable(sWelcome));
+        QCOMPARE(modPublic::FollowUpFile, QStringLiteral("fu_howareyou.txt"));
+
+        const ReplyResult reply = GetReply(QStringLiteral("good thanks"));
+        QCOMPARE(modPublic::LastMatch.sKeyword, QStringLiteral("good"));
+        QVERIFY(!reply.sText.isEmpty());
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
     // Answers to the name question that are not names are caught; real names,
     // even those holding a short word, are not.
     void nameQuestionAnswers_data()
