@@ -3,8 +3,10 @@ from topics1 import JOKE, NOTGOOD
 from topics2 import *  # noqa: F401,F403  (the tier-2 codes must be defined first)
 
 FILE_NOTE['reflect.txt'] = ('reflect.txt: the reflective patterns. [following] echoes the rest of the\n'
-                            'user\'s sentence, with i/you, me/you, your/my swapped; "my" and "i am"\n'
-                            'are not swapped, so the templates keep them out of the echo.')
+                            'user\'s sentence with "you" made "i", "me"/"us" made "you", "your" made "my"\n'
+                            'and "i\'m" made "you\'re"; "i", "my" and "am" stay as they are, and so does\n'
+                            'the last word. Phrases such as "i love my" and "i think i am" stand above\n'
+                            'the general ones so that the echo never says "my" or "i are".')
 FILE_NOTE['small.txt'] = 'small.txt: small talk: greetings, goodbyes, yes and no, thanks, jokes.'
 
 # --------------------------------------------------------------------------- tier 0 extras
