@@ -80,7 +80,7 @@ $right here, inside your computer! where do you live, [name]?
 ''')
 
 K(0, 'orvia.txt', 'how she is',
-  'how are you|how are u|how r u|how do you feel|how are things|how have you been|how\'s it going|hows it going|how is it going|how is your day|how\'s your day',
+  'how are you|how are u|how r u|how do you feel|how are things|how have you been|how\'s it going|hows it going|how is it going|your day',
   '''
 # i'm doing well, thank you for asking! and how are you?
 $i'm good, [name]. all my words are in order. how about you?
@@ -89,7 +89,7 @@ $very well, thanks. it's always nice when someone asks. and you, how are you?
 ''', 'fu_howareyou.txt')
 
 K(0, 'orvia.txt', 'the user loves or likes her',
-  'i love you|i like you|i miss you|do you love me|do you like me|you like me|will you marry me|marry me|be my girlfriend',
+  'talking to you|chatting with you|chatting to you|i love you|i like you|i miss you|do you love me|do you like me|you like me|will you marry me|marry me|be my girlfriend',
   '''
 # that's very sweet of you, [name]. i like you too, in my chatterbot way.
 $aww. you've made my day! what do you like most about our chats?
@@ -215,7 +215,7 @@ $i'd like that. what shall we talk about next time?
 ''')
 
 K(0, 'small.txt', 'the user has to go',
-  'go now|gotta go|i must go|i\'m leaving|i am leaving|talk later|talk to you later|see you|see ya|goodbye|good bye|bye|good night|goodnight|nighty night',
+  'going to bed|off to bed|going to sleep|go now|gotta go|i must go|i\'m leaving|i am leaving|talk later|talk to you later|see you|see ya|goodbye|good bye|bye|good night|goodnight|nighty night',
   '''
 # bye for now, [name]! it was lovely talking to you.
 $leaving already? come back soon, won't you?

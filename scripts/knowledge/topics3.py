@@ -388,7 +388,7 @@ K(4, 'reflect.txt', 'going to: echo it',
   '''
 $what made you decide to [following]?
 # good luck with it, [name]!
-$when will you [following]?
+$and how do you feel about that?
 ''')
 
 K(4, 'reflect.txt', 'i will: echo it',
