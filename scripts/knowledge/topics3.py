@@ -85,6 +85,14 @@ $no problem. shall we talk about something nicer?
 # fair enough. i'm here if you change your mind.
 ''')
 
+K(1, 'reflect.txt', 'doubting Orvia',
+  'i don\'t think you|i dont think you|i do not think you|i can\'t believe you|i cant believe you|i don\'t believe you|i dont believe you',
+  '''
+$what makes you doubt me, [name]?
+# maybe i'll surprise you.
+$why not?
+''')
+
 K(1, 'reflect.txt', 'doubting oneself',
   'i don\'t think i|i dont think i|i do not think i',
   '''
