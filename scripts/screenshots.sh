@@ -8,9 +8,9 @@ out=${2:-docs/screenshots}
 mkdir -p "$out"
 out=$(realpath "$out")
 
-shot() {  # name window seconds [lines typed, separated by "|"]
-    local name=$1 window=$2 wait=$3 say=${4:-}
-    ORVIA_SCREENSHOT_WINDOW=$window ORVIA_SCREENSHOT_SAY=$say \
+shot() {  # name window seconds [lines typed, separated by "|"] [button clicked]
+    local name=$1 window=$2 wait=$3 say=${4:-} click=${5:-}
+    ORVIA_SCREENSHOT_WINDOW=$window ORVIA_SCREENSHOT_SAY=$say ORVIA_SCREENSHOT_CLICK=$click \
         xvfb-run -a -s "-screen 0 1024x768x24" bash -c \
         "\"$exe\" & pid=\$!; sleep $wait; import -window root \"$out/$name.png\"; kill \$pid"
     echo "$out/$name.png"
@@ -24,3 +24,6 @@ shot kezwindow KezWindow 3 "Sam|hi"
 shot kezonkez KezOnKez 7
 shot orviaonorvia OrviaOnOrvia 7
 shot about frmAbout 2
+shot console-systems FrmClientConsole 2
+shot validator FrmValidKeyword 4 "" cmdStart
+shot crc FrmGenerateCRC 2

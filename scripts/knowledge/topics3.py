@@ -57,7 +57,7 @@ K(1, 'feelings.txt', 'fine, okay',
   '''
 # glad to hear it, [name]. what's been happening?
 $good! anything interesting going on today?
-# fine is a fine place to be. what shall we talk about?
+# good to hear. what shall we talk about?
 ''')
 
 K(1, 'small.txt', 'not knowing',

@@ -3,6 +3,7 @@
 #include "app/FrmMain.h"
 #include "chat/KezWindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -43,14 +44,22 @@ void RunScreenshotHook(FrmMain &main)
                                                  {QStringLiteral("FrmOrvia"), "mnuTextTalk"},
                                                  {QStringLiteral("KezOnKez"), "mnuDebugTestKez"},
                                                  {QStringLiteral("OrviaOnOrvia"), "mnuTextOrvia"},
-                                                 {QStringLiteral("frmAbout"), "MnuHelpAbout"}};
+                                                 {QStringLiteral("frmAbout"), "MnuHelpAbout"},
+                                                 {QStringLiteral("FrmClientConsole"), "MnuViewClientConsole"},
+                                                 {QStringLiteral("FrmValidKeyword"), "MnuDebugValidKeyword"},
+                                                 {QStringLiteral("FrmGenerateCRC"), "MnuDebugGenerateCRC"}};
         if (sWindow == QLatin1String("KezWindow"))
             main.ShowModal(new KezWindow({}, &main));
         else if (QAction *item = main.findChild<QAction *>(QLatin1String(items.value(sWindow, ""))))
             item->trigger();
         QWidget *window = FindTopLevel(sWindow);
-        if (!window || lines.isEmpty())
+        if (!window)
+            window = main.findChild<QWidget *>(sWindow);
+        if (!window)
             return;
+        const QString sButton = qEnvironmentVariable("ORVIA_SCREENSHOT_CLICK");
+        if (auto *button = sButton.isEmpty() ? nullptr : window->findChild<QAbstractButton *>(sButton))
+            button->click();
         if (auto *input = window->findChild<QLineEdit *>(QStringLiteral("InputArea"))) {
             input->setFocus();
             for (const QString &sLine : lines)
