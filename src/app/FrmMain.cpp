@@ -53,6 +53,15 @@ void Hide(QMenu *menu)
     menu->menuAction()->setVisible(false);
 }
 
+// One window of a kind at a time: the slot empties itself when the window is deleted.
+template <class Window>
+QWidget *Instance(QPointer<QWidget> &slot, QWidget *parent)
+{
+    if (!slot)
+        slot = new Window(parent);
+    return slot;
+}
+
 }  // namespace
 
 FrmMain::FrmMain(QWidget *parent)
@@ -272,46 +281,34 @@ void FrmMain::RebuildWindowList()
 
 void FrmMain::OpenChecker()
 {
-    if (!m_FrmChecker)
-        m_FrmChecker = new FrmChecker(this);
-    ShowModal(m_FrmChecker);
+    ShowModal(Instance<FrmChecker>(m_FrmChecker, this));
 }
 
 void FrmMain::OpenTextOnlyChat()
 {
-    if (!m_FrmOrvia)
-        m_FrmOrvia = new FrmOrvia(this);
-    ShowModal(m_FrmOrvia);
+    ShowModal(Instance<FrmOrvia>(m_FrmOrvia, this));
 }
 
 void FrmMain::OpenKezOnKez()
 {
-    if (!m_KezOnKez)
-        m_KezOnKez = new KezOnKez(this);
-    ShowModal(m_KezOnKez);
+    ShowModal(Instance<KezOnKez>(m_KezOnKez, this));
 }
 
 void FrmMain::OpenOrviaOnOrvia()
 {
-    if (!m_OrviaOnOrvia)
-        m_OrviaOnOrvia = new OrviaOnOrvia(this);
-    ShowModal(m_OrviaOnOrvia);
+    ShowModal(Instance<OrviaOnOrvia>(m_OrviaOnOrvia, this));
 }
 
 void FrmMain::OpenAbout()
 {
-    if (!m_frmAbout)
-        m_frmAbout = new frmAbout(this);
-    ShowModal(m_frmAbout);
+    ShowModal(Instance<frmAbout>(m_frmAbout, this));
 }
 
 // --- Developer tools ----------------------------------------------------------
 
 void FrmMain::OpenClientConsole()
 {
-    if (!m_FrmClientConsole)
-        m_FrmClientConsole = new FrmClientConsole;
-    ShowChild(m_FrmClientConsole);
+    ShowChild(Instance<FrmClientConsole>(m_FrmClientConsole, nullptr));
     // Closing the child hid the console itself; showing it loads it afresh.
     m_FrmClientConsole->show();
 }
@@ -342,9 +339,7 @@ void FrmMain::MassKeywordLookup()
     const std::optional<KeywordMatch> match = DebugCommands::AskMassLookupMatch();
     if (!match)
         return;
-    if (!m_FrmTextWindow)
-        m_FrmTextWindow = new FrmTextWindow;
-    QMdiSubWindow *sub = ShowChild(m_FrmTextWindow);
+    QMdiSubWindow *sub = ShowChild(Instance<FrmTextWindow>(m_FrmTextWindow, nullptr));
     // A fixed-size viewer: no minimise or maximise box.
     sub->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     sub->show();
@@ -356,14 +351,10 @@ void FrmMain::MassKeywordLookup()
 
 void FrmMain::OpenValidator()
 {
-    if (!m_FrmValidKeyword)
-        m_FrmValidKeyword = new FrmValidKeyword(this);
-    ShowModal(m_FrmValidKeyword);
+    ShowModal(Instance<FrmValidKeyword>(m_FrmValidKeyword, this));
 }
 
 void FrmMain::OpenCRCGenerator()
 {
-    if (!m_FrmGenerateCRC)
-        m_FrmGenerateCRC = new FrmGenerateCRC(this);
-    ShowModal(m_FrmGenerateCRC);
+    ShowModal(Instance<FrmGenerateCRC>(m_FrmGenerateCRC, this));
 }

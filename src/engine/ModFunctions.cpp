@@ -88,18 +88,7 @@ ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode)
         return fail({EngineErrors::kEmptyStatement, QStringLiteral("an empty statement line (a lone \"#\") was chosen for %1").arg(sBlock), EngineErrors::kComponent},
                     sProblem);
 
-    ResponseEntry entry;
-    entry.IsQuestion = sEntry.startsWith(QLatin1Char('$'));
-    sEntry.remove(0, 1);
-    QString sFilled = FillTemplate(sEntry, match);
-    const qsizetype brace = sFilled.indexOf(QLatin1Char('{'));
-    if (brace >= 0) {
-        entry.sControl = sFilled.sliced(brace);
-        sFilled = TrimBlanks(QStringView(sFilled).first(brace)).toString();
-    }
-    entry.sText = sFilled;
-    entry.sAttribute = block.sAttribute;
-    return entry;
+    return EntryFromLine(sEntry, block.sAttribute, [&match](const QString &sText) { return FillTemplate(sText, match); });
 }
 
 QString FillTemplate(const QString &sText, const KeywordMatch &match)

@@ -66,3 +66,21 @@ GatheredBlock GatherBlock(const QList<QStringView> &lines, QStringView sCode, in
     }
     return block;
 }
+
+ResponseEntry EntryFromLine(QString sEntry, const QString &sAttribute,
+                            const std::function<QString(const QString &)> &fill)
+{
+    ResponseEntry entry;
+    entry.IsQuestion = sEntry.startsWith(QLatin1Char('$'));
+    sEntry.remove(0, 1);
+    if (fill)
+        sEntry = fill(sEntry);
+    const qsizetype brace = sEntry.indexOf(QLatin1Char('{'));
+    if (brace >= 0) {
+        entry.sControl = sEntry.sliced(brace);
+        sEntry = TrimBlanks(QStringView(sEntry).first(brace)).toString();
+    }
+    entry.sText = sEntry;
+    entry.sAttribute = sAttribute;
+    return entry;
+}

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "engine/EngineTypes.h"
+
 #include <QList>
 #include <QString>
 #include <QStringView>
 
+#include <functional>
 #include <optional>
 
 // The block of one code in a response file, gathered from every block of that
@@ -22,3 +25,9 @@ struct GatheredBlock {
 };
 
 GatheredBlock GatherBlock(const QList<QStringView> &lines, QStringView sCode, int mode);
+
+// A chosen entry ("#..." or "$...", lower-cased) as the caller gets it: the first
+// character tells a question, and from the first "{" on is the control part. `fill`
+// runs before that cut, since a filled-in tag may bring a "{" of its own.
+ResponseEntry EntryFromLine(QString sEntry, const QString &sAttribute,
+                            const std::function<QString(const QString &)> &fill = {});

@@ -2,7 +2,6 @@
 
 #include "common/DataFolder.h"
 #include "common/TextFile.h"
-#include "engine/Blanks.h"
 #include "engine/KeywordIndex.h"
 #include "engine/Randomizer.h"
 #include "engine/ResponseFile.h"
@@ -254,17 +253,5 @@ ResponseEntry KeywordValidator::GetEntryForCheck(const KeywordMatch &match, int 
     // A lone "#" was picked: the entry before the last stands in, when there is one.
     if (sEntry.isEmpty() && n >= 2)
         sEntry = block.entries[n - 2].toString();
-    sEntry = sEntry.toLower();
-
-    ResponseEntry entry;
-    entry.IsQuestion = sEntry.startsWith(QLatin1Char('$'));
-    sEntry.remove(0, 1);
-    const qsizetype brace = sEntry.indexOf(QLatin1Char('{'));
-    if (brace >= 0) {
-        entry.sControl = sEntry.sliced(brace);
-        sEntry = TrimBlanks(QStringView(sEntry).first(brace)).toString();
-    }
-    entry.sText = sEntry;
-    entry.sAttribute = block.sAttribute;
-    return entry;
+    return EntryFromLine(sEntry.toLower(), block.sAttribute);
 }
