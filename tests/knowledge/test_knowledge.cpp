@@ -1,6 +1,6 @@
 // Checks over the knowledge base that ships in data/: every keyword reaches a
-// usable answer, no keyword line is hidden by an earlier one, and a set of
-// ordinary sentences is mostly answered from a keyword.
+// usable answer, no keyword line is hidden by an earlier one, and the
+// evaluation sentences are mostly answered from a keyword.
 #include "common/TextFile.h"
 #include "common/modPublic.h"
 #include "engine/KeywordIndex.h"
@@ -10,212 +10,154 @@
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
 #include <QTest>
 
+#define EXPECT_NONE(list) QVERIFY2((list).isEmpty(), qPrintable(QStringList(list).join('\n')))
+
 namespace {
 
-const QString kSourceData = QStringLiteral(ORVIA_SOURCE_DATA);
-const QString kTestData = qEnvironmentVariable("ORVIA_TEST_DATA_DIR", QStringLiteral(ORVIA_TEST_DATA));
+const QString kData = ORVIA_SOURCE_DATA;
+const QString kTestData = qEnvironmentVariable("ORVIA_TEST_DATA_DIR", ORVIA_TEST_DATA);
 
-void CopyShippedData(const ProgramFolder &folder)
+QByteArray Bytes(const QString &sPath)
 {
-    QDirIterator it(kSourceData, QDir::Files, QDirIterator::Subdirectories);
-    int n = 0;
-    while (it.hasNext()) {
-        const QString sSource = it.next();
-        const QString sRelative = QDir(kSourceData).relativeFilePath(sSource);
-        QFile file(sSource);
-        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(sSource));
-        folder.WriteDataBytes(sRelative, file.readAll());
-        ++n;
-    }
-    QVERIFY2(n > 0, qPrintable(kSourceData));
+    QFile file(sPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-std::optional<QString> ReadData(const QString &sName, QStringList *errors)
+QStringList ShippedFiles()
+{
+    QStringList files;
+    for (QDirIterator it(kData, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+        files << it.next();
+    return files;
+}
+
+// A program folder holding a copy of data/.
+struct ShippedFolder : ProgramFolder {
+    ShippedFolder()
+    {
+        for (const QString &s : ShippedFiles())
+            WriteDataBytes(QDir(kData).relativeFilePath(s), Bytes(s));
+    }
+    ScriptedDialogs dialogs;
+};
+
+QString ReadData(const QString &sName, QStringList *errors)
 {
     TextFile::Failure failure;
-    const auto text = TextFile::ReadText(kSourceData + QLatin1Char('/') + sName, &failure);
+    const auto text = TextFile::ReadText(kData + '/' + sName, &failure);
     if (!text)
-        errors->append(QStringLiteral("%1: cannot be read: %2").arg(sName, failure.sDescription));
-    return text;
+        *errors << sName + ": cannot be read: " + failure.sDescription;
+    return text.value_or(QString());
 }
 
-// A keyword line whose phrase contains the phrase of an earlier line can only
-// be reached by the repeat-avoiding search. A comment line directly above that
-// mentions "shadow" marks it as meant.
+// A phrase that contains an earlier phrase is reached only by the repeat
+// search; a comment right above that says "shadow" marks it as meant.
 QStringList FindShadowed(const QList<QStringView> &lines)
 {
-    QStringList found;
-    QList<std::pair<QString, qsizetype>> earlier;
+    QStringList found, earlier;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const IndexLine line = ClassifyIndexLine(lines[i]);
         if (line.kind != IndexLine::Keyword)
             continue;
         const QString sPhrase = line.sPhrase.toString().toLower();
-        const bool meant = i > 0 && ClassifyIndexLine(lines[i - 1]).kind == IndexLine::Comment
-                           && lines[i - 1].contains(QLatin1String("shadow"), Qt::CaseInsensitive);
-        if (!meant) {
-            for (const auto &[sEarlier, nLine] : earlier) {
-                if (sPhrase.contains(sEarlier)) {
-                    found.append(QStringLiteral("line %1 \"%2\" contains line %3 \"%4\"").arg(i + 1).arg(sPhrase).arg(nLine + 1).arg(sEarlier));
-                    break;
-                }
+        const bool meant = i > 0 && lines[i - 1].startsWith(u'/') && lines[i - 1].contains(u"shadow", Qt::CaseInsensitive);
+        for (const QString &sEarlier : std::as_const(earlier))
+            if (!meant && sPhrase.contains(sEarlier)) {
+                found << QString("line %1 \"%2\" contains \"%3\"").arg(i + 1).arg(sPhrase, sEarlier);
+                break;
             }
-        }
-        earlier.append({sPhrase, i});
+        earlier << sPhrase;
     }
     return found;
 }
 
-// Tags other than these four would be shown as typed.
-bool HasOnlyKnownTags(QString sText)
-{
-    for (const char *tag : {"[name]", "[keyword]", "[next]", "[following]"})
-        sText.remove(QLatin1String(tag));
-    return !sText.contains(QLatin1Char('[')) && !sText.contains(QLatin1Char(']'));
-}
-
-struct BlockCheck {
-    int nEntries = 0;
-    int nStatements = 0;
-    int nQuestions = 0;
+struct Block {
+    QStringList entries;
+    int nStatements = 0, nQuestions = 0;
     std::optional<QString> followUp;
 };
 
-// Checks one block of a response file the way the selection will read it.
-BlockCheck CheckBlock(const QString &sFile, const QString &sCode, const QString &sWhere, QStringList *errors)
+// One block of a response file, read as the selection reads it, with what would spoil an answer.
+Block CheckBlock(const QString &sFile, const QString &sCode, const QString &sWhere, QStringList *errors)
 {
-    BlockCheck result;
-    const auto text = ReadData(sFile, errors);
-    if (!text)
-        return result;
-    const GatheredBlock block = GatherBlock(TextFile::SplitLines(*text), sCode, 3);
-    const QString sBlock = QStringLiteral("%1 (%2 code %3)").arg(sWhere, sFile, sCode);
-    if (block.nShortAttributeLine)
-        errors->append(sBlock + QStringLiteral(": short attribute line %1").arg(block.nShortAttributeLine));
-    if (block.entries.isEmpty())
-        errors->append(sBlock + QStringLiteral(": no entries"));
-    for (const QStringView entry : block.entries) {
-        // The selection drops one more character: "# text" keeps "text".
-        if (entry.size() < 2)
-            errors->append(sBlock + QStringLiteral(": an empty entry"));
-        if (entry.contains(QLatin1Char('{')))
-            errors->append(sBlock + QStringLiteral(": \"{\" would cut the answer: ") + entry.toString());
-        if (!HasOnlyKnownTags(entry.toString().toLower()))
-            errors->append(sBlock + QStringLiteral(": unknown tag in ") + entry.toString());
+    const QString sText = ReadData(sFile, errors);
+    const GatheredBlock b = GatherBlock(TextFile::SplitLines(sText), sCode, 3);
+    const QString sBlock = QString("%1 (%2 code %3): ").arg(sWhere, sFile, sCode);
+    if (b.nShortAttributeLine || b.entries.isEmpty())
+        *errors << sBlock + "no entries or a short attribute line";
+    Block block{{}, b.nStatements, b.nQuestions, b.followUp};
+    for (const QStringView entry : b.entries) {
+        block.entries << entry.toString();
+        QString sTags = entry.toString().toLower();
+        for (const char *tag : {"[name]", "[keyword]", "[next]", "[following]"})
+            sTags.remove(QLatin1String(tag));
+        if (entry.size() < 2 || entry.contains(u'{') || sTags.contains('[') || sTags.contains(']'))
+            *errors << sBlock + "empty, unknown tag or \"{\" in: " + entry.toString();
     }
-    result.nEntries = int(block.entries.size());
-    result.nStatements = block.nStatements;
-    result.nQuestions = block.nQuestions;
-    result.followUp = block.followUp;
-    return result;
+    return block;
 }
 
-struct IndexWalk {
-    QStringList errors;
-    QStringList shadowed;
-    QSet<QString> indexes;          // every index reached, by name
-    QSet<QString> followUps;        // those named by "&" settings
-    int nMainKeywordLines = 0;
-    QSet<QString> mainCodes;        // "file code" of keywords.txt
-    QStringList thinMainCodes;      // fewer than three entries or only one kind
+struct Walk {
+    QStringList errors, shadowed, thinMainCodes, nameTurnBlocks;
+    QSet<QString> followUps;
+    QMap<QString, bool> checked;  // "file code" of every block checked
+    int nMainLines = 0, nMainCodes = 0;
 };
 
-// Walks an index and every follow-up index its answers name.
-void WalkIndex(const QString &sIndex, bool main, IndexWalk *walk)
+// keywords.txt, preset1.txt and every follow-up index their answers name.
+const Walk &ShippedWalk()
 {
-    if (walk->indexes.contains(sIndex))
-        return;
-    walk->indexes.insert(sIndex);
-    const auto text = ReadData(sIndex, &walk->errors);
-    if (!text)
-        return;
-    const QList<QStringView> lines = TextFile::SplitLines(*text);
-    for (const QString &s : FindShadowed(lines))
-        walk->shadowed.append(sIndex + QStringLiteral(": ") + s);
-    QString sSection;
-    QSet<QString> checked;
-    QStringList next;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const IndexLine line = ClassifyIndexLine(lines[i]);
-        const QString sWhere = QStringLiteral("%1 line %2").arg(sIndex).arg(i + 1);
-        if (line.kind == IndexLine::Malformed)
-            walk->errors.append(sWhere + QStringLiteral(": malformed"));
-        if (line.kind == IndexLine::Section)
-            sSection = line.sSection.toString();
-        if (line.kind != IndexLine::Keyword)
-            continue;
-        if (line.sPhrase.isEmpty())
-            walk->errors.append(sWhere + QStringLiteral(": empty phrase matches every sentence"));
-        if (sSection.isEmpty()) {
-            walk->errors.append(sWhere + QStringLiteral(": keyword above every section line"));
-            continue;
+    static const Walk walk = [] {
+        Walk w;
+        QStringList queue{"keywords.txt", "preset1.txt"};
+        for (qsizetype q = 0; q < queue.size(); ++q) {
+            const QString sIndex = queue[q], sText = ReadData(sIndex, &w.errors);
+            const QList<QStringView> lines = TextFile::SplitLines(sText);
+            for (const QString &s : FindShadowed(lines))
+                w.shadowed << sIndex + ": " + s;
+            QString sSection;
+            for (qsizetype i = 0; i < lines.size(); ++i) {
+                const IndexLine line = ClassifyIndexLine(lines[i]);
+                const QString sWhere = QString("%1 line %2").arg(sIndex).arg(i + 1);
+                if (line.kind == IndexLine::Section)
+                    sSection = line.sSection.toString();
+                if (line.kind == IndexLine::Malformed || (line.kind == IndexLine::Keyword && (line.sPhrase.isEmpty() || sSection.isEmpty())))
+                    w.errors << sWhere + ": malformed, an empty phrase or above every section line";
+                if (line.kind != IndexLine::Keyword || sSection.isEmpty())
+                    continue;
+                const QString sKey = sSection + ' ' + line.sCode.toString();
+                w.nMainLines += q == 0;
+                if (sIndex == "preset1.txt" && !w.nameTurnBlocks.contains(sKey))
+                    w.nameTurnBlocks << sKey;
+                if (std::exchange(w.checked[sKey], true))
+                    continue;
+                const Block b = CheckBlock(sSection, line.sCode.toString(), sWhere, &w.errors);
+                w.nMainCodes += q == 0;
+                if (q == 0 && (b.entries.size() < 3 || !b.nStatements || !b.nQuestions))
+                    w.thinMainCodes << sKey;
+                if (b.followUp && !b.followUp->isEmpty()) {
+                    w.followUps.insert(*b.followUp);
+                    if (!queue.contains(*b.followUp))
+                        queue << *b.followUp;
+                }
+            }
         }
-        const QString sKey = sSection + QLatin1Char(' ') + line.sCode.toString();
-        if (main) {
-            ++walk->nMainKeywordLines;
-            walk->mainCodes.insert(sKey);
-        }
-        if (checked.contains(sKey))
-            continue;
-        checked.insert(sKey);
-        const BlockCheck block = CheckBlock(sSection, line.sCode.toString(), sWhere, &walk->errors);
-        if (main && (block.nEntries < 3 || !block.nStatements || !block.nQuestions))
-            walk->thinMainCodes.append(sKey);
-        if (block.followUp && !block.followUp->isEmpty()) {
-            walk->followUps.insert(*block.followUp);
-            next.append(*block.followUp);
-        }
-    }
-    for (const QString &s : next)
-        WalkIndex(s, false, walk);
+        return w;
+    }();
+    return walk;
 }
 
-bool HasBadText(const QString &s, QString *why)
+// Why a reply reads badly: an unfilled tag, two blanks in a row, "i are" or nothing at all.
+bool IsBad(const QString &s)
 {
-    static const QRegularExpression iAre(QStringLiteral("\\bi are\\b"));
-    if (s.contains(QLatin1Char('[')) || s.contains(QLatin1Char(']')))
-        *why = QStringLiteral("an unfilled tag");
-    else if (s.contains(QLatin1String("  ")))
-        *why = QStringLiteral("two blanks in a row");
-    else if (iAre.match(s).hasMatch())
-        *why = QStringLiteral("\"i are\"");
-    else if (s.trimmed().isEmpty())
-        *why = QStringLiteral("an empty reply");
-    else
-        return false;
-    return true;
-}
-
-// The sentences of the evaluation set, grouped into conversations.
-QList<QStringList> EvalConversations(const QString &sPath)
-{
-    QList<QStringList> conversations{{}};
-    QStringList errors;
-    QFile file(sPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QString sText = QString::fromUtf8(file.readAll());
-    for (const QStringView line : TextFile::SplitLines(sText)) {
-        if (line.startsWith(u'/'))
-            continue;
-        if (line.trimmed().isEmpty()) {
-            if (!conversations.last().isEmpty())
-                conversations.append(QStringList());
-            continue;
-        }
-        conversations.last().append(line.toString());
-    }
-    if (conversations.last().isEmpty())
-        conversations.removeLast();
-    return conversations;
+    static const QRegularExpression iAre("\\bi are\\b");
+    return s.contains('[') || s.contains(']') || s.contains("  ") || iAre.match(s).hasMatch() || s.trimmed().isEmpty();
 }
 
 }  // namespace
@@ -226,202 +168,98 @@ class KnowledgeTest : public QObject {
 private slots:
     void shippedFilesAreUtf8WithCrLf()
     {
-        QDirIterator it(kSourceData, QDir::Files, QDirIterator::Subdirectories);
         QStringList errors;
-        while (it.hasNext()) {
-            QFile file(it.next());
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QByteArray bytes = file.readAll();
+        for (const QString &sPath : ShippedFiles()) {
+            const QByteArray bytes = Bytes(sPath);
             QStringDecoder utf8(QStringDecoder::Utf8);
             (void)QString(utf8(bytes));
-            if (utf8.hasError())
-                errors.append(file.fileName() + QStringLiteral(": not UTF-8"));
             const QByteArray rest = QByteArray(bytes).replace("\r\n", "");
-            if (rest.contains('\r') || rest.contains('\n') || !bytes.endsWith("\r\n"))
-                errors.append(file.fileName() + QStringLiteral(": a line not ended by CR LF"));
+            if (utf8.hasError() || rest.contains('\r') || rest.contains('\n') || !bytes.endsWith("\r\n"))
+                errors << sPath + ": not UTF-8, or a line not ended by CR LF";
         }
-        QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
+        QVERIFY(ShippedFiles().size() > 10);
+        EXPECT_NONE(errors);
     }
 
     void everyKeywordHasAUsableAnswer()
     {
-        IndexWalk walk;
-        WalkIndex(QStringLiteral("keywords.txt"), true, &walk);
-        WalkIndex(QStringLiteral("preset1.txt"), false, &walk);
-        QVERIFY2(walk.errors.isEmpty(), qPrintable(walk.errors.join(QLatin1Char('\n'))));
-        QVERIFY2(walk.thinMainCodes.isEmpty(),
-                 qPrintable(QStringLiteral("codes with fewer than three entries or without both statements and questions: ")
-                            + walk.thinMainCodes.join(QStringLiteral(", "))));
-        QVERIFY2(walk.nMainKeywordLines >= 400, qPrintable(QString::number(walk.nMainKeywordLines)));
-        QVERIFY2(walk.mainCodes.size() >= 30, qPrintable(QString::number(walk.mainCodes.size())));
-        QVERIFY2(walk.followUps.size() >= 8, qPrintable(QStringList(walk.followUps.values()).join(QLatin1Char(' '))));
-        qInfo("keywords.txt: %d keyword lines, %d codes; %d follow-up indexes", walk.nMainKeywordLines,
-              int(walk.mainCodes.size()), int(walk.followUps.size()));
+        const Walk &walk = ShippedWalk();
+        QStringList errors = walk.errors;
+        for (const auto &[file, code, minEntries] : {std::tuple{"Preset2.txt", "0010", 3}, {"Preset2.txt", "0013", 3},
+                                                     {"Preset3.txt", "0002", 3}, {"Preset3.txt", "0001", 3}, {"Preset4.txt", "0001", 15}})
+            if (CheckBlock(file, code, "preset", &errors).entries.size() < minEntries)
+                errors << QString("%1 %2: fewer than %3 entries").arg(file, code).arg(minEntries);
+        EXPECT_NONE(errors);
+        QVERIFY2(walk.thinMainCodes.isEmpty(), qPrintable("fewer than three entries or not both kinds: " + walk.thinMainCodes.join(' ')));
+        QVERIFY2(walk.nMainLines >= 400 && walk.nMainCodes >= 30 && walk.followUps.size() >= 8, "too small a knowledge base");
+        qInfo("keywords.txt: %d keyword lines, %d codes; %d follow-up indexes", walk.nMainLines, walk.nMainCodes,
+              int(walk.followUps.size()));
     }
 
-    void presetBlocksAreUsable_data()
+    void noKeywordIsShadowed()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<int>("minEntries");
-        QTest::newRow("watch word") << "Preset2.txt" << "0010" << 3;
-        QTest::newRow("several words") << "Preset2.txt" << "0013" << 3;
-        QTest::newRow("greeting") << "Preset3.txt" << "0002" << 3;
-        QTest::newRow("welcome") << "Preset3.txt" << "0001" << 3;
-        QTest::newRow("fallback") << "Preset4.txt" << "0001" << 15;
-    }
-
-    void presetBlocksAreUsable()
-    {
-        QFETCH(QString, file);
-        QFETCH(QString, code);
-        QFETCH(int, minEntries);
-        QStringList errors;
-        const BlockCheck block = CheckBlock(file, code, QStringLiteral("preset"), &errors);
-        QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
-        QVERIFY2(block.nEntries >= minEntries, qPrintable(QString::number(block.nEntries)));
-    }
-
-    void theWelcomeUsesTheName()
-    {
-        ProgramFolder folder;
-        CopyShippedData(folder);
-        ScriptedDialogs dialogs;
-        modPublic::UserName = QStringLiteral("Zoë");
-        for (int i = 0; i < 10; ++i) {
-            const ResponseEntry e = GetRandomEntryFromFile({QStringLiteral("zoë"), QStringLiteral("0001"), QStringLiteral("Preset3.txt"), QStringLiteral("zoë")}, 3);
-            QVERIFY2(e.sText.contains(QStringLiteral("Zoë")), qPrintable(e.sText));
+        // The check itself, on small indexes first.
+        for (const auto &[sLines, nShadowed] : {std::pair{"0001 cat|0002 cats", 1}, {"0002 cats|0001 cat", 0}, {"0001 Hi |0002 oh hi ", 1},
+                                                {"0001 no|[b.txt]|0001 not now", 1}, {"0001 hi |0002 this", 0},
+                                                {"0001 cat|/ shadowed on purpose: repeats|0002 cats", 0}, {"0001 cat|/ cats|0002 cats", 1},
+                                                {"0001 cat|/ shadowed on purpose||0002 cats", 1}}) {
+            const QString sText = QString("[a.txt]|%1").arg(sLines).replace('|', "\r\n");
+            QVERIFY2(FindShadowed(TextFile::SplitLines(sText)).size() == nShadowed, sLines);
         }
-        const ResponseEntry but = GetRandomEntryFromFile({QStringLiteral("<Orvia> But"), QStringLiteral("0010"), QStringLiteral("Preset2.txt"), QString()}, 3);
-        QVERIFY2(but.sText.startsWith(QStringLiteral("<orvia> but")), qPrintable(but.sText));
-        QVERIFY(dialogs.messages.isEmpty());
+        EXPECT_NONE(ShippedWalk().shadowed);
     }
 
     // While the name is asked for, every answer asks for it again.
     void nameTurnAnswersAskForTheName()
     {
-        QStringList blocks{QStringLiteral("Preset2.txt 0010"), QStringLiteral("Preset2.txt 0013"), QStringLiteral("Preset3.txt 0002")};
-        QStringList errors;
-        const auto index = ReadData(QStringLiteral("preset1.txt"), &errors);
-        QVERIFY(index);
-        QString sSection;
-        for (const QStringView sLine : TextFile::SplitLines(*index)) {
-            const IndexLine line = ClassifyIndexLine(sLine);
-            if (line.kind == IndexLine::Section)
-                sSection = line.sSection.toString();
-            else if (line.kind == IndexLine::Keyword && !blocks.contains(sSection + QLatin1Char(' ') + line.sCode.toString()))
-                blocks.append(sSection + QLatin1Char(' ') + line.sCode.toString());
-        }
-        QVERIFY(blocks.size() > 5);
-        for (const QString &sBlock : blocks) {
-            const QStringList parts = sBlock.split(QLatin1Char(' '));
-            const auto text = ReadData(parts[0], &errors);
-            QVERIFY(text);
-            for (const QStringView entry : GatherBlock(TextFile::SplitLines(*text), parts[1], 3).entries) {
-                const QString s = entry.toString().toLower();
-                if (!s.contains(QLatin1String("name")) && !s.contains(QLatin1String("call you")))
-                    errors.append(sBlock + QStringLiteral(": ") + s);
-            }
-        }
-        QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
+        QStringList blocks = ShippedWalk().nameTurnBlocks, errors;
+        QVERIFY(blocks.size() > 2);
+        blocks << "Preset2.txt 0010" << "Preset2.txt 0013" << "Preset3.txt 0002";
+        for (const QString &sBlock : std::as_const(blocks))
+            for (const QString &s : CheckBlock(sBlock.section(' ', 0, 0), sBlock.section(' ', 1), "name turn", &errors).entries)
+                if (!s.contains("name", Qt::CaseInsensitive) && !s.contains("call you", Qt::CaseInsensitive))
+                    errors << sBlock + ": " + s;
+        EXPECT_NONE(errors);
     }
 
-    // The opening of a chat as the chat window plays it: greeting, a name
-    // wrapped in a sentence, the name alone, then the answer to "how are you?".
-    void aChatFromTheGreeting()
+    // The watch word, then the welcome and the answer to its "how are you?".
+    void aChatFromTheName()
     {
-        ProgramFolder folder;
-        CopyShippedData(folder);
-        ScriptedDialogs dialogs;
-        modPublic::UserName = QStringLiteral("User");
-        const QString sGreeting = GetPresetResponse(QStringLiteral("Preset3.txt"), QStringLiteral("0002"));
-        QVERIFY2(sGreeting.contains(QLatin1String("name")), qPrintable(sGreeting + dialogs.messages.value(0).sText));
-
-        const QString sWrapped = QStringLiteral("my name is Sam");
-        const KeywordMatch caught = KeywordSearchFile(sWrapped.toUpper(), folder.DataPath(QStringLiteral("preset1.txt")));
-        QVERIFY(!caught.sKeyword.isEmpty());
-        QVERIFY(!GetRandomEntryFromFile(caught, 3).sText.isEmpty());
-
-        const QString sName = QStringLiteral("Sam");
-        QVERIFY(KeywordSearchFile(sName.toUpper(), folder.DataPath(QStringLiteral("preset1.txt"))).sKeyword.isEmpty());
-        modPublic::UserName = sName;
-        const QString sWelcome = GetRandomEntryFromFile({sName, QStringLiteral("0001"), QStringLiteral("Preset3.txt"), sName}, 3).sText;
-        QVERIFY2(sWelcome.contains(sName), qPrintable(sWelcome));
-        QCOMPARE(modPublic::FollowUpFile, QStringLiteral("fu_howareyou.txt"));
-
-        const ReplyResult reply = GetReply(QStringLiteral("good thanks"));
-        QCOMPARE(modPublic::LastMatch.sKeyword, QStringLiteral("good"));
-        QVERIFY(!reply.sText.isEmpty());
-        QVERIFY(dialogs.messages.isEmpty());
+        ShippedFolder folder;
+        const QString sBut = GetRandomEntryFromFile({"<Orvia> But", "0010", "Preset2.txt", ""}, 3).sText;
+        QVERIFY2(sBut.startsWith("<orvia> but"), qPrintable(sBut));
+        modPublic::UserName = "Zoë";
+        for (int i = 0; i < 10; ++i)
+            QVERIFY(GetRandomEntryFromFile({"zoë", "0001", "Preset3.txt", "zoë"}, 3).sText.contains("Zoë"));
+        QCOMPARE(modPublic::FollowUpFile, "fu_howareyou.txt");
+        QVERIFY(!GetReply("good thanks").sText.isEmpty());
+        QCOMPARE(modPublic::LastMatch.sKeyword, "good");
+        QVERIFY(folder.dialogs.messages.isEmpty());
     }
 
     // Answers to the name question that are not names are caught; real names,
     // even those holding a short word, are not.
-    void nameQuestionAnswers_data()
-    {
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<bool>("caught");
-        for (const char *s : {"{SILENCE}", "my name is Sam", "call me Al", "I'm Kate", "i am bob", "why?", "what for", "no thanks",
-                              "nope", "hello there", "hi orvia", "who are you", "what's yours", "none of your business", "guess",
-                              "dunno", "it's Jo"})
-            QTest::newRow(s) << QString::fromUtf8(s) << true;
-        for (const char *s : {"Sam", "Noah", "Nora", "Archie", "Ayesha", "Cheyenne", "Hannah", "Jonah", "Shirley", "Michiko",
-                              "William", "Simone", "Arnold", "Whitney", "Chiara", "Brooke", "Josefine", "Nathan", "Sophie", "Zoë"})
-            QTest::newRow(s) << QString::fromUtf8(s) << false;
-    }
-
     void nameQuestionAnswers()
     {
-        QFETCH(QString, answer);
-        QFETCH(bool, caught);
-        ProgramFolder folder;
-        CopyShippedData(folder);
-        ScriptedDialogs dialogs;
-        const KeywordMatch m = KeywordSearchFile(answer.toUpper(), folder.DataPath(QStringLiteral("preset1.txt")));
-        QCOMPARE(!m.sKeyword.isEmpty(), caught);
-        if (caught) {
-            const ResponseEntry e = GetRandomEntryFromFile(m, 3);
-            QString why;
-            QVERIFY2(!HasBadText(e.sText, &why), qPrintable(why + QStringLiteral(": ") + e.sText));
+        ShippedFolder folder;
+        QStringList errors;
+        const QStringList caught{"{SILENCE}", "my name is Sam", "call me Al", "I'm Kate", "i am bob", "why?", "what for",
+                                 "no thanks", "nope", "hello there", "hi orvia", "who are you", "what's yours",
+                                 "none of your business", "guess", "dunno", "it's Jo"};
+        const QStringList names{"Sam", "Noah", "Nora", "Archie", "Ayesha", "Cheyenne", "Hannah", "Jonah", "Shirley", "Michiko",
+                                "William", "Simone", "Arnold", "Whitney", "Chiara", "Brooke", "Josefine", "Nathan", "Sophie", "Zoë"};
+        for (const QString &s : caught + names) {
+            const KeywordMatch m = KeywordSearchFile(s.toUpper(), folder.DataPath("preset1.txt"));
+            const QString sText = m.sKeyword.isEmpty() ? QString() : GetRandomEntryFromFile(m, 3).sText;
+            if (m.sKeyword.isEmpty() == caught.contains(s) || (caught.contains(s) && IsBad(sText)))
+                errors << s + " -> \"" + m.sKeyword + "\": " + sText;
         }
-        QVERIFY(dialogs.messages.isEmpty());
+        EXPECT_NONE(errors);
+        QVERIFY(folder.dialogs.messages.isEmpty());
     }
 
-    void findShadowed_data()
-    {
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<int>("shadowed");
-        QTest::newRow("longer below shorter") << QStringList{"[a.txt]", "0001 cat", "0002 cats"} << 1;
-        QTest::newRow("longer above shorter") << QStringList{"[a.txt]", "0002 cats", "0001 cat"} << 0;
-        QTest::newRow("letter case ignored") << QStringList{"[a.txt]", "0001 Hi ", "0002 oh hi "} << 1;
-        QTest::newRow("across sections") << QStringList{"[a.txt]", "0001 no", "[b.txt]", "0001 not now"} << 1;
-        QTest::newRow("repeated phrase") << QStringList{"[a.txt]", "0001 dog", "0002 dog"} << 1;
-        QTest::newRow("blank keeps them apart") << QStringList{"[a.txt]", "0001 hi ", "0002 this"} << 0;
-        QTest::newRow("comment says why") << QStringList{"[a.txt]", "0001 cat", "/ shadowed on purpose: reached on repeats", "0002 cats"} << 0;
-        QTest::newRow("comment without a reason") << QStringList{"[a.txt]", "0001 cat", "/ cats", "0002 cats"} << 1;
-        QTest::newRow("comment not directly above") << QStringList{"[a.txt]", "0001 cat", "/ shadowed on purpose", "", "0002 cats"} << 1;
-    }
-
-    void findShadowed()
-    {
-        QFETCH(QStringList, lines);
-        QFETCH(int, shadowed);
-        const QString sText = lines.join(QStringLiteral("\r\n"));
-        QCOMPARE(FindShadowed(TextFile::SplitLines(sText)).size(), shadowed);
-    }
-
-    void noShippedKeywordIsShadowed()
-    {
-        IndexWalk walk;
-        WalkIndex(QStringLiteral("keywords.txt"), true, &walk);
-        WalkIndex(QStringLiteral("preset1.txt"), false, &walk);
-        QVERIFY(walk.indexes.size() > 2);
-        QVERIFY2(walk.shadowed.isEmpty(), qPrintable(walk.shadowed.join(QLatin1Char('\n'))));
-    }
-
-    // The evaluation set: most sentences are answered from a keyword, and no
-    // answer of any block that answers them reads badly once filled.
-    // ORVIA_SHOW_REPLIES=1 prints the whole chat.
+    // Most sentences are answered from a keyword, and no entry of a block that
+    // answers them reads badly once filled. ORVIA_SHOW_REPLIES=1 prints the chat.
     void evaluationSetIsAnsweredFromKeywords_data()
     {
         QTest::addColumn<QString>("file");
@@ -434,54 +272,46 @@ private slots:
     {
         QFETCH(QString, file);
         QFETCH(int, minSentences);
-        const QList<QStringList> conversations = EvalConversations(kTestData + QLatin1Char('/') + file);
-        int nSentences = 0;
-        for (const QStringList &c : conversations)
-            nSentences += int(c.size());
-
-        ProgramFolder folder;
-        CopyShippedData(folder);
-        ScriptedDialogs dialogs;
+        ShippedFolder folder;
         const bool show = qEnvironmentVariableIsSet("ORVIA_SHOW_REPLIES");
-        int nFromKeyword = 0;
-        QStringList bad;
-        QStringList fallbacks;
-        for (const QStringList &conversation : conversations) {
-            modPublic::FollowUpFile.clear();
-            modPublic::LastMatch = KeywordMatch();
-            modPublic::UserName = QStringLiteral("Sam");
-            for (const QString &sSentence : conversation) {
-                const ReplyResult reply = GetReply(sSentence);
-                const KeywordMatch m = modPublic::LastMatch;
-                const bool fromKeyword = !m.sKeyword.isEmpty() && m.sFile != QLatin1String("Preset4.txt");
-                if (fromKeyword)
-                    ++nFromKeyword;
-                else
-                    fallbacks.append(sSentence);
-                if (show)
-                    qInfo().noquote() << "<Sam>" << sSentence << "\n<Orvia>" << reply.sText << "   ["
-                                      << m.sFile << m.sCode << "\"" + m.sKeyword + "\"]";
-                QString why;
-                if (HasBadText(reply.sText, &why))
-                    bad.append(QStringLiteral("%1 -> %2: %3").arg(sSentence, reply.sText, why));
-                // Every entry the block could have given, filled for this sentence.
-                const auto text = TextFile::ReadText(folder.DataPath(m.sFile));
-                QVERIFY2(text, qPrintable(m.sFile));
-                for (const QStringView entry : GatherBlock(TextFile::SplitLines(*text), m.sCode, 3).entries) {
-                    const QString sFilled = FillTemplate(entry.toString().toLower().sliced(1), m);
-                    if (HasBadText(sFilled, &why))
-                        bad.append(QStringLiteral("%1 -> %2: %3").arg(sSentence, sFilled, why));
-                }
+        int nSentences = 0, nFromKeyword = 0;
+        QStringList bad, fallbacks;
+        modPublic::UserName = "Sam";
+        const QString sSet = QString::fromUtf8(Bytes(kTestData + '/' + file));
+        for (const QStringView line : TextFile::SplitLines(sSet)) {
+            if (line.trimmed().isEmpty()) {  // a new conversation
+                modPublic::FollowUpFile.clear();
+                modPublic::LastMatch = KeywordMatch();
             }
+            if (line.trimmed().isEmpty() || line.startsWith(u'/'))
+                continue;
+            const QString sSentence = line.toString();
+            const ReplyResult reply = GetReply(sSentence);
+            const KeywordMatch m = modPublic::LastMatch;
+            ++nSentences;
+            if (!m.sKeyword.isEmpty() && m.sFile != "Preset4.txt")
+                ++nFromKeyword;
+            else
+                fallbacks << sSentence;
+            if (show)
+                qInfo().noquote() << "<Sam>" << sSentence << "\n<Orvia>" << reply.sText << "   [" << m.sFile << m.sCode
+                                  << "\"" + m.sKeyword + "\"]";
+            QStringList filled{reply.sText};
+            const QString sText = TextFile::ReadText(folder.DataPath(m.sFile)).value_or(QString());
+            for (const QStringView entry : GatherBlock(TextFile::SplitLines(sText), m.sCode, 3).entries)
+                filled << FillTemplate(entry.toString().toLower().sliced(1), m);
+            for (const QString &s : std::as_const(filled))
+                if (IsBad(s))
+                    bad << sSentence + " -> " + s;
         }
-        const double rate = double(nFromKeyword) / nSentences;
+        const double rate = nSentences ? double(nFromKeyword) / nSentences : 0.0;
         qInfo("%s: keyword-answer rate %d of %d sentences (%.1f%%)", qPrintable(file), nFromKeyword, nSentences, 100.0 * rate);
         if (show && !fallbacks.isEmpty())
-            qInfo().noquote() << "fallback for:" << fallbacks.join(QStringLiteral(" | "));
+            qInfo().noquote() << "fallback for:" << fallbacks.join(" | ");
         QVERIFY2(nSentences >= minSentences, qPrintable(QString::number(nSentences)));
-        QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
-        QVERIFY2(rate >= 0.85, qPrintable(fallbacks.join(QLatin1Char('\n'))));
-        QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.value(0).sText));
+        EXPECT_NONE(bad);
+        QVERIFY2(rate >= 0.85, qPrintable(fallbacks.join('\n')));
+        QVERIFY2(folder.dialogs.messages.isEmpty(), qPrintable(folder.dialogs.messages.value(0).sText));
     }
 };
 
