@@ -1,0 +1,390 @@
+#include "common/modPublic.h"
+#include "console/LogWriter.h"
+#include "engine/ModFunctions.h"
+#include "engine/Randomizer.h"
+#include "engine/Reply.h"
+#include "support/ProgramFolder.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QRandomGenerator>
+#include <QSet>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// Lines joined by "|", written with CR LF.
+QByteArray Lines(const QString &s)
+{
+    return s.isEmpty() ? QByteArray() : QString(s).replace('|', "\r\n").append("\r\n").toUtf8();
+}
+
+KeywordMatch Block(const QString &sFile, const QString &sCode = "0001")
+{
+    return {"", sCode, sFile, ""};
+}
+
+const QByteArray kIndex = Lines("0009 top|/ comment hello|[greet.txt]|0001 Hello||[Other File.txt]|0002 good morning|0003 hi |0004  yes");
+
+}  // namespace
+
+class TestEngine : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ProgramFolder> m_folder;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+
+    void Write(const QString &sName, const QString &sLines) { m_folder->WriteDataBytes(sName, Lines(sLines)); }
+    // A knowledge base small enough to read in one glance.
+    void WriteReplyBase()
+    {
+        Write("keywords.txt", "[a.txt]|0001 cat|0002 my cat|0003 dog|0004 bye ");
+        Write("a.txt", "*0001|# cats!|*0002|# your cat!|*0003|$do you walk it?|&walk.txt|*0004|# bye [name]");
+        Write("walk.txt", "[b.txt]|0001 yes|0002 no");
+        Write("b.txt", "*0001|# good walker|*0002|# lazy then");
+        Write("Preset4.txt", "*0001|# tell me more");
+    }
+
+private slots:
+    void init()
+    {
+        m_folder = std::make_unique<ProgramFolder>();
+        m_dialogs = std::make_unique<ScriptedDialogs>();
+    }
+    void cleanup()
+    {
+        m_dialogs.reset();
+        m_folder.reset();
+    }
+
+    void keywordSearch_data()
+    {
+        QTest::addColumn<QByteArray>("index");
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("boxes");
+        QTest::newRow("above every section") << kIndex << "TOP of it" << "top" << "0009" << "" << 0;
+        QTest::newRow("top line wins over longer") << kIndex << "hello good morning" << "hello" << "0001" << "greet.txt" << 0;
+        QTest::newRow("second section") << kIndex << "Good Morning to you" << "good morning" << "0002" << "Other File.txt" << 0;
+        QTest::newRow("inside a word") << kIndex << "othello" << "hello" << "0001" << "greet.txt" << 0;
+        QTest::newRow("trailing blank needs a blank") << kIndex << "hip" << "" << "" << "" << 0;
+        QTest::newRow("trailing blank matches") << kIndex << "hi there" << "hi " << "0003" << "Other File.txt" << 0;
+        QTest::newRow("leading blank needs a blank") << kIndex << "theyes" << "" << "" << "" << 0;
+        QTest::newRow("leading blank") << kIndex << "oh yes" << " yes" << "0004" << "Other File.txt" << 0;
+        QTest::newRow("nothing") << kIndex << "zzz" << "" << "" << "" << 0;
+        QTest::newRow("empty sentence") << kIndex << "" << "" << "" << "" << 0;
+        const QByteArray blanks = Lines("[f]|0001     |00025");  // a phrase of four blanks, then an empty one
+        QTest::newRow("blank phrase kept") << blanks << "a    b" << "    " << "0001" << "f" << 0;
+        QTest::newRow("empty phrase matches") << blanks << "a b" << "" << "0002" << "f" << 0;
+        QTest::newRow("empty phrase, empty sentence") << blanks << "" << "" << "" << "" << 0;
+        QTest::newRow("only blanks") << Lines("     |  |      ") << "anything" << "" << "    " << "" << 0;
+        QTest::newRow("short line reached") << Lines("  |     ") << "anything" << "" << "" << "" << 1;
+        QTest::newRow("short line below the match") << Lines("[f]|0001 hello|ab") << "hello" << "hello" << "0001" << "f" << 0;
+        QTest::newRow("windows-1252") << QByteArray("[f]\r\n0001 caf\xE9\r\n") << "un CAFÉ" << "café" << "0001" << "f" << 0;
+        QTest::newRow("bom, lf and lone cr") << QByteArray("\xEF\xBB\xBF/x\n[f]\r0001 na\xC3\xAFve") << "naïve" << "naïve" << "0001" << "f" << 0;
+    }
+
+    void keywordSearch()
+    {
+        QFETCH(QByteArray, index);
+        QFETCH(QString, sentence);
+        QFETCH(QString, keyword);
+        QFETCH(QString, code);
+        QFETCH(QString, file);
+        QFETCH(int, boxes);
+        m_folder->WriteDataBytes("keywords.txt", index);
+        QCOMPARE(KeywordSearch(sentence), (KeywordMatch{keyword, code, file, sentence}));
+        QCOMPARE(m_dialogs->messages.size(), boxes);
+    }
+
+    // The fast search against the plain way: decode, lower-case, contains.
+    void agreesWithPlainSearch()
+    {
+        const QStringList pieces{"a", "B", "ab", " ", "é", "É", "ß", "日", "x ", " y", "Ab", "İ"};
+        QRandomGenerator rng(7);
+        auto randomText = [&](int maxPieces) {
+            QString s;
+            for (int i = 0, n = rng.bounded(maxPieces) + 1; i < n; ++i)
+                s += pieces[rng.bounded(pieces.size())];
+            return s;
+        };
+        for (int round = 0; round < 200; ++round) {
+            QStringList lines{"[r.txt]"};
+            for (int i = 0; i < 12; ++i)
+                lines << QString("%1 %2").arg(i, 4, 10, QChar('0')).arg(randomText(3));
+            m_folder->WriteData("keywords.txt", lines);
+            const QString sSentence = randomText(8), sLower = sSentence.toLower();
+            QString sPlain;
+            for (qsizetype i = 1; i < lines.size() && sPlain.isEmpty(); ++i)
+                if (!sLower.isEmpty() && sLower.contains(lines[i].mid(5).toLower()))
+                    sPlain = lines[i].left(4);
+            QCOMPARE(KeywordSearch(sSentence).sCode, sPlain);
+        }
+        QVERIFY(m_dialogs->messages.isEmpty());
+    }
+
+    void excludePassesOverLastKeyword()
+    {
+        Write("keywords.txt", "[f]|0001 cat|0002 cat|0003 my cat|00045");
+        modPublic::LastMatch.sKeyword = "cat";
+        QCOMPARE(KeywordSearchExclude("my cat"), (KeywordMatch{"my cat", "0003", "f", "my cat"}));
+        modPublic::LastMatch.sKeyword.clear();  // then only empty phrases are passed over
+        QCOMPARE(KeywordSearchExclude("my cat").sCode, "0001");
+        QCOMPARE(KeywordSearchExclude("dog").sCode, "");
+        modPublic::LastMatch.sKeyword = "my cat";
+        QCOMPARE(KeywordSearchExclude("dog").sCode, "0004");
+    }
+
+    // Every failure yields nothing, an error-log entry and the message box, each time.
+    void failures_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<QString>("function");
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("part");
+        const QString search = "KeywordSearch Function", select = "GetRandomEntryFromFile Function";
+        const QString access = "File Access Problem", selection = "Response Selection Problem";
+        QTest::newRow("no index") << "keywords.txt" << "" << search << access << 0 << "keywords.txt";
+        QTest::newRow("short keyword line") << "keywords.txt" << "[f]|0001 x|abcd|0002 hello" << search << access << 0 << "line 3";
+        QTest::newRow("one-character section") << "keywords.txt" << "[|0002 hello" << search << access << 0 << "line 1";
+        QTest::newRow("index outside data") << "../secret.txt" << "[f]|0001 hello" << "KeywordSearchFile Function" << access << 0
+                                             << "outside the data folder";
+        QTest::newRow("no response file") << "r.txt" << "" << select << access << 3 << "cannot be read";
+        QTest::newRow("empty file name") << "" << "" << select << access << 3 << "cannot be read";
+        QTest::newRow("no block") << "r.txt" << "*0002|# x" << select << selection << 3 << "no entries for code 0001 of r.txt";
+        QTest::newRow("only questions, statements asked") << "r.txt" << "*0001|$x?" << select << selection << 1 << "no entries";
+        QTest::newRow("short attribute") << "r.txt" << "*0001|# x|@short" << select << selection << 3 << "attribute line 3";
+        QTest::newRow("lone hash chosen") << "r.txt" << "*0001|#" << select << selection << 3 << "empty statement";
+    }
+
+    void failures()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, lines);
+        QFETCH(QString, function);
+        QFETCH(QString, problem);
+        QFETCH(int, mode);
+        QFETCH(QString, part);
+        if (!lines.isEmpty())
+            Write(name, lines);
+        for (int run = 1; run <= 2; ++run) {
+            if (mode) {
+                const ResponseEntry e = GetRandomEntryFromFile(Block(name), mode);
+                QVERIFY(e.sText.isEmpty() && !e.IsQuestion);
+            } else {
+                const KeywordMatch m = name.startsWith("..") ? KeywordSearchFile("hello", m_folder->DataPath(name)) : KeywordSearch("hello");
+                QCOMPARE(m, (KeywordMatch{"", "", "", "hello"}));
+            }
+            QCOMPARE(m_dialogs->messages.size(), run);
+            QCOMPARE(m_dialogs->messages.last().sText, "There has been an internal Error, Please Contact System Administrator");
+            QCOMPARE(m_dialogs->messages.last().sTitle, "Orvia");
+            const QStringList log = m_folder->LogLines(ErrorLogFileName);
+            QCOMPARE(log.size(), run);
+            const QStringList fields = log.last().split(QChar(0xA5));
+            QCOMPARE(fields.size(), 4);
+            QCOMPARE(fields[1], problem);
+            QCOMPARE(fields[2], function);
+            QVERIFY2(fields[3].startsWith("Error Number ") && fields[3].contains("( ") && fields[3].contains(")(")
+                         && fields[3].endsWith(")") && fields[3].contains(part),
+                     qPrintable(fields[3]));
+        }
+    }
+
+    // Every block of the code is pooled, other headers close it, and each entry comes up about as often.
+    void selectionIsUniformOverPooledBlocks()
+    {
+        Write("r.txt", "*0001|# a|# b|*0002|# x|* 0001|# x|*0001  |# c|# d|*|# x| *0001|# x|*0001|# e");
+        QMap<QString, int> counts;
+        for (int i = 0; i < 1000; ++i)
+            ++counts[GetRandomEntryFromFile(Block("r.txt"), 3).sText];
+        QCOMPARE(counts.keys(), (QStringList{"a", "b", "c", "d", "e"}));
+        for (int c : std::as_const(counts))
+            QVERIFY2(c > 120 && c < 280, qPrintable(QString::number(c)));
+    }
+
+    void entryKinds_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("question");
+        QTest::newRow("statement") << "# Hello There " << "hello there " << "" << false;
+        QTest::newRow("statement without blank loses a letter") << "#Hello" << "ello" << "" << false;
+        QTest::newRow("question") << "$How Are You?" << "how are you?" << "" << true;
+        QTest::newRow("control part") << "# see you {bye}" << "see you" << "{bye}" << false;
+        QTest::newRow("control from the name") << "# hi [name] there" << "hi A" << "{B} there" << false;
+        QTest::newRow("control at the start") << "# {x}" << "" << "{x}" << false;
+    }
+
+    void entryKinds()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, text);
+        QFETCH(QString, control);
+        QFETCH(bool, question);
+        modPublic::UserName = "A{B}";
+        Write("r.txt", "*0001|" + line);
+        const ResponseEntry e = GetRandomEntryFromFile(Block("r.txt"), 3);
+        QCOMPARE(e.sText, text);
+        QCOMPARE(e.sControl, control);
+        QCOMPARE(e.IsQuestion, question);
+    }
+
+    void settingsAndPresets()
+    {
+        Write("r.txt", "*0002|&other.txt|@mood    ignored|*0001|@mood    calm|@mood    happy|# x|&  next.txt  |*0003|&");
+        modPublic::FollowUpFile = "pending.txt";
+        QCOMPARE(GetRandomEntryFromFile(Block("r.txt"), 3).sAttribute, "happy");
+        QCOMPARE(modPublic::FollowUpFile, "next.txt");
+        GetRandomEntryFromFile(Block("r.txt", "0003"), 3);  // no entries, but "&" alone clears
+        QCOMPARE(modPublic::FollowUpFile, "");
+        modPublic::UserName = "Zoe";
+        Write("Preset3.txt", "*0002|# Hello [NAME]!");
+        QCOMPARE(GetPresetResponse("preset3.TXT", "0002"), "hello Zoe!");  // the name's letter case does not matter
+    }
+
+    void drawsInOneClockTickDiffer()
+    {
+        QSet<double> draws;
+        for (int i = 0; i < 1000; ++i) {
+            Randomizer::ReseedFromClock();
+            draws.insert(Randomizer::Draw());
+        }
+        QCOMPARE(draws.size(), 1000);
+        for (double d : std::as_const(draws))
+            QVERIFY(d >= 0.0 && d < 1.0);
+    }
+
+    // "[keyword]" rows show the pronoun reflection; the name holds a tag that later steps fill.
+    void fillTemplate_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("filled");
+        for (const auto &[sPhrase, sReflected] : {std::pair{"", ""}, {"i like you a lot", "i like i a lot"}, {"you think so", "i think so"},
+                                                  {"tell me", "tell me"}, {"tell me ", "tell you"}, {"i'm happy", "you're happy"},
+                                                  {"i've seen you've", "i've seen you've"}, {"your cat is ", "my cat is"},
+                                                  {"give us cake", "give you cake"}, {"help me, please", "help me, please"},
+                                                  {"me me me ", "you me you"}, {"I LOVE YOUR CAT ", "i love my cat"}})
+            QTest::addRow("reflect '%s'", sPhrase) << "[keyword]" << sPhrase << "" << sReflected;
+        QTest::newRow("no tags unchanged") << "hello there " << "x" << "x" << "hello there ";
+        QTest::newRow("next and following") << "[next]|[following]" << "like" << "i like you a lot " << "i|i a lot";
+        QTest::newRow("trailing-blank phrase loses a letter") << "[following]" << "like " << "i like cats " << "ats";
+        QTest::newRow("keyword at the end") << "<[next]><[following]>" << "cats" << "i like cats" << "<><>";
+        QTest::newRow("keyword one before the end") << "<[next]><[following]>" << "cats" << "i like cats " << "<><>";
+        QTest::newRow("marks deleted, others kept") << "[following]" << "is" << "what is it? really! yes." << "it really yes.";
+        QTest::newRow("next empty after a word of marks") << "<[next]>" << "say" << "i say ?! hello" << "<>";
+        QTest::newRow("case-insensitive position") << "[following]" << "I NEED" << "i need Help Now" << "help now";
+        QTest::newRow("keyword absent takes the tail") << "[following]" << "zzz" << "abcdef" << "def";
+        QTest::newRow("empty keyword drops first char") << "[following]" << "" << "hello you " << "ello you";
+        QTest::newRow("empty input") << "<[next]>" << "" << "" << "<>";
+        QTest::newRow("every occurrence") << "[next] and [next]" << "love" << "i love pizza " << "pizza and pizza";
+        QTest::newRow("name first") << "hi [name]" << "my dog" << "my dog" << "hi Ann my dog";
+        QTest::newRow("tags are lower case") << "hi [NAME]" << "" << "" << "hi [NAME]";
+    }
+
+    void fillTemplate()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, keyword);
+        QFETCH(QString, input);
+        QFETCH(QString, filled);
+        modPublic::UserName = "Ann [keyword]";
+        QCOMPARE(FillTemplate(text, KeywordMatch{keyword, "0001", "f.txt", input}), filled);
+    }
+
+    void reply_data()
+    {
+        QTest::addColumn<QString>("sentences");
+        QTest::addColumn<QString>("replies");
+        QTest::newRow("first match") << "I have a cat" << "cats!";
+        QTest::newRow("repeat alternates") << "my cat|my cat|my cat" << "cats!|your cat!|cats!";
+        QTest::newRow("repeat without another line") << "a cat|a cat" << "cats!|tell me more";
+        QTest::newRow("no match") << "weather" << "tell me more";
+        QTest::newRow("empty sentence") << "" << "tell me more";
+        QTest::newRow("follow-up first, then spent") << "my dog|yes, my cat|yes" << "do you walk it?|good walker|tell me more";
+        QTest::newRow("trailing blank matches the last word") << "bye|byebye" << "bye Kim|tell me more";
+    }
+
+    void reply()
+    {
+        QFETCH(QString, sentences);
+        QFETCH(QString, replies);
+        WriteReplyBase();
+        modPublic::UserName = "Kim";
+        QStringList got;
+        for (const QString &s : sentences.split('|'))
+            got << GetReply(s).sText;
+        QCOMPARE(got.join('|'), replies);
+        QVERIFY(m_dialogs->messages.isEmpty());
+    }
+
+    void replyState()
+    {
+        WriteReplyBase();
+        GetReply("weather");  // nothing matched, as before: the repeat search ran on the bare sentence
+        QCOMPARE(modPublic::LastMatch, (KeywordMatch{"", "0001", "Preset4.txt", "weather"}));
+        GetReply("I have a cat");
+        QCOMPARE(modPublic::LastMatch, (KeywordMatch{"cat", "0001", "a.txt", "I have a cat "}));
+        QVERIFY(GetReply("my dog").IsQuestion);
+        QCOMPARE(modPublic::FollowUpFile, "walk.txt");
+        // A follow-up index that is gone is reported once; the main index answers.
+        modPublic::FollowUpFile = " gone.txt ";
+        QCOMPARE(GetReply("a cat").sText, "cats!");
+        QCOMPARE(m_dialogs->messages.size(), 1);
+        QVERIFY(m_folder->LogLines(ErrorLogFileName).value(0).contains("KeywordSearchFile Function"));
+        // Edits take effect at the next sentence.
+        Write("keywords.txt", "[a.txt]|0002 dog");
+        Write("a.txt", "*0002|# edited");
+        QCOMPARE(GetReply("a dog and a cat").sText, "edited");
+    }
+
+    void failedLogWriteKeepsTheReply()
+    {
+        ProgramFolder noLogs(false);
+        noLogs.WriteData("Preset4.txt", {"*0001", "# still here"});
+        // No keywords.txt and no logs folder: both searches fail and so do their log entries.
+        QCOMPARE(GetReply("hello").sText, "still here");
+        QCOMPARE(m_dialogs->messages.size(), 4);
+        QVERIFY(m_dialogs->messages[0].sText.contains("ErrorLog.txt"));
+        QVERIFY(!QFile::exists(noLogs.Path() + "/logs"));
+    }
+
+    // Broken or huge files must not crash, hang or exhaust the engine.
+    void largeAndBrokenFiles()
+    {
+        QByteArray garbage(200000, '\0');
+        QRandomGenerator rng(42);
+        for (char &b : garbage)
+            b = char(rng.bounded(256));
+        m_folder->WriteDataBytes("keywords.txt", garbage);
+        m_folder->WriteDataBytes("Preset4.txt", garbage);
+        QVERIFY(GetReply("hello there").sText.size() < garbage.size());
+        QVERIFY(m_dialogs->messages.size() <= 3);
+
+        const qsizetype n = 10 * 1024 * 1024;
+        m_folder->WriteDataBytes("keywords.txt", "[r.txt]\r\n0001 " + QByteArray(n, 'x') + "\r\n0002 hello\r\n0003 needle\r\n");
+        m_folder->WriteDataBytes("r.txt", "*0002\r\n# " + QByteArray(n, 'y') + "\r\n*0003\r\n# [following]\r\n");
+        QCOMPARE(GetRandomEntryFromFile(KeywordSearch("hello"), 3).sText.size(), n);
+        const KeywordMatch m = KeywordSearch(QString(50000, 'a') + " needle " + QString(50000, 'b'));
+        QCOMPARE(GetRandomEntryFromFile(m, 3).sText, QString(50000, 'b'));
+
+        QStringList lines{"*0001"};
+        for (int i = 0; i < 100000; ++i)
+            lines << QString("# entry %1").arg(i);
+        m_folder->WriteData("r.txt", lines);
+        bool beyondOldLimit = false;  // entries past 32,767 are reachable
+        for (int i = 0; i < 50; ++i)
+            beyondOldLimit = beyondOldLimit || GetRandomEntryFromFile(Block("r.txt"), 3).sText.mid(6).toInt() > 32767;
+        QVERIFY(beyondOldLimit);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEngine)
+#include "test_engine.moc"
