@@ -2,7 +2,9 @@
 
 #include "chat/FrmChecker.h"
 #include "chat/FrmOrvia.h"
+#include "chat/KezOnKez.h"
 #include "chat/KezWindow.h"
+#include "chat/OrviaOnOrvia.h"
 #include "common/modPublic.h"
 #include "support/ScriptedDialogs.h"
 
@@ -239,6 +241,35 @@ private slots:
             QTRY_VERIFY(created->windowState() & Qt::WindowMaximized);
         }
         delete created;
+    }
+
+    void escapeLeavesTheWindowOpen_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *name : {"FrmChecker", "FrmOrvia", "KezWindow", "KezOnKez", "OrviaOnOrvia"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void escapeLeavesTheWindowOpen()
+    {
+        QFETCH(QString, window);
+        QMainWindow main;
+        std::unique_ptr<QWidget> widget;
+        if (window == "FrmChecker")
+            widget = std::make_unique<FrmChecker>();
+        else if (window == "FrmOrvia")
+            widget = std::make_unique<FrmOrvia>();
+        else if (window == "KezWindow")
+            widget = std::make_unique<KezWindow>([&main] { return &main; });
+        else if (window == "KezOnKez")
+            widget = std::make_unique<KezOnKez>();
+        else
+            widget = std::make_unique<OrviaOnOrvia>();
+        widget->show();
+        QList<QWidget *> targets = widget->findChildren<QWidget *>();
+        targets << widget.get();
+        for (QWidget *target : targets)
+            QTest::keyClick(target, Qt::Key_Escape);
+        QVERIFY(widget->isVisible());
     }
 
 private:
