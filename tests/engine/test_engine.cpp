@@ -6,6 +6,7 @@
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QTest>
@@ -84,6 +85,12 @@ private slots:
         QTest::newRow("short line reached") << Lines("  |     ") << "anything" << "" << "" << "" << 1;
         QTest::newRow("short line below the match") << Lines("[f]|0001 hello|ab") << "hello" << "hello" << "0001" << "f" << 0;
         QTest::newRow("windows-1252") << QByteArray("[f]\r\n0001 caf\xE9\r\n") << "un CAFÉ" << "café" << "0001" << "f" << 0;
+        // The mark is skipped at the start of a UTF-8 file only.
+        QTest::newRow("bom of a 1252 file") << QByteArray("\xEF\xBB\xBF[f]\r\n0001 caf\xE9") << "café" << "café" << "0001" << "" << 0;
+        QTest::newRow("bom inside a joined file") << QByteArray("\xEF\xBB\xBF[f]\r\n\xEF\xBB\xBF" "0001 hi") << "oh hi" << " hi"
+                                                  << QChar(0xFEFF) + QString("000") << "f" << 0;
+        QTest::newRow("lone surrogate in the sentence") << QByteArray("0001 \xC3\xA9") << QString(QChar(0xD800)) + "É" << "é" << "0001" << "" << 0;
+        QTest::newRow("lone bom line is too short") << QByteArray("[f]\r\n\xEF\xBB\xBF\r\n0001 hi") << "hi" << "" << "" << "" << 1;
         QTest::newRow("bom, lf and lone cr") << QByteArray("\xEF\xBB\xBF/x\n[f]\r0001 na\xC3\xAFve") << "naïve" << "naïve" << "0001" << "f" << 0;
     }
 
@@ -124,6 +131,24 @@ private slots:
             QCOMPARE(KeywordSearch(sSentence).sCode, sPlain);
         }
         QVERIFY(m_dialogs->messages.isEmpty());
+    }
+
+    // Long sentences and long phrases that nearly match everywhere stay quick.
+    void searchTimeIsLinear_data()
+    {
+        QTest::addColumn<QString>("phrase");
+        QTest::newRow("a... b") << QString(2000, 'a') + 'b';
+        QTest::newRow("b a...") << 'b' + QString(2000, 'a');
+        QTest::newRow("decoded") << QString(2000, 'a') + QString::fromUtf8("é");
+    }
+    void searchTimeIsLinear()
+    {
+        QFETCH(QString, phrase);
+        m_folder->WriteData("keywords.txt", QStringList(200, "0001 " + phrase));
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(KeywordSearch(QString(100000, 'a')).sCode, "");
+        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
     }
 
     void excludePassesOverLastKeyword()
