@@ -1,7 +1,9 @@
 #include "common/DataFolder.h"
 #include "common/TextFile.h"
+#include "common/modPublic.h"
 #include "support/ProgramFolder.h"
 
+#include <QDir>
 #include <QTest>
 
 class TestTextFile : public QObject {
@@ -12,6 +14,7 @@ private slots:
     void oneReading();
     void unreadable();
     void encodeWindows1252();
+    void resolve_data();
     void resolve();
 };
 
@@ -69,18 +72,38 @@ void TestTextFile::encodeWindows1252()
     QCOMPARE(TextFile::EncodeWindows1252(QString::fromUtf8("日本\x1A")), QByteArray("??\x1A"));
 }
 
+// However the program folder is written, names stay inside data/.
+void TestTextFile::resolve_data()
+{
+    QTest::addColumn<QString>("programFolder");  // "T" stands for the temporary folder
+    QTest::newRow("clean") << "T";
+    QTest::newRow("unclean") << "T/./";
+    QTest::newRow("relative") << ".";
+    QTest::newRow("root") << "/";
+}
+
 void TestTextFile::resolve()
 {
+    QFETCH(QString, programFolder);
     ProgramFolder folder;
     folder.WriteData("Topics/Pets.txt", {"x"});
-    const QString sExpected = folder.DataPath("Topics/Pets.txt");
-    QCOMPARE(DataFolder::Resolve(DataFolder::DataPath("Topics\\Pets.txt")).sPath, sExpected);
-    QCOMPARE(DataFolder::Resolve(DataFolder::DataPath("topics/PETS.TXT")).sPath, sExpected);
-    const DataFolder::Resolution escaped = DataFolder::Resolve(DataFolder::DataPath("..\\..\\etc\\passwd"));
-    QVERIFY(escaped.sPath.isEmpty());
-    QVERIFY(!escaped.sError.isEmpty());
-    // A missing file resolves to itself, so that opening it reports the real cause.
-    QCOMPARE(DataFolder::Resolve(DataFolder::DataPath("none.txt")).sPath, folder.DataPath("none.txt"));
+    const QString sCurrent = QDir::currentPath();
+    QDir::setCurrent(folder.Path());
+    modPublic::ProgramFolder = programFolder.replace("T", folder.Path());
+    auto resolve = [](const QString &sName) { return DataFolder::Resolve(DataFolder::DataPath(sName)); };
+    if (programFolder != "/") {
+        const QFileInfo expected(folder.DataPath("Topics/Pets.txt"));
+        QCOMPARE(QFileInfo(resolve("Topics\\Pets.txt").sPath), expected);
+        QCOMPARE(QFileInfo(resolve("topics/PETS.TXT").sPath), expected);
+        // A missing file resolves to itself, so that opening it reports the real cause.
+        QCOMPARE(QFileInfo(resolve("none.txt").sPath), QFileInfo(folder.DataPath("none.txt")));
+    }
+    for (const char *sName : {"..\\..\\etc\\passwd", "../../../../../../etc/hostname", "Topics/../../logs/x"}) {
+        const DataFolder::Resolution escaped = resolve(sName);
+        QVERIFY2(escaped.sPath.isEmpty(), qPrintable(escaped.sPath));
+        QVERIFY(!escaped.sError.isEmpty());
+    }
+    QDir::setCurrent(sCurrent);
 }
 
 QTEST_GUILESS_MAIN(TestTextFile)
