@@ -183,7 +183,7 @@ private slots:
         QTest::newRow("empty file name") << "" << "" << select << access << 3 << "cannot be read";
         QTest::newRow("no block") << "r.txt" << "*0002|# x" << select << selection << 3 << "no entries for code 0001 of r.txt";
         QTest::newRow("only questions, statements asked") << "r.txt" << "*0001|$x?" << select << selection << 1 << "no entries";
-        QTest::newRow("short attribute") << "r.txt" << "*0001|# x|@short" << select << selection << 3 << "attribute line 3";
+        QTest::newRow("attribute of eight characters") << "r.txt" << "*0001|# x|@1234567" << select << selection << 3 << "attribute line 3";
         QTest::newRow("lone hash chosen") << "r.txt" << "*0001|#" << select << selection << 3 << "empty statement";
     }
 
@@ -268,6 +268,10 @@ private slots:
         QCOMPARE(modPublic::FollowUpFile, "next.txt");
         GetRandomEntryFromFile(Block("r.txt", "0003"), 3);  // no entries, but "&" alone clears
         QCOMPARE(modPublic::FollowUpFile, "");
+        Write("r.txt", "*0001|@mood    calm|@12345678|# x");  // nine characters: an empty value
+        const ResponseEntry nine = GetRandomEntryFromFile(Block("r.txt"), 3);
+        QCOMPARE(nine.sText, "x");
+        QCOMPARE(nine.sAttribute, "");
         modPublic::UserName = "Zoe";
         Write("Preset3.txt", "*0002|# Hello [NAME]!");
         QCOMPARE(GetPresetResponse("preset3.TXT", "0002"), "hello Zoe!");  // the name's letter case does not matter
