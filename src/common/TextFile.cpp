@@ -22,14 +22,6 @@ bool IsUtf8(QByteArrayView bytes)
 
 }  // namespace
 
-QString DecodeWindows1252(const QByteArray &bytes)
-{
-    QStringDecoder decoder(kWindows1252);
-    if (!decoder.isValid())  // a Qt without ICU: Latin-1 is the nearest single-byte reading
-        return QString::fromLatin1(bytes);
-    return decoder(bytes);
-}
-
 LineReader::LineReader(QByteArray bytes)
     : m_bytes(std::move(bytes))
 {

@@ -53,8 +53,6 @@ std::optional<QString> ReadText(const QString &sPath, Failure *failure = nullptr
 // The file's bytes, undecoded.
 std::optional<QByteArray> ReadBytes(const QString &sPath, Failure *failure = nullptr);
 
-QString DecodeWindows1252(const QByteArray &bytes);
-
 // CR LF, LF and a lone CR all end a line; a terminator at the very end adds no
 // empty line. The views point into sText.
 QList<QStringView> SplitLines(QStringView sText);

@@ -6,11 +6,11 @@
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 
-#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QTest>
 
+#include <ctime>
 #include <memory>
 
 namespace {
@@ -145,10 +145,11 @@ private slots:
     {
         QFETCH(QString, phrase);
         m_folder->WriteData("keywords.txt", QStringList(200, "0001 " + phrase));
-        QElapsedTimer timer;
-        timer.start();
+        // Processor time, so that other work on the machine does not count.
+        const std::clock_t start = std::clock();
         QCOMPARE(KeywordSearch(QString(100000, 'a')).sCode, "");
-        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+        const double seconds = double(std::clock() - start) / CLOCKS_PER_SEC;
+        QVERIFY2(seconds < 1.0, qPrintable(QString::number(seconds)));
     }
 
     void excludePassesOverLastKeyword()
