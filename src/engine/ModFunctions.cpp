@@ -45,15 +45,15 @@ QString WithoutQuestionAndExclamationMarks(QString s)
 
 
 
-KeywordMatch KeywordSearch(const QString &sSentence)
+KeywordMatch KeywordSearch(const QString &sSentence, int *pnLine)
 {
     return KeywordSearchCore::Search(sSentence, DataFolder::DataPath(modPublic::KeywordIndexFile),
-                                     QStringLiteral("KeywordSearch Function"), nullptr);
+                                     QStringLiteral("KeywordSearch Function"), nullptr, pnLine);
 }
 
-KeywordMatch KeywordSearchFile(const QString &sSentence, const QString &sPath)
+KeywordMatch KeywordSearchFile(const QString &sSentence, const QString &sPath, int *pnLine)
 {
-    return KeywordSearchCore::Search(sSentence, sPath, QStringLiteral("KeywordSearchFile Function"), nullptr);
+    return KeywordSearchCore::Search(sSentence, sPath, QStringLiteral("KeywordSearchFile Function"), nullptr, pnLine);
 }
 
 ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode)
@@ -83,12 +83,15 @@ ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode)
         return fail({EngineErrors::kNoEntries, QStringLiteral("there are no entries for %1").arg(sBlock), EngineErrors::kComponent}, sProblem);
 
     Randomizer::ReseedFromClock();
-    QString sEntry = block.entries[Randomizer::PickPosition(block.entries.size()) - 1].toString().toLower();
+    const qsizetype chosen = Randomizer::PickPosition(block.entries.size()) - 1;
+    QString sEntry = block.entries[chosen].toString().toLower();
     if (sEntry.isEmpty())
         return fail({EngineErrors::kEmptyStatement, QStringLiteral("an empty statement line (a lone \"#\") was chosen for %1").arg(sBlock), EngineErrors::kComponent},
                     sProblem);
 
-    return EntryFromLine(sEntry, block.sAttribute, [&match](const QString &sText) { return FillTemplate(sText, match); });
+    ResponseEntry entry = EntryFromLine(sEntry, block.sAttribute, [&match](const QString &sText) { return FillTemplate(sText, match); });
+    entry.nLine = block.entryLines[chosen];
+    return entry;
 }
 
 QString FillTemplate(const QString &sText, const KeywordMatch &match)
