@@ -79,7 +79,8 @@ int main(int argc, char *argv[])
     if (cmd.seed)
         Randomizer::UseFixedSeed(*cmd.seed);
 
-    const bool terminal = isatty(STDIN_FILENO);
+    // Line editing needs both ends on the terminal; otherwise the output is a transcript.
+    const bool terminal = isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
     TerminalChat chat(out, {.echoUserLines = !terminal, .trace = cmd.trace});
     chat.Start();
     if (cmd.name) {
