@@ -41,7 +41,7 @@ private slots:
     {
         m_folder = std::make_unique<ProgramFolder>();
         const auto write = [this](const QString &sName, const QString &sLines) { m_folder->WriteData(sName, sLines.split('|')); };
-        write("keywords.txt", "/ greetings first|[a.txt]|0001 hello|0002 cat|0003 walk|0004 never said|[gone.txt]|0005 ghost");
+        write("keywords.txt", "/ greetings first|[a.txt]|0001 hello|0002 cat|0003 walk|0004 never said|0001 café|[gone.txt]|0005 ghost");
         write("a.txt", "*0001|# hi [name]|*0002|# cats!|# kittens!|# meow|*0003|$do you walk?|&walk.txt");
         write("walk.txt", "[b.txt]|0001 yes");
         write("b.txt", "*0001|# good walker");
@@ -66,7 +66,7 @@ private slots:
         QTest::newRow("--name, watch word") << QStringList{"--name", "Ann"} << "but|BUT"
                                             << "<Orvia> your name?|<Ann> Ann|<Orvia> welcome Ann|<Ann> but|<Orvia> tell me more|<Ann> BUT" << 0;
         QTest::newRow("watch word while the name is asked") << QStringList{} << "But|Ann" << "<Orvia> your name?|but what?|<Ann> Ann" << 0;
-        QTest::newRow("trace") << QStringList{"--trace", "--name", "Ann"} << "walk|yes|hello|hello|walk|zzz|ghost"
+        QTest::newRow("trace") << QStringList{"--trace", "--name", "Ann"} << "walk|yes|hello|hello|walk|zzz|ghost|un café"
                                << "    name question index data/preset1.txt: nothing matched|    answer data/Preset3.txt:4, code 0001"
                                   "|<Ann> walk|<Orvia> do you walk?|    main index data/keywords.txt:5 matched \"walk\""
                                   "|    answer data/a.txt:8, code 0003|    next sentence: follow-up index data/walk.txt first"
@@ -79,14 +79,15 @@ private slots:
                                   "|    answer data/a.txt:8, code 0003|    next sentence: follow-up index data/walk.txt first"
                                   "|<Ann> zzz|<Orvia> tell me more|    follow-up index data/walk.txt: nothing matched"
                                   "|    main index data/keywords.txt: nothing matched|    fallback block data/Preset4.txt:2, code 0001"
-                                  "|<Ann> ghost|<Orvia> |    main index data/keywords.txt:8 matched \"ghost\""
+                                  "|<Ann> ghost|<Orvia> |    main index data/keywords.txt:9 matched \"ghost\""
                                   "|    answer: no entry of code 0005 in data/gone.txt could be used (see logs/ErrorLog.txt)"
+                                  "|<Ann> un café|<Orvia> hi Ann|    main index data/keywords.txt:7 matched \"café\"|    answer data/a.txt:2, code 0001"
                                << 1;
         QTest::newRow("report") << QStringList{"--report", "--name", "Ann"} << "hello|zzz|cat|zzz|Hello"
                                 << "<Orvia> hi Ann|sentences the fallback block answered: 1|    \"zzz\" (2 times)|answers by code: 3"
                                    "|       2 data/Preset4.txt code 0001|       2 data/a.txt code 0001|       1 data/a.txt code 0002"
-                                   "|keyword lines of data/keywords.txt that never answered: 3 of 5"
-                                   "|    data/keywords.txt:5: \"walk\"|    data/keywords.txt:6: \"never said\"|    data/keywords.txt:8: \"ghost\""
+                                   "|keyword lines of data/keywords.txt that never answered: 4 of 6"
+                                   "|    data/keywords.txt:5: \"walk\"|    data/keywords.txt:6: \"never said\"|    data/keywords.txt:7: \"café\"|    data/keywords.txt:9: \"ghost\""
                                 << 0;
     }
     void chat()
