@@ -5,6 +5,7 @@
 #include "common/modPublic.h"
 #include "engine/KeywordIndex.h"
 #include "engine/ModFunctions.h"
+#include "engine/Reflection.h"
 #include "engine/Reply.h"
 #include "engine/ResponseFile.h"
 #include "support/ProgramFolder.h"
@@ -189,6 +190,10 @@ private slots:
                                                      {"Preset3.txt", "0002", 3}, {"Preset3.txt", "0001", 3}, {"Preset4.txt", "0001", 15}})
             if (CheckBlock(file, code, "preset", &errors).entries.size() < minEntries)
                 errors << QString("%1 %2: fewer than %3 entries").arg(file, code).arg(minEntries);
+        QStringList reflectionProblems;
+        Reflection::Parse(ReadData("reflections.txt", &errors), &reflectionProblems);
+        for (const QString &s : std::as_const(reflectionProblems))
+            errors << "reflections.txt " + s;
         EXPECT_NONE(errors);
         QVERIFY2(walk.thinMainCodes.isEmpty(), qPrintable("fewer than three entries or not both kinds: " + walk.thinMainCodes.join(' ')));
         QVERIFY2(walk.nMainLines >= 400 && walk.nMainCodes >= 30 && walk.followUps.size() >= 8, "too small a knowledge base");
