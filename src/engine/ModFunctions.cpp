@@ -75,6 +75,24 @@ QString WithoutOuterPunctuation(const QString &s)
     return s.sliced(a, b - a);
 }
 
+// Puts an echo in for every tag; an empty echo takes the blank before it along,
+// so "not [following]?" reads "not?" rather than "not ?".
+void ReplaceEcho(QString &sText, const QString &sTag, const QString &sEcho)
+{
+    if (!sEcho.isEmpty()) {
+        sText.replace(sTag, sEcho);
+        return;
+    }
+    for (qsizetype i = sText.indexOf(sTag); i >= 0; i = sText.indexOf(sTag, i)) {
+        const qsizetype nAfter = i + sTag.size();
+        const bool blankBefore = i > 0 && sText[i - 1] == u' ';
+        if (blankBefore && (nAfter == sText.size() || !sText[nAfter].isLetterOrNumber()))
+            sText.remove(--i, sTag.size() + 1);
+        else
+            sText.remove(i, sTag.size());
+    }
+}
+
 }  // namespace
 
 
@@ -145,12 +163,12 @@ QString FillTemplate(const QString &sText, const KeywordMatch &match)
         const Rest rest = RestOfSentence(sLowerInput, sLowerKeyword);
         QString sNext = WithoutQuestionAndExclamationMarks(rest.sText + QLatin1Char(' '));
         sNext.truncate(sNext.indexOf(QLatin1Char(' ')) + 1);
-        sResult.replace(QStringLiteral("[next]"), WithoutOuterPunctuation(reflect(sNext, rest.sLead)));
+        ReplaceEcho(sResult, QStringLiteral("[next]"), WithoutOuterPunctuation(reflect(sNext, rest.sLead)));
     }
     if (sResult.contains(QStringLiteral("[following]"))) {
         const Rest rest = RestOfSentence(sLowerInput, sLowerKeyword);
         const QString sFollowing = WithoutQuestionAndExclamationMarks(WithinSentence(rest.sText));
-        sResult.replace(QStringLiteral("[following]"), WithoutOuterPunctuation(reflect(sFollowing, rest.sLead)));
+        ReplaceEcho(sResult, QStringLiteral("[following]"), WithoutOuterPunctuation(reflect(sFollowing, rest.sLead)));
     }
     return sResult;
 }

@@ -322,6 +322,7 @@ private slots:
         QTest::newRow("next without its comma") << "[next]!" << "about" << "worried about me, really " << "you!";
         QTest::newRow("trailing-blank phrase loses a letter") << "[following]" << "like " << "i like cats " << "ats";
         QTest::newRow("keyword at the end") << "<[next]><[following]>" << "cats" << "i like cats" << "<><>";
+        QTest::newRow("empty echo takes its blank") << "not [following]? why [next] so, [next]x" << "not" << "i'm not" << "not? why so, x";
         QTest::newRow("keyword one before the end") << "<[next]><[following]>" << "cats" << "i like cats " << "<><>";
         QTest::newRow("marks inside deleted") << "[following]" << "is" << "what is it?really!yes" << "itreallyyes";
         QTest::newRow("next empty after a word of marks") << "<[next]>" << "say" << "i say ?! hello" << "<>";
