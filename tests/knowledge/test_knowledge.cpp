@@ -3,6 +3,7 @@
 // evaluation sentences are mostly answered from a keyword.
 #include "common/TextFile.h"
 #include "common/modPublic.h"
+#include "chat/ConversationTurn.h"
 #include "engine/KeywordIndex.h"
 #include "engine/ModFunctions.h"
 #include "engine/Reflection.h"
@@ -161,6 +162,33 @@ bool IsBad(const QString &s)
     return s.contains('[') || s.contains(']') || s.contains("  ") || iAre.match(s).hasMatch() || s.trimmed().isEmpty();
 }
 
+// A chat window without a window: the transcript as plain lines.
+struct TranscriptLines : ChatView {
+    QStringList lines;
+    QString sInput;
+    void AddColoredText(const QString &sText, LineColor) override { lines << sText; }
+    void AddtoResponseArea(const QString &sText) override { lines << sText; }
+    void ClearTranscript() override { lines.clear(); }
+    qsizetype TranscriptLength() const override { return lines.join("\r\n").size(); }
+    QString InputText() const override { return sInput; }
+    void SetInputText(const QString &sText) override { sInput = sText; }
+};
+
+// What a reader notices at once: a pronoun that does not agree with its verb or
+// was turned only half-way, punctuation doubled or after a blank, a tag left in.
+QString Flaw(const QString &s)
+{
+    static const std::pair<const char *, QRegularExpression> kFlaws[] = {
+        {"broken reflection", QRegularExpression("\\b(i (are|were|aren't|weren't)|you (am|was|wasn't)|am you|are i)\\b|(^|\\s)i( (?!you\\b)[\\w']+){1,2} (me|myself)\\b")},
+        {"doubled punctuation", QRegularExpression("\\s[.,;:!?]|[.,;:!?]\\s*[,;:]|[,;:]\\s*[.!?]|(?<!\\.)\\.\\.(?!\\.)|\\.\\s*[?!]|[?!]\\s*\\.|\\?\\s*\\?")},
+        {"unfilled tag", QRegularExpression("[\\[\\]{}]")},
+    };
+    for (const auto &[sWhat, re] : kFlaws)
+        if (re.match(s).hasMatch())
+            return sWhat;
+    return {};
+}
+
 }  // namespace
 
 class KnowledgeTest : public QObject {
@@ -317,6 +345,75 @@ private slots:
         EXPECT_NONE(bad);
         QVERIFY2(rate >= 0.85, qPrintable(fallbacks.join('\n')));
         QVERIFY2(folder.dialogs.messages.isEmpty(), qPrintable(folder.dialogs.messages.value(0).sText));
+    }
+
+    // The listening set, each conversation from the greeting and name turn on, as
+    // the chat window runs it. ORVIA_TRANSCRIPT=file writes the numbered transcript.
+    void listeningConversations()
+    {
+        ShippedFolder folder;
+        TranscriptLines view;
+        ConversationTurn turn(view, 0, 0);
+        QStringList transcript, flawed;
+        int nExchange = 0, nChat = 0, nFromKeyword = 0;
+        const QString sSet = QString::fromUtf8(Bytes(kTestData + "/eval_listening.txt"));
+        bool opened = false;
+        for (const QStringView line : TextFile::SplitLines(sSet)) {
+            if (line.trimmed().isEmpty()) {
+                opened = false;
+                continue;
+            }
+            if (line.startsWith(u'#')) {
+                transcript << "" << line.toString();
+                continue;
+            }
+            if (!opened) {  // a new chat window
+                turn.Load();
+                modPublic::FollowUpFile.clear();
+                modPublic::LastMatch = KeywordMatch();
+                transcript << "  (greeting) " + view.lines.last();
+                opened = true;
+            }
+            const bool chat = turn.InputMode.isEmpty();
+            view.sInput = line.toString();
+            chat ? turn.ChatTurn() : turn.NameTurn();
+            const QString sReply = view.lines.last().mid(QString("<Orvia> ").size());
+            ++nExchange;
+            transcript << QString("[%1] > %2").arg(nExchange).arg(line) << QString("[%1] < %2").arg(nExchange).arg(sReply);
+            nChat += chat;
+            nFromKeyword += chat && !modPublic::LastMatch.sKeyword.isEmpty() && modPublic::LastMatch.sFile != "Preset4.txt";
+            if (!Flaw(sReply).isEmpty())
+                flawed << QString("[%1] %2: %3").arg(nExchange).arg(Flaw(sReply), sReply);
+        }
+        if (qEnvironmentVariableIsSet("ORVIA_TRANSCRIPT")) {
+            QFile out(qEnvironmentVariable("ORVIA_TRANSCRIPT"));
+            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            out.write(transcript.join('\n').trimmed().append('\n').toUtf8());
+        }
+        qInfo("eval_listening.txt: %d of %d chat turns answered from a keyword (%.1f%%)", nFromKeyword, nChat, 100.0 * nFromKeyword / qMax(1, nChat));
+        QVERIFY2(nChat >= 150, qPrintable(QString::number(nChat)));
+        EXPECT_NONE(flawed);
+        QVERIFY(nFromKeyword >= 0.9 * nChat);
+        QVERIFY(folder.dialogs.messages.isEmpty());
+    }
+
+    void flawsAreSeen_data()
+    {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<bool>("flawed");
+        for (const auto &[sReply, flawed] : {std::pair{"why do you think i are kind?", true}, {"you was right.", true},
+                                              {"i know i don't believe me.", true}, {"what makes you say that ?", true},
+                                              {"really.. why?", true}, {"tell me about your exams.?", true}, {"hi [name]!", true},
+                                              {"am i sure? you were right, i was wrong. in... and out.", false},
+                                              {"you know i'd like you to tell me more, [name", true}, {"i'd like you to tell me more!", false}, {"i know you told me.", false}})
+            QTest::addRow("%s", sReply) << sReply << flawed;
+    }
+
+    void flawsAreSeen()
+    {
+        QFETCH(QString, reply);
+        QFETCH(bool, flawed);
+        QCOMPARE(!Flaw(reply).isEmpty(), flawed);
     }
 };
 
