@@ -179,7 +179,7 @@ struct TranscriptLines : ChatView {
 QString Flaw(const QString &s)
 {
     static const std::pair<const char *, QRegularExpression> kFlaws[] = {
-        {"broken reflection", QRegularExpression("\\b(i (are|were|aren't|weren't)|you (am|was|wasn't)|am you|are i)\\b|(^|\\s)i( (?!you\\b)[\\w']+){1,2} (me|myself)\\b")},
+        {"broken reflection", QRegularExpression("\\b((?<!if )i (are|were|aren't|weren't)|you (am|was|wasn't)|am you|are i)\\b|(^|\\s)i( (?!you\\b)[\\w']+){1,2} (me|myself)\\b")},
         {"doubled punctuation", QRegularExpression("\\s[.,;:!?]|[.,;:!?]\\s*[,;:]|[,;:]\\s*[.!?]|(?<!\\.)\\.\\.(?!\\.)|\\.\\s*[?!]|[?!]\\s*\\.|\\?\\s*\\?")},
         {"unfilled tag", QRegularExpression("[\\[\\]{}]")},
     };
@@ -391,7 +391,7 @@ private slots:
             out.write(transcript.join('\n').trimmed().append('\n').toUtf8());
         }
         qInfo("eval_listening.txt: %d of %d chat turns answered from a keyword (%.1f%%)", nFromKeyword, nChat, 100.0 * nFromKeyword / qMax(1, nChat));
-        QVERIFY2(nChat >= 150, qPrintable(QString::number(nChat)));
+        QVERIFY2(nExchange >= 150, qPrintable(QString::number(nExchange)));
         EXPECT_NONE(flawed);
         QVERIFY(nFromKeyword >= 0.9 * nChat);
         QVERIFY(folder.dialogs.messages.isEmpty());
@@ -404,7 +404,7 @@ private slots:
         for (const auto &[sReply, flawed] : {std::pair{"why do you think i are kind?", true}, {"you was right.", true},
                                               {"i know i don't believe me.", true}, {"what makes you say that ?", true},
                                               {"really.. why?", true}, {"tell me about your exams.?", true}, {"hi [name]!", true},
-                                              {"am i sure? you were right, i was wrong. in... and out.", false},
+                                              {"am i sure? if i were you, i was wrong. in... and out.", false},
                                               {"you know i'd like you to tell me more, [name", true}, {"i'd like you to tell me more!", false}, {"i know you told me.", false}})
             QTest::addRow("%s", sReply) << sReply << flawed;
     }
