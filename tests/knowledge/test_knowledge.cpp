@@ -333,9 +333,12 @@ private slots:
             const QString sText = TextFile::ReadText(folder.DataPath(m.sFile)).value_or(QString());
             for (const QStringView entry : GatherBlock(TextFile::SplitLines(sText), m.sCode, 3).entries)
                 filled << FillTemplate(entry.toString().toLower().sliced(1), m);
-            for (const QString &s : std::as_const(filled))
+            for (const QString &s : std::as_const(filled)) {
                 if (IsBad(s))
                     bad << sSentence + " -> " + s;
+                if (qgetenv("ORVIA_SHOW_REPLIES") == "all")
+                    qInfo().noquote() << "        or:" << s;
+            }
         }
         const double rate = nSentences ? double(nFromKeyword) / nSentences : 0.0;
         qInfo("%s: keyword-answer rate %d of %d sentences (%.1f%%)", qPrintable(file), nFromKeyword, nSentences, 100.0 * rate);
