@@ -267,23 +267,14 @@ private slots:
         QTest::addColumn<QString>("phrase");
         QTest::addColumn<QString>("reflected");
         for (const auto &[sPhrase, sReflected] : {
-                 std::pair{"I know you don't believe me.", "you know i don't believe you."},
-                 {"You sound like my sister!", "i sound like your sister!"},
-                 {"you are kind, I like you", "i am kind, you like me"},
-                 {"You were right and I was wrong", "i was right and you were wrong"},
-                 {"they are kind to us", "they are kind to you"},
-                 {"Are you sure?", "am i sure?"},
-                 {"Was I rude to you?", "were you rude to me?"},
-                 {"I\u2019ve told you I\u2019m fine", "you've told me you're fine"},
-                 {"we love our dog, it's ours (and mine)", "you love your dog, it's yours (and yours)"},
-                 {"I wish you were here with me", "you wish i was here with you"},
-                 {"you aren't listening, aren't you", "i am not listening, aren't i"},
-                 {"I'd say you'll be fine, won't you?", "you'd say i'll be fine, won't i?"},
-                 {"i'll let you know what you think", "you'll let me know what i think"},
-                 {"do you think i am crazy, or do you hate yourself", "do i think you are crazy, or do i hate myself"},
-                 {"me,me;ME", "you,you;you"},
-                 {"'you' said their mother", "'i' said their mother"},
-                 {"  ", ""}})
+                 std::pair{"I know you don't believe me.", "you know i don't believe you."}, {"You sound like my sister!", "i sound like your sister!"},
+                 {"you are kind, I like you", "i am kind, you like me"}, {"You were right and I was wrong", "i was right and you were wrong"},
+                 {"they are kind to us", "they are kind to you"}, {"Are you sure?", "am i sure?"}, {"Was I rude to you?", "were you rude to me?"},
+                 {"I\u2019ve told you I\u2019m fine", "you've told me you're fine"}, {"we love our dog, it's ours (and mine)", "you love your dog, it's yours (and yours)"},
+                 {"I wish you were here with me", "you wish i was here with you"}, {"you aren't listening, aren't you", "i am not listening, aren't i"},
+                 {"I'd say you'll be fine, won't you?", "you'd say i'll be fine, won't i?"}, {"i'll let you know what you think", "you'll let me know what i think"},
+                 {"do you think i am crazy, or do you hate yourself", "do i think you are crazy, or do i hate myself"}, {"me,me;ME", "you,you;you"},
+                 {"'you' said their mother", "'i' said their mother"}, {"  ", ""}})
             QTest::addRow("%s", sPhrase) << sPhrase << sReflected;
     }
 

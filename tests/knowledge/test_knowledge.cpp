@@ -174,19 +174,13 @@ struct TranscriptLines : ChatView {
     void SetInputText(const QString &sText) override { sInput = sText; }
 };
 
-// What a reader notices at once: a pronoun that does not agree with its verb or
-// was turned only half-way, punctuation doubled or after a blank, a tag left in.
+// What a reader notices at once: a pronoun that does not agree with its verb or was
+// turned only half-way, punctuation doubled or after a blank, a tag left in.
 QString Flaw(const QString &s)
 {
-    static const std::pair<const char *, QRegularExpression> kFlaws[] = {
-        {"broken reflection", QRegularExpression("\\b((?<!if )i (are|were|aren't|weren't)|you (am|was|wasn't)|am you|are i)\\b|(^|\\s)i( (?!you\\b)[\\w']+){1,2} (me|myself)\\b")},
-        {"doubled punctuation", QRegularExpression("\\s[.,;:!?]|[.,;:!?]\\s*[,;:]|[,;:]\\s*[.!?]|(?<!\\.)\\.\\.(?!\\.)|\\.\\s*[?!]|[?!]\\s*\\.|\\?\\s*\\?")},
-        {"unfilled tag", QRegularExpression("[\\[\\]{}]")},
-    };
-    for (const auto &[sWhat, re] : kFlaws)
-        if (re.match(s).hasMatch())
-            return sWhat;
-    return {};
+    static const QRegularExpression kFlaw("\\b((?<!if )i (are|were|aren't|weren't)|you (am|was|wasn't)|am you|are i)\\b|(^|\\s)i( (?!you\\b)[\\w']+){1,2} (me|myself)\\b|"
+                                          "\\s[.,;:!?]|[.,;:!?]\\s*[,;:]|[,;:]\\s*[.!?]|(?<!\\.)\\.\\.(?!\\.)|\\.\\s*[?!]|[?!]\\s*\\.|\\?\\s*\\?|[\\[\\]{}]");
+    return kFlaw.match(s).captured();
 }
 
 }  // namespace
@@ -359,64 +353,40 @@ private slots:
         ConversationTurn turn(view, 0, 0);
         QStringList transcript, flawed;
         int nExchange = 0, nChat = 0, nFromKeyword = 0;
-        const QString sSet = QString::fromUtf8(Bytes(kTestData + "/eval_listening.txt"));
-        bool opened = false;
-        for (const QStringView line : TextFile::SplitLines(sSet)) {
-            if (line.trimmed().isEmpty()) {
-                opened = false;
-                continue;
+        for (const QString &sChat : QString::fromUtf8(Bytes(kTestData + "/eval_listening.txt")).remove('\r').split("\n\n", Qt::SkipEmptyParts)) {
+            turn.Load();  // a new chat window
+            modPublic::FollowUpFile.clear();
+            modPublic::LastMatch = KeywordMatch();
+            transcript << "" << "  (greeting) " + view.lines.last();
+            for (const QString &sLine : sChat.split('\n', Qt::SkipEmptyParts)) {
+                if (sLine.startsWith('#')) {
+                    transcript.insert(transcript.size() - 1, sLine);
+                    continue;
+                }
+                const bool chat = turn.InputMode.isEmpty();
+                view.sInput = sLine;
+                chat ? turn.ChatTurn() : turn.NameTurn();
+                const QString sReply = view.lines.last().mid(8);  // after "<Orvia> "
+                transcript << QString("[%1] > %2\n[%1] < %3").arg(++nExchange).arg(sLine, sReply);
+                nChat += chat;
+                nFromKeyword += chat && !modPublic::LastMatch.sKeyword.isEmpty() && modPublic::LastMatch.sFile != "Preset4.txt";
+                if (!Flaw(sReply).isEmpty())
+                    flawed << QString("[%1] \"%2\" in: %3").arg(nExchange).arg(Flaw(sReply), sReply);
             }
-            if (line.startsWith(u'#')) {
-                transcript << "" << line.toString();
-                continue;
-            }
-            if (!opened) {  // a new chat window
-                turn.Load();
-                modPublic::FollowUpFile.clear();
-                modPublic::LastMatch = KeywordMatch();
-                transcript << "  (greeting) " + view.lines.last();
-                opened = true;
-            }
-            const bool chat = turn.InputMode.isEmpty();
-            view.sInput = line.toString();
-            chat ? turn.ChatTurn() : turn.NameTurn();
-            const QString sReply = view.lines.last().mid(QString("<Orvia> ").size());
-            ++nExchange;
-            transcript << QString("[%1] > %2").arg(nExchange).arg(line) << QString("[%1] < %2").arg(nExchange).arg(sReply);
-            nChat += chat;
-            nFromKeyword += chat && !modPublic::LastMatch.sKeyword.isEmpty() && modPublic::LastMatch.sFile != "Preset4.txt";
-            if (!Flaw(sReply).isEmpty())
-                flawed << QString("[%1] %2: %3").arg(nExchange).arg(Flaw(sReply), sReply);
         }
-        if (qEnvironmentVariableIsSet("ORVIA_TRANSCRIPT")) {
-            QFile out(qEnvironmentVariable("ORVIA_TRANSCRIPT"));
-            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            out.write(transcript.join('\n').trimmed().append('\n').toUtf8());
-        }
+        if (QFile out(qEnvironmentVariable("ORVIA_TRANSCRIPT")); !out.fileName().isEmpty())
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(transcript.join('\n').trimmed().append('\n').toUtf8()) > 0);
         qInfo("eval_listening.txt: %d of %d chat turns answered from a keyword (%.1f%%)", nFromKeyword, nChat, 100.0 * nFromKeyword / qMax(1, nChat));
-        QVERIFY2(nExchange >= 150, qPrintable(QString::number(nExchange)));
+        QVERIFY(nExchange >= 150 && nFromKeyword >= 0.9 * nChat && folder.dialogs.messages.isEmpty());
         EXPECT_NONE(flawed);
-        QVERIFY(nFromKeyword >= 0.9 * nChat);
-        QVERIFY(folder.dialogs.messages.isEmpty());
-    }
-
-    void flawsAreSeen_data()
-    {
-        QTest::addColumn<QString>("reply");
-        QTest::addColumn<bool>("flawed");
-        for (const auto &[sReply, flawed] : {std::pair{"why do you think i are kind?", true}, {"you was right.", true},
-                                              {"i know i don't believe me.", true}, {"what makes you say that ?", true},
-                                              {"really.. why?", true}, {"tell me about your exams.?", true}, {"hi [name]!", true},
-                                              {"am i sure? if i were you, i was wrong. in... and out.", false},
-                                              {"you know i'd like you to tell me more, [name", true}, {"i'd like you to tell me more!", false}, {"i know you told me.", false}})
-            QTest::addRow("%s", sReply) << sReply << flawed;
     }
 
     void flawsAreSeen()
     {
-        QFETCH(QString, reply);
-        QFETCH(bool, flawed);
-        QCOMPARE(!Flaw(reply).isEmpty(), flawed);
+        for (const auto &[sReply, flawed] : {std::pair{"why do you think i are kind?", true}, {"you was right.", true}, {"i know i don't believe me.", true},
+                                              {"what makes you say that ?", true}, {"really.. why?", true}, {"about your exams.?", true}, {"hi [name", true},
+                                              {"am i sure? if i were you, i was wrong. in... and out.", false}, {"i know you'd like to tell me!", false}})
+            QVERIFY2(Flaw(sReply).isEmpty() != flawed, sReply);
     }
 };
 
