@@ -4,6 +4,7 @@
 #include "common/TextFile.h"
 #include "engine/Blanks.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -26,7 +27,7 @@ bool IsTableWord(QStringView sWord, bool allowBlankMark)
     return !sWord.isEmpty() && std::all_of(sWord.begin(), sWord.end(), [&](QChar c) { return IsWordChar(c) || (allowBlankMark && c == u'_'); });
 }
 
-// The file's meaning, in the order the file explains it.
+// The lists of words that tell a subject "you" from an object, by the word their lines start with.
 constexpr std::pair<const char *, QSet<QString> ReflectionTable::*> kWordLists[] = {
     {"object-after", &ReflectionTable::objectAfter},
     {"subject-after", &ReflectionTable::subjectAfter},
