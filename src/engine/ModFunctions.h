@@ -18,4 +18,6 @@ KeywordMatch KeywordSearchFile(const QString &sSentence, const QString &sPath, i
 ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode);
 
 QString FillTemplate(const QString &sText, const KeywordMatch &match);
+// The phrase with its pronouns turned round by data/reflections.txt (or the
+// built-in table), lower-cased.
 QString ReflectPronouns(const QString &sPhrase);
