@@ -8,9 +8,9 @@
 
 namespace {
 
-// Copies the tree under sFrom into sTo (which must not exist yet). The copies
-// are made writable for the user: the shipped files are often read-only, and a
-// botmaster edits the copy.
+// Copies the tree under sFrom into sTo (which must not exist yet). QFile::copy
+// makes each copy writable for its owner, though the shipped files are read-only:
+// a botmaster edits the copy.
 QString CopyTree(const QString &sFrom, const QString &sTo)
 {
     if (!QDir().mkpath(sTo))
@@ -28,7 +28,6 @@ QString CopyTree(const QString &sFrom, const QString &sTo)
         QFile file(source.filePath());
         if (!file.copy(sTarget))
             return QStringLiteral("%1 cannot be copied to %2: %3").arg(source.filePath(), sTarget, file.errorString());
-        QFile::setPermissions(sTarget, QFile::permissions(sTarget) | QFile::ReadOwner | QFile::WriteOwner);
     }
     return QString();
 }

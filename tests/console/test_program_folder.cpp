@@ -8,112 +8,82 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-void Write(const QString &sPath, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(sPath).path());
-    QFile file(sPath);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray Read(const QString &sPath)
-{
-    QFile file(sPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-}
-
-}  // namespace
-
-// An install tree (prefix/bin, prefix/share/orvia/data) and XDG_DATA_HOME in a
-// scratch folder.
+// An install tree (prefix/bin, prefix/share/orvia/data) and XDG_DATA_HOME in a scratch folder.
 class TestProgramFolder : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_root;
-    QString Bin() const { return m_root.path() + "/prefix/bin"; }
-    QString Shipped() const { return m_root.path() + "/prefix/share/orvia/data"; }
-    QString User() const { return m_root.path() + "/xdg/orvia"; }
+    QString Path(const char *sName) const { return m_root.path() + '/' + sName; }
+    static void Write(const QString &sPath, const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(sPath).path());
+        QFile file(sPath);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    static QByteArray Read(const QString &sPath)
+    {
+        QFile file(sPath);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+    }
 
 private slots:
-    void init();
-    void setUp_data();
-    void setUp();
-    void eventLogOnFirstStartOnly();
+    void start_data();
+    void start();
 };
 
-void TestProgramFolder::init()
+void TestProgramFolder::start_data()
 {
-    QDir(m_root.path()).removeRecursively();
-    QDir().mkpath(Bin());
-    Write(Shipped() + "/keywords.txt", "shipped");
-    Write(Shipped() + "/sub/deep.txt", "deep");
-    QFile::setPermissions(Shipped() + "/keywords.txt", QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    qputenv("XDG_DATA_HOME", QFile::encodeName(m_root.path() + "/xdg"));
-    modPublic::Reset();
-}
-
-void TestProgramFolder::setUp_data()
-{
-    QTest::addColumn<QString>("state");  // what is on disk before the start
+    QTest::addColumn<QString>("before");  // the file written before the start
     QTest::addColumn<bool>("portable");
     QTest::addColumn<bool>("created");
-    QTest::addColumn<bool>("problem");
-    QTest::addColumn<QByteArray>("keywords");  // data/keywords.txt of the chosen folder
+    QTest::addColumn<QByteArray>("keywords");  // data/keywords.txt of the chosen folder; <none>: a problem
 
-    QTest::newRow("data beside the program") << "beside" << true << false << false << QByteArray("portable");
-    QTest::newRow("first start seeds") << "" << false << true << false << QByteArray("shipped");
-    QTest::newRow("user's copy never overwritten") << "seeded" << false << false << false << QByteArray("mine");
-    QTest::newRow("cut-short copy redone") << "partial" << false << true << false << QByteArray("shipped");
-    QTest::newRow("shipped base missing") << "noship" << false << false << true << QByteArray("<none>");
-    QTest::newRow("folder cannot be made") << "blocked" << false << false << true << QByteArray("<none>");
+    QTest::newRow("data beside the program") << "prefix/bin/data/keywords.txt" << true << false << QByteArray("x");
+    QTest::newRow("first start seeds") << "" << false << true << QByteArray("shipped");
+    QTest::newRow("user's copy never overwritten") << "xdg/orvia/data/keywords.txt" << false << false << QByteArray("x");
+    QTest::newRow("cut-short copy redone") << "xdg/orvia/data.partial/keywords.txt" << false << true << QByteArray("shipped");
+    QTest::newRow("folder cannot be made") << "xdg" << false << false << QByteArray("<none>");
+    QTest::newRow("shipped base missing") << "-" << false << false << QByteArray("<none>");
 }
 
-void TestProgramFolder::setUp()
+void TestProgramFolder::start()
 {
-    QFETCH(QString, state);
+    QFETCH(QString, before);
     QFETCH(bool, portable);
     QFETCH(bool, created);
-    QFETCH(bool, problem);
     QFETCH(QByteArray, keywords);
-    if (state == "beside")
-        Write(Bin() + "/data/keywords.txt", "portable");
-    if (state == "seeded")
-        Write(User() + "/data/keywords.txt", "mine");
-    if (state == "partial")
-        Write(User() + "/data.partial/keywords.txt", "half");
-    if (state == "noship")
-        QDir(Shipped()).removeRecursively();
-    if (state == "blocked")
-        Write(m_root.path() + "/xdg", "a file where the folder should be");
+    QDir(m_root.path()).removeRecursively();
+    QDir().mkpath(Path("prefix/bin"));
+    const QString sShipped = Path("prefix/share/orvia/data");
+    const QString sUser = Path("xdg/orvia");
+    Write(sShipped + "/keywords.txt", "shipped");
+    Write(sShipped + "/sub/deep.txt", "deep");
+    QFile::setPermissions(sShipped + "/keywords.txt", QFile::ReadOwner | QFile::ReadOther);
+    if (before == "-")
+        QDir(sShipped).removeRecursively();
+    else if (!before.isEmpty())
+        Write(m_root.path() + '/' + before, "x");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(Path("xdg")));
+    modPublic::Reset();
 
-    const ProgramFolderSetup setup = SetUpProgramFolder(Bin() + "/");
-    QCOMPARE(setup.bPortable, portable);
-    QCOMPARE(setup.bCreated, created);
-    QCOMPARE(!setup.ok(), problem);
-    QCOMPARE(setup.sFolder, portable ? Bin() : User());
-    if (problem)
-        QVERIFY2(setup.sProblem.contains(User()), qPrintable(setup.sProblem));
-    QCOMPARE(Read(setup.sFolder + "/data/keywords.txt"), keywords);
-    QCOMPARE(QFileInfo(User() + "/logs").isDir(), !portable && !problem);
-    QCOMPARE(QFileInfo::exists(User() + "/data.partial"), false);
-    if (created) {
-        QCOMPARE(Read(User() + "/data/sub/deep.txt"), QByteArray("deep"));
-        QVERIFY(QFileInfo(User() + "/data/keywords.txt").isWritable());
-        QVERIFY(QDir(User() + "/logs").isEmpty());
-    }
-}
-
-void TestProgramFolder::eventLogOnFirstStartOnly()
-{
+    // A second start finds what the first one left and changes nothing.
     for (int start = 1; start <= 2; ++start) {
-        const ProgramFolderSetup setup = StartInProgramFolder(Bin());
-        QVERIFY2(setup.ok(), qPrintable(setup.sProblem));
-        QCOMPARE(modPublic::ProgramFolder, User());
-        const QList<QByteArray> lines = Read(User() + "/logs/" + EventLogFileName).split('\n');
-        QCOMPARE(lines.size(), 2);  // one line and its CR LF
-        QVERIFY(lines[0].contains(User().toUtf8()));
+        const ProgramFolderSetup setup = StartInProgramFolder(Path("prefix/bin") + '/');
+        QCOMPARE(setup.bPortable, portable);
+        QCOMPARE(setup.bCreated, created && start == 1);
+        QCOMPARE(modPublic::ProgramFolder, portable ? Path("prefix/bin") : sUser);
+        QCOMPARE(Read(setup.sFolder + "/data/keywords.txt"), keywords);
+        QCOMPARE(setup.ok(), keywords != "<none>");
+        QVERIFY2(setup.ok() || setup.sProblem.contains(sUser), qPrintable(setup.sProblem));
+        QCOMPARE(QFileInfo(sUser + "/logs").isDir(), !portable && setup.ok());
+        QVERIFY(!QFileInfo::exists(sUser + "/data.partial"));
+    }
+    if (created) {
+        QCOMPARE(Read(sUser + "/data/sub/deep.txt"), QByteArray("deep"));
+        QVERIFY(QFile::permissions(sUser + "/data/keywords.txt") & QFile::WriteOwner);
+        const QList<QByteArray> log = Read(sUser + "/logs/" + EventLogFileName).split('\n');
+        QCOMPARE(log.size(), 2);  // one entry, ended by CR LF
+        QVERIFY(log[0].contains(sUser.toUtf8()));
     }
 }
 
