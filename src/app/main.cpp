@@ -12,6 +12,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvia"));
     QApplication::setWindowIcon(AppIcon());
+    QApplication::setDesktopFileName(QStringLiteral(ORVIA_APP_ID));  // the desktop shows the menu entry's name and icon
 
     QtDialogs dialogs;
     Dialogs::Install(&dialogs);
