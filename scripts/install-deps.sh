@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libbenchmark-dev zlib1g-dev
   xvfb xauth imagemagick fonts-dejavu-core
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

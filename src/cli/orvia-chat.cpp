@@ -2,6 +2,7 @@
 #include "cli/TerminalChat.h"
 #include "common/Dialogs.h"
 #include "common/modPublic.h"
+#include "console/ProgramFolderStart.h"
 #include "engine/Randomizer.h"
 
 #include <QCoreApplication>
@@ -65,7 +66,13 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    const QString sDefaultFolder = QCoreApplication::applicationDirPath();  // the program folder
+    QString sDefaultFolder;
+    if (cmd.sFolder.isEmpty()) {
+        const ProgramFolderSetup setup = StartInProgramFolder(QCoreApplication::applicationDirPath());
+        if (!setup.ok())
+            err << "orvia-chat: " << setup.sProblem << '\n';
+        sDefaultFolder = setup.sFolder;
+    }
     QString sError;
     const QString sProgramFolder = ProgramFolderFor(cmd.sFolder.isEmpty() ? sDefaultFolder : cmd.sFolder, &sError);
     if (sProgramFolder.isEmpty()) {
