@@ -109,10 +109,14 @@ bool EqualsLowered(QByteArrayView phrase, const QByteArray &lower)
 
 }  // namespace
 
-KeywordMatch Search(const QString &sSentence, const QString &sPath, const QString &sLocation, const QString *psExclude)
+KeywordMatch Search(const QString &sSentence, const QString &sPath, const QString &sLocation, const QString *psExclude,
+                    int *pnLine)
 {
     KeywordMatch result;
     result.sInput = sSentence;
+    int nUnused = 0;
+    int &nLine = pnLine ? *pnLine : nUnused;
+    nLine = 0;
     const DataFolder::Resolution resolved = DataFolder::Resolve(sPath);
     TextFile::Failure failure{kNameOutsideData, resolved.sError, kComponent};
     std::optional<QByteArray> bytes;
@@ -147,6 +151,7 @@ KeywordMatch Search(const QString &sSentence, const QString &sPath, const QStrin
             result.sKeyword = QString::fromLatin1(lowerPhrase.data(), qsizetype(lowerPhrase.size()));
             result.sCode = QString::fromLatin1(raw.first(4));
             result.sFile = sSection;
+            nLine = reader.LineNumber();
             return result;
         }
         const QString sLine = reader.Decoded();
@@ -184,6 +189,7 @@ KeywordMatch Search(const QString &sSentence, const QString &sPath, const QStrin
         result.sKeyword = sLowerPhrase;
         result.sCode = line.sCode.toString();
         result.sFile = sSection;
+        nLine = reader.LineNumber();
         return result;
     }
     return result;
