@@ -285,14 +285,13 @@ private slots:
     void escapeLeavesTheWindowOpen()
     {
         QFETCH(QString, window);
-        QMainWindow main;
         std::unique_ptr<QWidget> widget;
         if (window == "FrmChecker")
             widget = std::make_unique<FrmChecker>();
         else if (window == "FrmOrvia")
             widget = std::make_unique<FrmOrvia>();
         else if (window == "KezWindow")
-            widget = std::make_unique<KezWindow>([&main] { return &main; });
+            widget = std::make_unique<KezWindow>();
         else if (window == "KezOnKez")
             widget = std::make_unique<KezOnKez>();
         else
