@@ -49,8 +49,9 @@ void TestTextFile::oneReading()
     QCOMPARE(byLine, lines);
     ProgramFolder folder;
     folder.WriteDataBytes("f.txt", bytes);
+    const QString sText = TextFile::ReadText(folder.DataPath("f.txt")).value_or("<failed>");
     QStringList whole;
-    for (QStringView v : TextFile::SplitLines(TextFile::ReadText(folder.DataPath("f.txt")).value_or("<failed>")))
+    for (QStringView v : TextFile::SplitLines(sText))
         whole << v.toString();
     QCOMPARE(whole, lines);
 }

@@ -139,7 +139,9 @@ private slots:
     {
         QTest::addColumn<QString>("phrase");
         QTest::newRow("a... b") << QString(2000, 'a') + 'b';
-        QTest::newRow("b a...") << 'b' + QString(2000, 'a');
+        // Ends that stand in the sentence, so the lines are really searched.
+        QTest::newRow("a... b a a") << QString(2000, 'a') + "baa";
+        QTest::newRow("a a b a...") << "aab" + QString(2000, 'a');
         QTest::newRow("decoded") << QString(2000, 'a') + QString::fromUtf8("é");
     }
     void searchTimeIsLinear()
@@ -150,7 +152,11 @@ private slots:
         const std::clock_t start = std::clock();
         QCOMPARE(KeywordSearch(QString(100000, 'a')).sCode, "");
         const double seconds = double(std::clock() - start) / CLOCKS_PER_SEC;
+#ifdef ORVIA_SLOW_BUILD  // unoptimised and instrumented: a looser bound, still far from minutes
+        QVERIFY2(seconds < 15.0, qPrintable(QString::number(seconds)));
+#else
         QVERIFY2(seconds < 1.0, qPrintable(QString::number(seconds)));
+#endif
     }
 
     void excludePassesOverLastKeyword()
