@@ -2,9 +2,11 @@
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "tools/KeywordValidator.h"
+#include "tools/PhraseShadows.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -42,6 +44,7 @@ private slots:
     void twoWalksGiveTheSameCounts();
     void missingIndexIsOneError();
     void shippedDataValidates();
+    void shadowsAgreeWithAPlainSearch();
 };
 
 void TestKeywordValidator::walkReportsAndCounts_data()
@@ -185,6 +188,29 @@ void TestKeywordValidator::shippedDataValidates()
     validator.Run();
     QVERIFY2(validator.counts().sErrors == 0, qPrintable(validator.Report()));
     QVERIFY(validator.counts().sWorkingWords > 0);
+}
+
+// The automaton against the plain search: the topmost earlier phrase held within each phrase.
+void TestKeywordValidator::shadowsAgreeWithAPlainSearch()
+{
+    QRandomGenerator random(7);
+    for (int round = 0; round < 200; ++round) {
+        QStringList phrases;
+        for (int i = 0; i < 30; ++i) {
+            QString s;
+            for (int n = random.bounded(5); n > 0; --n)
+                s += QLatin1Char("ab "[random.bounded(3)]);
+            phrases << s;
+        }
+        QList<int> expected;
+        for (qsizetype i = 0; i < phrases.size(); ++i) {
+            qsizetype j = 0;
+            while (j < i && (phrases[i].isEmpty() || phrases[j].isEmpty() || !phrases[i].contains(phrases[j])))
+                ++j;
+            expected << (j < i ? int(j) : -1);
+        }
+        QCOMPARE(FindShadowingPhrases(phrases), expected);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestKeywordValidator)
