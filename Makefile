@@ -32,6 +32,7 @@ test-asan:
 bench: build
 	$(BUILD)/bench/orvia_bench
 	$(BUILD)/bench/crc_bench
+	$(BUILD)/bench/check_bench
 
 screenshots: build
 	bash scripts/screenshots.sh $(BUILD)/bin/orvia docs/screenshots

@@ -267,7 +267,8 @@ void KnowledgeCheck::CheckEntry(const KnowledgeFile &file, const CodeBlock &bloc
             QStringLiteral("a lone \"#\": the answer of code %1 fails whenever it is picked; write the text after \"# \", or remove "
                            "the line")
                 .arg(block.sCode));
-    else if (EntryFromLine(statement ? sLine.sliced(1).toString() : sLine.toString(), {}).sText.isEmpty())
+    else if (block.nEmptyEntryLine && nLine >= block.nEmptyEntryLine
+             && EntryFromLine(statement ? sLine.sliced(1).toString() : sLine.toString(), {}).sText.isEmpty())
         Add(file, nLine, Finding::Error,
             QStringLiteral("entry %1 leaves no text once its mark and any \"{\" part are cut: the answer of code %2 is empty "
                            "whenever it is picked")

@@ -101,11 +101,11 @@ void KnowledgeFile::GatherBlocks() const
         // Every "*" line opens the block it names and closes any other, as the
         // selection reads blocks one code at a time.
         if (sLine.front() == u'*') {
-            const QString sCode = HeaderCode(sLine).toString();
+            const QStringView sCode = HeaderCode(sLine);
             auto it = m_blockOf.constFind(sCode);
             if (it == m_blockOf.cend()) {
                 it = m_blockOf.insert(sCode, int(blocks.size()));
-                blocks.push_back(CodeBlock{sCode, {}, {}, nLine, 0, 0});
+                blocks.push_back(CodeBlock{sCode.toString(), {}, {}, nLine, 0, 0});
             }
             current = *it;
             continue;
@@ -138,7 +138,7 @@ const std::vector<CodeBlock> &KnowledgeFile::Blocks() const
 const CodeBlock *KnowledgeFile::Block(QStringView sCode) const
 {
     const std::vector<CodeBlock> &blocks = Blocks();
-    const auto it = m_blockOf.constFind(TrimRightBlanks(sCode).toString());
+    const auto it = m_blockOf.constFind(TrimRightBlanks(sCode));
     return it == m_blockOf.cend() ? nullptr : &blocks[*it];
 }
 

@@ -48,7 +48,7 @@ struct KnowledgeFile {
 private:
     void GatherBlocks() const;
     mutable std::optional<std::vector<CodeBlock>> m_blocks;
-    mutable QHash<QString, int> m_blockOf;
+    mutable QHash<QStringView, int> m_blockOf;  // views into sText
     mutable std::optional<bool> m_hasSectionLine;
 };
 

@@ -1,7 +1,5 @@
 #include "tools/PhraseShadows.h"
 
-#include <QHash>
-
 #include <algorithm>
 #include <climits>
 #include <vector>
@@ -14,6 +12,57 @@ struct Node {
     int depth = 0;
     int fail = 0;
     int first = INT_MAX;  // topmost phrase ending here, or by any suffix of it
+};
+
+// Child links (node, character) -> node in one open-addressed table: the
+// automaton of a large index has millions of them.
+class ChildTable {
+public:
+    ChildTable() { Grow(); }
+
+    int Find(quint64 key) const
+    {
+        for (size_t i = Slot(key);; i = (i + 1) & m_mask) {
+            if (m_slots[i].value < 0)
+                return -1;
+            if (m_slots[i].key == key)
+                return m_slots[i].value;
+        }
+    }
+
+    void Insert(quint64 key, int value)
+    {
+        if (2 * (m_nUsed + 1) > m_slots.size())
+            Grow();
+        size_t i = Slot(key);
+        while (m_slots[i].value >= 0)
+            i = (i + 1) & m_mask;
+        m_slots[i] = {key, value};
+        ++m_nUsed;
+    }
+
+private:
+    struct Entry {
+        quint64 key = 0;
+        int value = -1;
+    };
+
+    size_t Slot(quint64 key) const { return size_t((key * 0x9E3779B97F4A7C15ull) >> 20) & m_mask; }
+
+    void Grow()
+    {
+        std::vector<Entry> old(std::max<size_t>(64, 2 * m_slots.size()));
+        old.swap(m_slots);
+        m_mask = m_slots.size() - 1;
+        m_nUsed = 0;
+        for (const Entry &e : old)
+            if (e.value >= 0)
+                Insert(e.key, e.value);
+    }
+
+    std::vector<Entry> m_slots;
+    size_t m_mask = 0;
+    size_t m_nUsed = 0;
 };
 
 class Automaton {
@@ -29,17 +78,19 @@ public:
                 m_nodes[node].first = std::min(m_nodes[node].first, int(i));
         }
         // Failure links level by level: a node's parent is always done before it.
-        std::vector<int> order(m_nodes.size());
-        for (size_t i = 0; i < order.size(); ++i)
-            order[i] = int(i);
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return m_nodes[a].depth < m_nodes[b].depth; });
-        for (const int v : order) {
-            Node &node = m_nodes[v];
-            if (node.depth <= 1)
-                continue;  // the root and its children fail to the root
-            node.fail = Step(m_nodes[node.parent].fail, node.c);
-            node.first = std::min(node.first, m_nodes[node.fail].first);
+        std::vector<std::vector<int>> levels;
+        for (size_t v = 1; v < m_nodes.size(); ++v) {
+            levels.resize(std::max<size_t>(levels.size(), size_t(m_nodes[v].depth) + 1));
+            levels[m_nodes[v].depth].push_back(int(v));
         }
+        for (const std::vector<int> &level : levels)
+            for (const int v : level) {
+                Node &node = m_nodes[v];
+                if (node.depth <= 1)
+                    continue;  // the root's children fail to the root
+                node.fail = Step(m_nodes[node.parent].fail, node.c);
+                node.first = std::min(node.first, m_nodes[node.fail].first);
+            }
     }
 
     // The topmost phrase occurring anywhere in s.
@@ -58,21 +109,21 @@ private:
 
     int Child(int node, char16_t c)
     {
-        const auto it = m_children.constFind(Key(node, c));
-        if (it != m_children.cend())
-            return *it;
+        const int found = m_children.Find(Key(node, c));
+        if (found >= 0)
+            return found;
         const int child = int(m_nodes.size());
         m_nodes.push_back(Node{node, c, m_nodes[node].depth + 1, 0, INT_MAX});
-        m_children.insert(Key(node, c), child);
+        m_children.Insert(Key(node, c), child);
         return child;
     }
 
     int Step(int node, char16_t c) const
     {
         for (;;) {
-            const auto it = m_children.constFind(Key(node, c));
-            if (it != m_children.cend())
-                return *it;
+            const int found = m_children.Find(Key(node, c));
+            if (found >= 0)
+                return found;
             if (node == 0)
                 return 0;
             node = m_nodes[node].fail;
@@ -80,7 +131,7 @@ private:
     }
 
     std::vector<Node> m_nodes;
-    QHash<quint64, int> m_children;
+    ChildTable m_children;
 };
 
 }  // namespace
