@@ -31,6 +31,16 @@ Files CleanBase()
             {"Preset4.txt", L("*0001|$what else?")}};
 }
 
+// The clean base with some files replaced, or removed where the bytes are null.
+void WriteBase(const ProgramFolder &folder, const Files &files = {})
+{
+    Files all = CleanBase();
+    all.insert(files);
+    for (auto it = all.cbegin(); it != all.cend(); ++it)
+        if (!it.value().isNull())
+            folder.WriteDataBytes(it.key(), it.value());
+}
+
 struct Run {
     int nExit = -1;
     QString sOut, sErr;
@@ -127,15 +137,7 @@ void TestOrviaCheck::findings()
     QFETCH(int, exit);
     QFETCH(QStringList, places);
     ProgramFolder folder;
-    const Files base = CleanBase();
-    for (auto it = base.cbegin(); it != base.cend(); ++it)
-        folder.WriteDataBytes(it.key(), it.value());
-    for (auto it = files.cbegin(); it != files.cend(); ++it) {
-        if (it.value().isNull())
-            QFile::remove(folder.DataPath(it.key()));
-        else
-            folder.WriteDataBytes(it.key(), it.value());
-    }
+    WriteBase(folder, files);
 
     const Run run = RunCheck(folder.Path(), args);
     QVERIFY2(run.sErr.isEmpty(), qPrintable(run.sErr));
@@ -185,12 +187,8 @@ void TestOrviaCheck::cannotRun()
 void TestOrviaCheck::agreesWithTheValidatorWindow()
 {
     ProgramFolder folder;
-    const Files base = CleanBase();
-    for (auto it = base.cbegin(); it != base.cend(); ++it)
-        folder.WriteDataBytes(it.key(), it.value());
-    folder.WriteDataBytes(QStringLiteral("keywords.txt"),
-                          L("0001 top|[r.txt]|0001 hello|0002 bye|abc|[gone.txt]|0001 x|[|0003 y|[r.txt]|0003 z|0001 hi"));
-    folder.WriteDataBytes(QStringLiteral("r.txt"), L("*0001|# hi|*0002|# ok|# |*0003|@x"));
+    WriteBase(folder, {{"keywords.txt", L("0001 top|[r.txt]|0001 hello|0002 bye|abc|[gone.txt]|0001 x|[|0003 y|[r.txt]|0003 z|0001 hi")},
+                       {"r.txt", L("*0001|# hi|*0002|# ok|# |*0003|@x")}});
 
     KeywordValidator validator;
     validator.Run();
