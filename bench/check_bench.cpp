@@ -1,6 +1,8 @@
-// The knowledge-base walk (orvia-check's, and the validator window's without
-// its window) on generated bases, next to a floor that reads every file of the
-// same base once and splits it into lines. Prints the ratios at the end.
+// The knowledge-base walk (orvia-check's, the validator's without its window,
+// and the validator window's Start) on generated bases, next to a floor that
+// reads every file of the same base once and splits it into lines. Prints the
+// ratios at the end. The window is shown on the offscreen platform unless
+// QT_QPA_PLATFORM says otherwise.
 //
 // check_bench --write-base DIR writes the bases into DIR/<lines>-<files>/ and
 // exits, so that orvia-check can be timed on them as a program.
@@ -8,11 +10,15 @@
 #include "common/TextFile.h"
 #include "common/modPublic.h"
 #include "tools/KeywordValidator.h"
+#include "tools/FrmValidKeyword.h"
 #include "tools/KnowledgeCheck.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -118,6 +124,19 @@ void BM_ValidatorWalk(benchmark::State &state)
     SetLabel(state);
 }
 
+void BM_ValidatorWindow(benchmark::State &state)
+{
+    UseBase(int(state.range(0)));
+    FrmValidKeyword window;
+    window.show();
+    for (auto _ : state) {
+        window.cmdStart->click();
+        if (window.lblErrors->text() != QLatin1String("0"))
+            state.SkipWithError("the generated base should validate");
+    }
+    SetLabel(state);
+}
+
 // Every file of the base read once, decoded and split into lines.
 void BM_ReadEveryFileFloor(benchmark::State &state)
 {
@@ -135,19 +154,22 @@ void BM_ReadEveryFileFloor(benchmark::State &state)
 
 BENCHMARK(BM_KnowledgeCheck)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ValidatorWalk)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ValidatorWindow)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadEveryFileFloor)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 void PrintRatios(const MedianReporter &reporter)
 {
-    std::printf("\n%-14s %12s %12s %12s %8s %8s\n", "lines-files", "check (ms)", "walk (ms)", "floor (ms)", "check/f", "walk/f");
+    std::printf("\n%-12s %10s %10s %10s %10s %8s %8s %8s\n", "lines-files", "check ms", "walk ms", "window ms", "floor ms",
+                "check/f", "walk/f", "window/f");
     for (int i = 0; i < int(std::size(kLayouts)); ++i) {
         const std::string arg = "/" + std::to_string(i);
         const auto check = reporter.Time("BM_KnowledgeCheck" + arg);
         const auto walk = reporter.Time("BM_ValidatorWalk" + arg);
+        const auto window = reporter.Time("BM_ValidatorWindow" + arg);
         const auto floor = reporter.Time("BM_ReadEveryFileFloor" + arg);
-        if (check && walk && floor)
-            std::printf("%-14s %12.1f %12.1f %12.1f %8.2f %8.2f\n", qPrintable(LayoutName(kLayouts[i])), *check, *walk, *floor,
-                        *check / *floor, *walk / *floor);
+        if (check && walk && window && floor)
+            std::printf("%-12s %10.1f %10.1f %10.1f %10.1f %8.2f %8.2f %8.2f\n", qPrintable(LayoutName(kLayouts[i])), *check, *walk,
+                        *window, *floor, *check / *floor, *walk / *floor, *window / *floor);
     }
 }
 
@@ -160,6 +182,9 @@ int main(int argc, char **argv)
             WriteBase(QString::fromLocal8Bit(argv[2]) + QLatin1Char('/') + LayoutName(layout), layout);
         return 0;
     }
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -92,6 +92,10 @@ void Read(KnowledgeFile &file)
 void KnowledgeFile::GatherBlocks() const
 {
     std::vector<CodeBlock> &blocks = m_blocks.emplace();
+    // Room for every header at once: rehashing a file of 100,000 codes costs more than the walk.
+    const qsizetype nHeaders = std::count_if(lines.cbegin(), lines.cend(), [](QStringView s) { return s.startsWith(u'*'); });
+    blocks.reserve(size_t(nHeaders));
+    m_blockOf.reserve(nHeaders);
     int current = -1;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QStringView sLine = lines[i];
@@ -116,7 +120,10 @@ void KnowledgeFile::GatherBlocks() const
         switch (AddBlockLine(block.gathered, sLine, nLine, StatementsAndQuestions)) {
         case BlockLine::Entry:
             block.entryLines.append(nLine);
-            if (!block.nEmptyEntryLine && EntryFromLine(block.gathered.entries.last().toString(), {}).sText.isEmpty())
+            // Only a short entry or one with a control part can leave no text.
+            if (const QStringView entry = block.gathered.entries.last();
+                !block.nEmptyEntryLine && (entry.size() < 2 || entry.contains(u'{'))
+                && EntryFromLine(entry.toString(), {}).sText.isEmpty())
                 block.nEmptyEntryLine = nLine;
             break;
         case BlockLine::FollowUp:

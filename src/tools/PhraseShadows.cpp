@@ -1,6 +1,7 @@
 #include "tools/PhraseShadows.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <vector>
 
@@ -11,64 +12,19 @@ struct Node {
     char16_t c = 0;
     int depth = 0;
     int fail = 0;
-    int first = INT_MAX;  // topmost phrase ending here, or by any suffix of it
+    int first = INT_MAX;  // topmost phrase ending here, or at any suffix of it
+    int firstChild = -1;
+    int nextSibling = -1;
 };
 
-// Child links (node, character) -> node in one open-addressed table: the
-// automaton of a large index has millions of them.
-class ChildTable {
-public:
-    ChildTable() { Grow(); }
-
-    int Find(quint64 key) const
-    {
-        for (size_t i = Slot(key);; i = (i + 1) & m_mask) {
-            if (m_slots[i].value < 0)
-                return -1;
-            if (m_slots[i].key == key)
-                return m_slots[i].value;
-        }
-    }
-
-    void Insert(quint64 key, int value)
-    {
-        if (2 * (m_nUsed + 1) > m_slots.size())
-            Grow();
-        size_t i = Slot(key);
-        while (m_slots[i].value >= 0)
-            i = (i + 1) & m_mask;
-        m_slots[i] = {key, value};
-        ++m_nUsed;
-    }
-
-private:
-    struct Entry {
-        quint64 key = 0;
-        int value = -1;
-    };
-
-    size_t Slot(quint64 key) const { return size_t((key * 0x9E3779B97F4A7C15ull) >> 20) & m_mask; }
-
-    void Grow()
-    {
-        std::vector<Entry> old(std::max<size_t>(64, 2 * m_slots.size()));
-        old.swap(m_slots);
-        m_mask = m_slots.size() - 1;
-        m_nUsed = 0;
-        for (const Entry &e : old)
-            if (e.value >= 0)
-                Insert(e.key, e.value);
-    }
-
-    std::vector<Entry> m_slots;
-    size_t m_mask = 0;
-    size_t m_nUsed = 0;
-};
-
+// Children are kept as sibling lists: a phrase's own nodes are made one after
+// another, so walking a phrase mostly reads neighbouring memory. The root,
+// which every failed step returns to, looks its ASCII children up directly.
 class Automaton {
 public:
     explicit Automaton(const QList<QString> &phrases)
     {
+        m_rootAscii.fill(-1);
         m_nodes.emplace_back();
         for (qsizetype i = 0; i < phrases.size(); ++i) {
             int node = 0;
@@ -105,23 +61,33 @@ public:
     }
 
 private:
-    static quint64 Key(int node, char16_t c) { return (quint64(node) << 16) | c; }
+    int Find(int node, char16_t c) const
+    {
+        if (node == 0 && c < m_rootAscii.size())
+            return m_rootAscii[c];
+        for (int child = m_nodes[node].firstChild; child >= 0; child = m_nodes[child].nextSibling)
+            if (m_nodes[child].c == c)
+                return child;
+        return -1;
+    }
 
     int Child(int node, char16_t c)
     {
-        const int found = m_children.Find(Key(node, c));
+        const int found = Find(node, c);
         if (found >= 0)
             return found;
         const int child = int(m_nodes.size());
-        m_nodes.push_back(Node{node, c, m_nodes[node].depth + 1, 0, INT_MAX});
-        m_children.Insert(Key(node, c), child);
+        m_nodes.push_back(Node{node, c, m_nodes[node].depth + 1, 0, INT_MAX, -1, m_nodes[node].firstChild});
+        m_nodes[node].firstChild = child;
+        if (node == 0 && c < m_rootAscii.size())
+            m_rootAscii[c] = child;
         return child;
     }
 
     int Step(int node, char16_t c) const
     {
         for (;;) {
-            const int found = m_children.Find(Key(node, c));
+            const int found = Find(node, c);
             if (found >= 0)
                 return found;
             if (node == 0)
@@ -131,7 +97,7 @@ private:
     }
 
     std::vector<Node> m_nodes;
-    ChildTable m_children;
+    std::array<int, 128> m_rootAscii;
 };
 
 }  // namespace
