@@ -1,12 +1,13 @@
 // orvia-check [FOLDER]: every fault of a knowledge base, one line each, in the
 // "file:line: severity: message" form that editors and CI systems read.
+#include "cli/ChatCommandLine.h"
 #include "common/modPublic.h"
+#include "console/ProgramFolderStart.h"
 #include "tools/KnowledgeCheck.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -40,16 +41,13 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("orvia-check"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVIA_VERSION));
 
-    // Without FOLDER: the program folder of this executable.
-    const QString sDefaultFolder = QCoreApplication::applicationDirPath();
-
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Checks an Orvia knowledge base: the main keyword index, preset1.txt, every follow-up index an answer names and "
         "every response file they name. Each finding is printed as FILE:LINE: error|warning: MESSAGE, then a summary."));
     parser.addPositionalArgument(QStringLiteral("FOLDER"),
-                                 QStringLiteral("A program folder holding data/, or a data/ folder itself (default: the folder "
-                                                "of orvia-check)."),
+                                 QStringLiteral("A program folder holding data/, or a data/ folder itself (default: the "
+                                                "program folder orvia uses)."),
                                  QStringLiteral("[FOLDER]"));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Write the findings as one JSON document."));
     const QCommandLineOption werror(QStringLiteral("werror"), QStringLiteral("Fail on warnings too."));
@@ -72,22 +70,22 @@ int main(int argc, char *argv[])
     if (args.size() > 1)
         return CannotRun(QStringLiteral("one FOLDER at most (try --help)"));
 
-    // Findings name their files as FOLDER was given: FOLDER/data/name, or FOLDER/name for a data/ folder.
-    const QString sFolder = args.value(0, sDefaultFolder);
-    const QFileInfo folder(sFolder);
-    if (!folder.isDir())
-        return CannotRun(QStringLiteral("%1: no such folder").arg(sFolder));
-    QString sShownData;
-    if (QFileInfo(QDir(sFolder).filePath(QStringLiteral("data"))).isDir()) {
-        modPublic::ProgramFolder = folder.absoluteFilePath();
-        sShownData = sFolder + QStringLiteral("/data");
-    } else if (QDir(folder.absoluteFilePath()).dirName() == QLatin1String("data")) {
-        modPublic::ProgramFolder = QFileInfo(folder.absoluteFilePath()).absolutePath();
-        sShownData = sFolder;
-    } else {
-        return CannotRun(QStringLiteral("%1: neither holds a data/ folder nor is one").arg(sFolder));
+    // Without FOLDER: the program folder orvia uses (set up, for an installed
+    // program, as orvia sets it up).
+    QString sFolder = args.value(0);
+    if (sFolder.isEmpty()) {
+        const ProgramFolderSetup setup = StartInProgramFolder(QCoreApplication::applicationDirPath());
+        if (!setup.ok())  // told, not fatal: the folder is judged below
+            Print(stderr, QStringLiteral("orvia-check: %1\n").arg(setup.sProblem));
+        sFolder = setup.sFolder;
     }
-    modPublic::ProgramFolder = QDir::cleanPath(modPublic::ProgramFolder);
+    QString sError;
+    modPublic::ProgramFolder = ProgramFolderFor(sFolder, &sError);
+    if (modPublic::ProgramFolder.isEmpty())
+        return CannotRun(sError);
+    // Findings name their files as FOLDER was given: FOLDER/data/name, or FOLDER/name for a data/ folder.
+    const bool givenDataFolder = QDir(modPublic::ProgramFolder) != QDir(sFolder);
+    const QString sShownData = givenDataFolder ? sFolder : sFolder + QStringLiteral("/data");
 
     KnowledgeCheck check;
     if (!check.Run())

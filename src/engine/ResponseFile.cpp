@@ -14,12 +14,14 @@ BlockLine AddBlockLine(GatheredBlock &block, QStringView sLine, int nLine, int m
         if (mode != 1 && mode != 3)
             return BlockLine::Ignored;
         block.entries.append(sLine.sliced(1));
+        block.entryLines.append(nLine);
         ++block.nStatements;
         return BlockLine::Entry;
     case u'$':
         if (mode != 2 && mode != 3)
             return BlockLine::Ignored;
         block.entries.append(sLine);
+        block.entryLines.append(nLine);
         ++block.nQuestions;
         return BlockLine::Entry;
     case u'@':

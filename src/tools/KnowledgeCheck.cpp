@@ -1,11 +1,13 @@
 #include "tools/KnowledgeCheck.h"
 
 #include "common/DataFolder.h"
+#include "engine/Reflection.h"
 #include "tools/IndexWalk.h"
 #include "tools/PhraseShadows.h"
 
 #include <QDir>
 #include <QDirIterator>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -130,6 +132,7 @@ bool KnowledgeCheck::Run()
     for (qsizetype i = 0; i < m_queue.size(); ++i)  // the walks add the follow-up indexes they meet
         WalkIndex(m_queue[i]);
     CheckUnusedBlocks();
+    CheckReflections();
     CheckUnreachedFiles();
     CheckEncodings();
 
@@ -253,7 +256,7 @@ void KnowledgeCheck::UseBlock(const QString &sIndex, const AnswerCheck &answer)
             QStringLiteral("attribute line %1 is shorter than nine characters: every answer of code %2 fails; write \"@\", an "
                            "eight-character label, then the value")
                 .arg(Quoted(file.lines[nShort - 1]), block->sCode));
-    for (const int nLine : block->entryLines)
+    for (const int nLine : block->gathered.entryLines)
         CheckEntry(file, *block, nLine);
     CheckFollowUp(file, *block);
 }
@@ -363,6 +366,21 @@ void KnowledgeCheck::CheckUnusedBlocks()
                     QStringLiteral("block \"*%1\" is never used: no index line names code %1 under \"[%2]\"; add a keyword line "
                                    "for it or remove the block")
                         .arg(block.sCode, file->sName));
+}
+
+void KnowledgeCheck::CheckReflections()
+{
+    const KnowledgeFile &file = m_files->File(QStringLiteral("reflections.txt"));
+    if (!file.Readable())
+        return;  // the built-in table is used
+    QStringList problems;
+    Reflection::Parse(file.sText, &problems);
+    static const QRegularExpression where(QStringLiteral("^line (\\d+): (.*)$"));
+    for (const QString &sProblem : std::as_const(problems)) {
+        const QRegularExpressionMatch m = where.match(sProblem);
+        Add(file, m.hasMatch() ? m.captured(1).toInt() : 0, Finding::Warning,
+            QStringLiteral("the reflection table skips this line: %1").arg(m.hasMatch() ? m.captured(2) : sProblem));
+    }
 }
 
 void KnowledgeCheck::CheckUnreachedFiles()

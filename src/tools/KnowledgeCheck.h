@@ -23,7 +23,7 @@ struct WalkLine;
 // Every fault of the knowledge base in data/: walks keywords.txt, preset1.txt,
 // every follow-up index an answer names and every response file they name,
 // on IndexWalk like the validator window, and adds what the window does not
-// look for. Errors are answers that fail or never come; warnings, answers that
+// look for, the reflection table's lines among it. Errors are answers that fail or never come; warnings, answers that
 // come but not as the botmaster meant.
 class KnowledgeCheck {
 public:
@@ -56,6 +56,7 @@ private:
     void CheckFollowUp(const KnowledgeFile &file, const CodeBlock &block);
     void CheckPresets();
     void CheckUnusedBlocks();
+    void CheckReflections();
     void CheckUnreachedFiles();
     void CheckEncodings();
     void AddResponseFile(const KnowledgeFile *file);

@@ -109,7 +109,7 @@ void KnowledgeFile::GatherBlocks() const
             auto it = m_blockOf.constFind(sCode);
             if (it == m_blockOf.cend()) {
                 it = m_blockOf.insert(sCode, int(blocks.size()));
-                blocks.push_back(CodeBlock{sCode.toString(), {}, {}, nLine, 0, 0});
+                blocks.push_back(CodeBlock{sCode.toString(), {}, nLine, 0, 0});
             }
             current = *it;
             continue;
@@ -119,7 +119,6 @@ void KnowledgeFile::GatherBlocks() const
         CodeBlock &block = blocks[current];
         switch (AddBlockLine(block.gathered, sLine, nLine, StatementsAndQuestions)) {
         case BlockLine::Entry:
-            block.entryLines.append(nLine);
             // Only a short entry or one with a control part can leave no text.
             if (const QStringView entry = block.gathered.entries.last();
                 !block.nEmptyEntryLine && (entry.size() < 2 || entry.contains(u'{'))

@@ -12,11 +12,10 @@
 #include <vector>
 
 // Every block of one code in a response file, gathered as the selection
-// gathers them (statements and questions), with where each part stands.
+// gathers them (statements and questions), with where its parts stand.
 struct CodeBlock {
     QString sCode;          // as its header writes it, trailing blanks removed
     GatheredBlock gathered;
-    QList<int> entryLines;  // the line (from 1) of each entry
     int nHeaderLine = 0;    // the first header of the code
     int nFollowUpLine = 0;  // the follow-up setting in effect, 0 if none
     int nEmptyEntryLine = 0;  // the first entry that leaves no answer text, 0 if none

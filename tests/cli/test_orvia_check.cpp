@@ -121,6 +121,8 @@ void TestOrviaCheck::findings_data()
         << dot << 0
         << QStringList{"data/r.txt:2: warning", "data/r.txt:3: warning", "data/r.txt:4: warning", "data/r.txt:5: warning",
                        "data/r.txt:7: warning", "data/old.txt: warning"};
+    QTest::newRow("reflection table") << Files{{"reflections.txt", L("/ t|swap i you|swop me you")}} << dot << 0
+                                      << QStringList{"data/reflections.txt:3: warning"};
     QTest::newRow("encodings")
         << Files{{"r.txt", QByteArray("*0001\r\n# caf\xe9 \x81\r\n$ok?\n")}} << dot << 0
         << QStringList{"data/r.txt:2: warning", "data/r.txt:3: warning"};
