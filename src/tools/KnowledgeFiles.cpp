@@ -79,7 +79,7 @@ void Read(KnowledgeFile &file)
         file.sError = failure.sDescription;
         return;
     }
-    file.sText = TextFile::DecodeKnowledgeBytes(*bytes);
+    file.sText = TextFile::LineReader(*bytes).DecodedRest();
     file.bUtf8 = IsUtf8(*bytes);
     if (!file.bUtf8)
         FindUndefinedByte(*bytes, file);
