@@ -41,6 +41,12 @@ void WriteBase(const ProgramFolder &folder, const Files &files = {})
             folder.WriteDataBytes(it.key(), it.value());
 }
 
+// Places of findings in data/, separated by "|".
+QStringList P(const char *s)
+{
+    return QString(s).split('|').replaceInStrings(QRegularExpression("^"), "data/");
+}
+
 struct Run {
     int nExit = -1;
     QString sOut, sErr;
@@ -79,50 +85,33 @@ private slots:
         QTest::addColumn<int>("exit");
         QTest::addColumn<QStringList>("places");
 
-        const QStringList dot{QStringLiteral(".")};
+        const QStringList dot{"."};
         QTest::newRow("clean") << Files{} << dot << 0 << QStringList();
         const QByteArray shadows = L("[r.txt]|0001 hello|0001 oh hello there|/ shadowed on purpose|0001 hello you|0001 Hello|0001  |0001 x");
-        QTest::newRow("shadows, a marked one, blanks only")
-            << Files{{"keywords.txt", shadows}} << QStringList{QStringLiteral("data")} << 0
-            << QStringList{"data/keywords.txt:3: warning", "data/keywords.txt:6: warning", "data/keywords.txt:7: warning"};
-        QTest::newRow("--werror fails on warnings") << Files{{"keywords.txt", shadows}} << QStringList{"--werror", "."} << 1
-                                                   << QStringList{"data/keywords.txt:3: warning", "data/keywords.txt:6: warning",
-                                                                  "data/keywords.txt:7: warning"};
+        const QStringList shadowed = P("keywords.txt:3: warning|keywords.txt:6: warning|keywords.txt:7: warning");
+        QTest::newRow("shadows, a marked one, blanks only") << Files{{"keywords.txt", shadows}} << QStringList{"data"} << 0 << shadowed;
+        QTest::newRow("--werror fails on warnings") << Files{{"keywords.txt", shadows}} << QStringList{"--werror", "."} << 1 << shadowed;
         // A lone "#" beside a good entry fails on some draws: always an error now.
-        QTest::newRow("answers that fail")
-            << Files{{"keywords.txt", L("[r.txt]|0001 hello|0002 bye|0003 why|0004 when|0005 ")},
-                     {"r.txt", L("*0001|# hi|#|*0002|@short|# x|*0003|*0004|$|*0005|# ok")}}
-            << dot << 1
-            << QStringList{"data/keywords.txt:2: error", "data/keywords.txt:3: error", "data/keywords.txt:4: error",
-                           "data/keywords.txt:5: error", "data/keywords.txt:6: error", "data/r.txt:3: error",
-                           "data/r.txt:5: error", "data/r.txt:9: error"};
+        QTest::newRow("answers that fail") << Files{{"keywords.txt", L("[r.txt]|0001 hello|0002 bye|0003 why|0004 when|0005 ")},
+                                                    {"r.txt", L("*0001|# hi|#|*0002|@short|# x|*0003|*0004|$|*0005|# ok")}}
+                                           << dot << 1
+                                           << P("keywords.txt:2: error|keywords.txt:3: error|keywords.txt:4: error|keywords.txt:5: error|"
+                                                "keywords.txt:6: error|r.txt:3: error|r.txt:5: error|r.txt:9: error");
         QTest::newRow("malformed lines, missing files")
             << Files{{"keywords.txt", L("0001 top|[r.txt]|abc|[gone.txt]|0001 hello|[|0001 after")}} << dot << 1
-            << QStringList{"data/keywords.txt:1: error", "data/keywords.txt:3: error", "data/keywords.txt:4: error",
-                           "data/keywords.txt:5: error", "data/keywords.txt:6: error", "data/keywords.txt:7: error",
-                           "data/r.txt:1: warning"};
-        QTest::newRow("follow-ups")
-            << Files{{"keywords.txt", L("[r.txt]|0001 hello|0002 bye|0003 so")},
-                     {"r.txt", L("*0001|# hi|&fu_a.txt|*0002|# ok|&missing.txt|*0003|# so|&Preset4.txt")},
-                     {"fu_a.txt", L("[r.txt]|0009 yes")},
-                     {"fu_b.txt", L("[r.txt]|0001 no")}}
-            << dot << 1
-            << QStringList{"data/r.txt:6: error", "data/r.txt:9: error", "data/fu_a.txt:2: error", "data/fu_b.txt: warning"};
+            << P("keywords.txt:1: error|keywords.txt:3: error|keywords.txt:4: error|keywords.txt:5: error|keywords.txt:6: error|"
+                 "keywords.txt:7: error|r.txt:1: warning");
+        QTest::newRow("follow-ups") << Files{{"keywords.txt", L("[r.txt]|0001 hello|0002 bye|0003 so")},
+                                             {"r.txt", L("*0001|# hi|&fu_a.txt|*0002|# ok|&missing.txt|*0003|# so|&Preset4.txt")},
+                                             {"fu_a.txt", L("[r.txt]|0009 yes")}, {"fu_b.txt", L("[r.txt]|0001 no")}}
+                                    << dot << 1 << P("r.txt:6: error|r.txt:9: error|fu_a.txt:2: error|fu_b.txt: warning");
         QTest::newRow("tags, statements, unused blocks")
-            << Files{{"r.txt", L("*0001|# hi [nmae]|$what [is it?|# fine]|#typo|# ok [Name] [following]|*0002|# never")},
-                     {"old.txt", L("*0001|# stray")}}
-            << dot << 0
-            << QStringList{"data/r.txt:2: warning", "data/r.txt:3: warning", "data/r.txt:4: warning", "data/r.txt:5: warning",
-                           "data/r.txt:7: warning", "data/old.txt: warning"};
-        QTest::newRow("reflection table") << Files{{"reflections.txt", L("/ t|swap i you|swop me you")}} << dot << 0
-                                          << QStringList{"data/reflections.txt:3: warning"};
-        QTest::newRow("encodings")
-            << Files{{"r.txt", QByteArray("*0001\r\n# caf\xe9 \x81\r\n$ok?\n")}} << dot << 0
-            << QStringList{"data/r.txt:2: warning", "data/r.txt:3: warning"};
-        QTest::newRow("missing presets")
-            << Files{{"Preset4.txt", L("*0002|# no")}, {"preset1.txt", QByteArray()}} << dot << 1
-            << QStringList{"data/preset1.txt: error", "data/Preset2.txt:5: warning", "data/Preset4.txt: error",
-                           "data/Preset4.txt:1: warning"};
+            << Files{{"r.txt", L("*0001|# hi [nmae]|$what [is it?|# fine]|#typo|# ok [Name] [following]|*0002|# never")}, {"old.txt", L("*0001|# stray")}}
+            << dot << 0 << P("r.txt:2: warning|r.txt:3: warning|r.txt:4: warning|r.txt:5: warning|r.txt:7: warning|old.txt: warning");
+        QTest::newRow("reflection table") << Files{{"reflections.txt", L("/ t|swap i you|swop me you")}} << dot << 0 << P("reflections.txt:3: warning");
+        QTest::newRow("encodings") << Files{{"r.txt", QByteArray("*0001\r\n# caf\xe9 \x81\r\n$ok?\n")}} << dot << 0 << P("r.txt:2: warning|r.txt:3: warning");
+        QTest::newRow("missing presets") << Files{{"Preset4.txt", L("*0002|# no")}, {"preset1.txt", QByteArray()}} << dot << 1
+                                         << P("preset1.txt: error|Preset2.txt:5: warning|Preset4.txt: error|Preset4.txt:1: warning");
     }
 
     void findings()
@@ -154,28 +143,19 @@ private slots:
         QCOMPARE(jsonPlaces, places);
     }
 
-    void cannotRun_data()
-    {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<bool>("withIndex");
-        QTest::newRow("no such folder") << QStringList{QStringLiteral("nowhere")} << true;
-        QTest::newRow("no data folder in it") << QStringList{QStringLiteral("logs")} << true;
-        QTest::newRow("no keywords.txt") << QStringList{QStringLiteral(".")} << false;
-        QTest::newRow("unknown option") << QStringList{QStringLiteral("--bogus"), QStringLiteral(".")} << true;
-        QTest::newRow("two folders") << QStringList{QStringLiteral("."), QStringLiteral("data")} << true;
-    }
-
+    // Cannot run: exit status 2 and one line on standard error.
     void cannotRun()
     {
-        QFETCH(QStringList, args);
-        QFETCH(bool, withIndex);
         ProgramFolder folder;
-        if (withIndex)
-            folder.WriteData(QStringLiteral("keywords.txt"), {QStringLiteral("/ c")});
-        const Run run = RunCheck(folder.Path(), args);
-        QCOMPARE(run.nExit, 2);
-        QVERIFY(run.sOut.isEmpty());
-        QCOMPARE(run.sErr.count(QLatin1Char('\n')), 1);
+        folder.WriteData("keywords.txt", {"/ c"});
+        for (const QStringList &args : {QStringList{"nowhere"}, {"logs"}, {"--bogus", "."}, {".", "data"}, {"."}}) {
+            if (args == QStringList{"."})  // last: a data folder without keywords.txt
+                QVERIFY(QFile::remove(folder.DataPath("keywords.txt")));
+            const Run run = RunCheck(folder.Path(), args);
+            QCOMPARE(run.nExit, 2);
+            QVERIFY(run.sOut.isEmpty());
+            QCOMPARE(run.sErr.count(QLatin1Char('\n')), 1);
+        }
     }
 
     // Every keywords.txt line that the window reports, orvia-check reports as an error, and no other.

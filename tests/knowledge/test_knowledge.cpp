@@ -110,16 +110,6 @@ class KnowledgeTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // orvia-check finds nothing: every answer usable, no shadowed phrase,
-    // no unknown tag, no encoding trouble, nothing unused.
-    void shippedDataChecksClean()
-    {
-        QStringList findings;
-        for (const Finding &f : ShippedCheck().Findings())
-            findings << QString("%1:%2: %3").arg(f.sFile).arg(f.nLine).arg(f.sMessage);
-        EXPECT_NONE(findings);
-    }
-
     // House rules beyond the checker's: UTF-8 with CR LF, no control parts,
     // main codes of three entries or more of both kinds, a base of some size.
     void shippedDataKeepsTheHouseRules()
@@ -298,14 +288,6 @@ private slots:
         qInfo("eval_listening.txt: %d of %d chat turns answered from a keyword (%.1f%%)", nFromKeyword, nChat, 100.0 * nFromKeyword / qMax(1, nChat));
         QVERIFY(nExchange >= 150 && nFromKeyword >= 0.9 * nChat && folder.dialogs.messages.isEmpty());
         EXPECT_NONE(flawed);
-    }
-
-    void flawsAreSeen()
-    {
-        for (const auto &[sReply, flawed] : {std::pair{"why do you think i are kind?", true}, {"you was right.", true}, {"i know i don't believe me.", true},
-                                              {"what makes you say that ?", true}, {"really.. why?", true}, {"about your exams.?", true}, {"hi [name", true},
-                                              {"am i sure? if i were you, i was wrong. in... and out.", false}, {"i know you'd like to tell me!", false}})
-            QVERIFY2(Flaw(sReply).isEmpty() != flawed, sReply);
     }
 };
 
