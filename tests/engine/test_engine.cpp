@@ -229,29 +229,23 @@ private slots:
     void entryKinds_data()
     {
         QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<bool>("question");
-        QTest::newRow("statement") << "# Hello There " << "hello there " << "" << false;
-        QTest::newRow("statement without blank loses a letter") << "#Hello" << "ello" << "" << false;
-        QTest::newRow("question") << "$How Are You?" << "how are you?" << "" << true;
-        QTest::newRow("control part") << "# see you {bye}" << "see you" << "{bye}" << false;
-        QTest::newRow("control from the name") << "# hi [name] there" << "hi A" << "{B} there" << false;
-        QTest::newRow("control at the start") << "# {x}" << "" << "{x}" << false;
+        QTest::addColumn<QString>("entry");  // kind, text|control
+        QTest::newRow("statement") << "# Hello There " << "#hello there |";
+        QTest::newRow("statement without blank loses a letter") << "#Hello" << "#ello|";
+        QTest::newRow("question") << "$How Are You?" << "$how are you?|";
+        QTest::newRow("control part") << "# see you {bye}" << "#see you|{bye}";
+        QTest::newRow("control from the name") << "# hi [name] there" << "#hi A|{B} there";
+        QTest::newRow("control at the start") << "# {x}" << "#|{x}";
     }
 
     void entryKinds()
     {
         QFETCH(QString, line);
-        QFETCH(QString, text);
-        QFETCH(QString, control);
-        QFETCH(bool, question);
+        QFETCH(QString, entry);
         modPublic::UserName = "A{B}";
         Write("r.txt", "*0001|" + line);
         const ResponseEntry e = GetRandomEntryFromFile(Block("r.txt"), 3);
-        QCOMPARE(e.sText, text);
-        QCOMPARE(e.sControl, control);
-        QCOMPARE(e.IsQuestion, question);
+        QCOMPARE(QString(e.IsQuestion ? '$' : '#') + e.sText + '|' + e.sControl, entry);
     }
 
     void settingsAndPresets()
