@@ -45,9 +45,9 @@ private slots:
         QTest::addColumn<QStringList>("problems");   // report lines before the summary
         QTest::addColumn<QList<int>>("counts");
         const QStringList block = L("*0001|# hello|$how are you?|*");
-        QTest::newRow("comment, blank, sections") << L("/ c||[r.txt]|0001 a|0009 b|[x.txt]") << L("*0001|# a|# b")
-                                                  << L("Checking Keyword: b(Line: 5 Number: 0009)|!|Line 6 - Response file not found (x.txt)")
-                                                  << QList<int>{6, 1, 1, 2, 2, 1, 1, 2, 2, 0};
+        QTest::newRow("comments, blank, sections") << L("/ c||/ d|[r.txt]|0001 a|0009 b|[x.txt]") << L("*0001|# a|# b")
+                                                   << L("Checking Keyword: b(Line: 6 Number: 0009)|!|Line 7 - Response file not found (x.txt)")
+                                                   << QList<int>{7, 1, 2, 2, 2, 1, 1, 2, 2, 0};
         QTest::newRow("section name in another letter case") << L("[R.TXT]|0001 x") << block << L("") << QList<int>{2, 0, 0, 1, 1, 0, 0, 0, 1, 1};
         // Two blocks of 0001 pool their entries, and each keyword line reads them again.
         QTest::newRow("code referenced twice") << L("[r.txt]|0001 hello|0001 hi") << L("*0001|# one|$two?|*0002|# other|*0001|# three") << L("")
