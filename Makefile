@@ -3,6 +3,7 @@
 #              under AddressSanitizer and UndefinedBehaviorSanitizer
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+SHOTS_BUILD ?= build-shots
 JOBS ?= $(shell nproc)
 
 .PHONY: deps build run test test-release test-asan bench screenshots clean
@@ -33,8 +34,11 @@ bench: build
 	$(BUILD)/bench/orvia_bench
 	$(BUILD)/bench/crc_bench
 
-screenshots: build
-	bash scripts/screenshots.sh $(BUILD)/bin/orvia docs/screenshots
+# Its own build: only there is the screenshot hook built into the program.
+screenshots: deps
+	cmake -S . -B $(SHOTS_BUILD) -DORVIA_SCREENSHOT_HOOK=ON -DORVIA_BENCH=OFF
+	cmake --build $(SHOTS_BUILD) -j$(JOBS) --target orvia orvia_program_folder
+	bash scripts/screenshots.sh $(SHOTS_BUILD)/bin/orvia docs/screenshots
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(SHOTS_BUILD)

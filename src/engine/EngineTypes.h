@@ -7,15 +7,23 @@
 // Which entries a selection gathers: statements, questions or both.
 enum EntryMode { Statements = 1, Questions = 2, StatementsAndQuestions = 3 };
 
+// sFailure says why a call failed (the error-log description); empty when it
+// did not. The failure has been logged and shown already.
 struct ResponseEntry {
     QString sText;
     QString sAttribute;
     QString sControl;
     bool IsQuestion = false;
+    QString sFailure;
+
+    bool Failed() const { return !sFailure.isEmpty(); }
 };
 
 struct ReplyResult {
     QString sText;
     QString sControl;
     bool IsQuestion = false;
+    QString sFailure;
+
+    bool Failed() const { return !sFailure.isEmpty(); }
 };

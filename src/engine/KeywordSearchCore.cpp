@@ -124,17 +124,23 @@ QString LoweredLatin1(QByteArrayView phrase)
 
 }  // namespace
 
-KeywordMatch Search(const QString &sSentence, const QString &sPath, const QString &sLocation, const QString *psExclude)
+KeywordMatch Search(const QString &sSentence, const QString &sPath, const QString &sLocation, const QString *psExclude,
+                    QString *psFailure)
 {
     KeywordMatch result;
     result.sInput = sSentence;
+    auto Fail = [&](const TextFile::Failure &f) {
+        const QString sDescription = Report(QStringLiteral("File Access Problem"), sLocation, f);
+        if (psFailure)
+            *psFailure = sDescription;
+    };
     const DataFolder::Resolution resolved = DataFolder::Resolve(sPath);
     TextFile::Failure failure{kNameOutsideData, resolved.sError, kComponent};
     std::optional<QByteArray> bytes;
     if (!resolved.sPath.isEmpty())
         bytes = TextFile::ReadBytes(resolved.sPath, &failure);
     if (!bytes) {
-        Report(QStringLiteral("File Access Problem"), sLocation, failure);
+        Fail(failure);
         return result;
     }
     const QString sLowerSentence = sSentence.toLower();
@@ -182,7 +188,7 @@ KeywordMatch Search(const QString &sSentence, const QString &sPath, const QStrin
                            .arg(reader.LineNumber())
                            .arg(sPath, section ? QStringLiteral("section") : QStringLiteral("keyword")),
                        kComponent};
-            Report(QStringLiteral("File Access Problem"), sLocation, failure);
+            Fail(failure);
             return result;
         }
         case IndexLine::Keyword:

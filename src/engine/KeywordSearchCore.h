@@ -8,7 +8,9 @@ namespace KeywordSearchCore {
 
 // The search shared by the three keyword searches: the first line of the index
 // at sPath whose phrase occurs in the sentence (and, with psExclude, differs
-// from it). Failures are logged under sLocation and shown; they yield no match.
-KeywordMatch Search(const QString &sSentence, const QString &sPath, const QString &sLocation, const QString *psExclude);
+// from it). Failures are logged under sLocation and shown; they yield no match,
+// and *psFailure (when given) says why.
+KeywordMatch Search(const QString &sSentence, const QString &sPath, const QString &sLocation, const QString *psExclude,
+                    QString *psFailure = nullptr);
 
 }  // namespace KeywordSearchCore

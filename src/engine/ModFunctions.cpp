@@ -45,15 +45,15 @@ QString WithoutQuestionAndExclamationMarks(QString s)
 
 
 
-KeywordMatch KeywordSearch(const QString &sSentence)
+KeywordMatch KeywordSearch(const QString &sSentence, QString *psFailure)
 {
     return KeywordSearchCore::Search(sSentence, DataFolder::DataPath(modPublic::KeywordIndexFile),
-                                     QStringLiteral("KeywordSearch Function"), nullptr);
+                                     QStringLiteral("KeywordSearch Function"), nullptr, psFailure);
 }
 
-KeywordMatch KeywordSearchFile(const QString &sSentence, const QString &sPath)
+KeywordMatch KeywordSearchFile(const QString &sSentence, const QString &sPath, QString *psFailure)
 {
-    return KeywordSearchCore::Search(sSentence, sPath, QStringLiteral("KeywordSearchFile Function"), nullptr);
+    return KeywordSearchCore::Search(sSentence, sPath, QStringLiteral("KeywordSearchFile Function"), nullptr, psFailure);
 }
 
 ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode)
@@ -61,8 +61,9 @@ ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode)
     const QString sWhere = QStringLiteral("GetRandomEntryFromFile Function");
     const QString sBlock = QStringLiteral("code %1 of %2").arg(match.sCode, match.sFile);
     auto fail = [&](const TextFile::Failure &failure, const QString &sName) {
-        EngineErrors::Report(sName, sWhere, failure);
-        return ResponseEntry{};
+        ResponseEntry failed;
+        failed.sFailure = EngineErrors::Report(sName, sWhere, failure);
+        return failed;
     };
     TextFile::Failure failure;
     const std::optional<QString> text = ReadKnowledgeFile(DataFolder::DataPath(match.sFile), &failure);

@@ -10,17 +10,19 @@ ReplyResult GetReply(const QString &sSentence)
 {
     bool searchNeeded = true;
     KeywordMatch m;
+    QString sFailure;  // the first failure on the way
+    auto failure = [&sFailure]() { return sFailure.isEmpty() ? &sFailure : nullptr; };
     if (!modPublic::FollowUpFile.isEmpty()) {
         const QString sName = TrimBlanks(modPublic::FollowUpFile).toString();
-        m = KeywordSearchFile(sSentence, DataFolder::DataPath(sName));
+        m = KeywordSearchFile(sSentence, DataFolder::DataPath(sName), failure());
         if (!m.sCode.isEmpty())
             searchNeeded = false;
         modPublic::FollowUpFile.clear();
     }
     if (searchNeeded) {
-        m = KeywordSearch(sSentence + QLatin1Char(' '));
+        m = KeywordSearch(sSentence + QLatin1Char(' '), failure());
         if (m.sKeyword == modPublic::LastMatch.sKeyword)
-            m = KeywordSearchExclude(sSentence);
+            m = KeywordSearchExclude(sSentence, failure());
     }
     ResponseEntry answer;
     if (!m.sKeyword.isEmpty()) {
@@ -31,7 +33,7 @@ ReplyResult GetReply(const QString &sSentence)
         answer = GetRandomEntryFromFile(m, StatementsAndQuestions);
     }
     modPublic::LastMatch = m;
-    return ReplyResult{answer.sText, answer.sControl, answer.IsQuestion};
+    return ReplyResult{answer.sText, answer.sControl, answer.IsQuestion, sFailure.isEmpty() ? answer.sFailure : sFailure};
 }
 
 QString GetPresetResponse(const QString &sFileName, const QString &sCode)
@@ -40,9 +42,9 @@ QString GetPresetResponse(const QString &sFileName, const QString &sCode)
     return GetRandomEntryFromFile(match, StatementsAndQuestions).sText;
 }
 
-KeywordMatch KeywordSearchExclude(const QString &sSentence)
+KeywordMatch KeywordSearchExclude(const QString &sSentence, QString *psFailure)
 {
     const QString sExclude = modPublic::LastMatch.sKeyword;
     return KeywordSearchCore::Search(sSentence, DataFolder::DataPath(modPublic::KeywordIndexFile),
-                                     QStringLiteral("KeywordSearchExclude Function"), &sExclude);
+                                     QStringLiteral("KeywordSearchExclude Function"), &sExclude, psFailure);
 }

@@ -32,6 +32,11 @@ void Describe(const QList<QAction *> &actions, int depth, QStringList &out)
     }
 }
 
+void Trigger(const FrmMain &main, const char *name)
+{
+    main.findChild<QAction *>(QLatin1String(name))->trigger();
+}
+
 }  // namespace
 
 class TestFrmMain : public QObject {
@@ -85,16 +90,16 @@ void TestFrmMain::arrangement()
     main.resize(800, 600);
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
-    main.mnuWindowCascade->trigger();  // nothing open: nothing happens
+    Trigger(main, "mnuWindowCascade");  // nothing open: nothing happens
     auto *a = new QTextEdit;
     QMdiSubWindow *subA = main.ShowChild(a);
     QMdiSubWindow *subB = main.ShowChild(new QTextEdit);
     QCOMPARE(main.ShowChild(a), subA);  // already open: brought forward, not added again
     QCOMPARE(main.mdiArea()->subWindowList().size(), 2);
     QCOMPARE(main.mdiArea()->activeSubWindow(), subA);
-    main.mnuWindowTileVertical->trigger();
+    Trigger(main, "mnuWindowTileVertical");
     QVERIFY(subA->y() == subB->y() && subA->x() != subB->x());
-    main.mnuWindowTileHorizontal->trigger();
+    Trigger(main, "mnuWindowTileHorizontal");
     QVERIFY(subA->x() == subB->x() && subA->y() != subB->y());
     // A closed child comes back with its content when shown again.
     subA->close();
@@ -107,7 +112,7 @@ void TestFrmMain::exitCloses()
     FrmMain main;
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
-    main.MnuFileExit->trigger();
+    Trigger(main, "MnuFileExit");
     QVERIFY(!main.isVisible());
 }
 

@@ -56,7 +56,7 @@ void TestClientConsole::loadShowsServicesAndGreeting()
     QVERIFY(!modPublic::ConsoleLoaded);
     console.show();
     QVERIFY(modPublic::ConsoleLoaded);
-    QCOMPARE(RegisteredConsoleRows(), &console);
+    QCOMPARE(RegisteredLogSink(), static_cast<LogSink *>(&console));
     QCOMPARE(console.windowTitle(), QStringLiteral("Client Console and Event/Error Viewer"));
 
     QStringList tabs;
@@ -173,7 +173,7 @@ void TestClientConsole::closingAndReopeningStartsAfresh()
 
     QVERIFY(console.close());
     QVERIFY(!modPublic::ConsoleLoaded);
-    QCOMPARE(RegisteredConsoleRows(), nullptr);
+    QCOMPARE(RegisteredLogSink(), nullptr);
     QVERIFY(WriteEventLog({"Unseen", "a", "b"}, 1));
 
     console.show();
@@ -243,7 +243,7 @@ void TestClientConsole::destructionClearsTheFlag()
         QVERIFY(modPublic::ConsoleLoaded);
     }
     QVERIFY(!modPublic::ConsoleLoaded);
-    QCOMPARE(RegisteredConsoleRows(), nullptr);
+    QCOMPARE(RegisteredLogSink(), nullptr);
     QVERIFY(WriteEventLog({"After", "a", "b"}, 1));
 }
 
