@@ -173,11 +173,14 @@ private slots:
         if (!lines.isEmpty())
             Write(name, lines);
         for (int run = 1; run <= 2; ++run) {
+            QString sFailure;  // the caller learns of the failure from the value
             if (mode) {
                 const ResponseEntry e = GetRandomEntryFromFile(Block(name), mode);
                 QVERIFY(e.sText.isEmpty() && !e.IsQuestion);
+                sFailure = e.sFailure;
             } else {
-                const KeywordMatch m = name.startsWith("..") ? KeywordSearchFile("hello", m_folder->DataPath(name)) : KeywordSearch("hello");
+                const KeywordMatch m = name.startsWith("..") ? KeywordSearchFile("hello", m_folder->DataPath(name), &sFailure)
+                                                             : KeywordSearch("hello", &sFailure);
                 QCOMPARE(m, (KeywordMatch{"", "", "", "hello"}));
             }
             QCOMPARE(m_dialogs->messages.size(), run);
@@ -189,6 +192,7 @@ private slots:
             QCOMPARE(fields.size(), 4);
             QCOMPARE(fields[1], problem);
             QCOMPARE(fields[2], function);
+            QCOMPARE(sFailure, fields[3]);
             QVERIFY2(fields[3].startsWith("Error Number ") && fields[3].contains("( ") && fields[3].contains(")(")
                          && fields[3].endsWith(")") && fields[3].contains(part),
                      qPrintable(fields[3]));
@@ -319,8 +323,11 @@ private slots:
         WriteReplyBase();
         modPublic::UserName = "Kim";
         QStringList got;
-        for (const QString &s : sentences.split('|'))
-            got << GetReply(s).sText;
+        for (const QString &s : sentences.split('|')) {
+            const ReplyResult r = GetReply(s);
+            QVERIFY(!r.Failed());
+            got << r.sText;
+        }
         QCOMPARE(got.join('|'), replies);
         QVERIFY(m_dialogs->messages.isEmpty());
     }
@@ -336,7 +343,9 @@ private slots:
         QCOMPARE(modPublic::FollowUpFile, "walk.txt");
         // A follow-up index that is gone is reported once; the main index answers.
         modPublic::FollowUpFile = " gone.txt ";
-        QCOMPARE(GetReply("a cat").sText, "cats!");
+        const ReplyResult reply = GetReply("a cat");
+        QCOMPARE(reply.sText, "cats!");
+        QVERIFY2(reply.sFailure.contains("gone.txt"), qPrintable(reply.sFailure));
         QCOMPARE(m_dialogs->messages.size(), 1);
         QVERIFY(m_folder->LogLines(ErrorLogFileName).value(0).contains("KeywordSearchFile Function"));
         // Edits take effect at the next sentence.

@@ -1,10 +1,8 @@
-#include "app/FrmMain.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "tools/FrmGenerateCRC.h"
 #include "tools/FrmValidKeyword.h"
 
-#include <QAction>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -44,7 +42,6 @@ private slots:
     void walkBlocksStartAndEndsOnClose();
     void saveWritesTheReportAsUtf8();
     void crcWindowListsAndComputes();
-    void menuItemsOpenOneInstanceEach();
 };
 
 void TestToolsWindows::validatorShowsCountersAndReport()
@@ -171,29 +168,6 @@ void TestToolsWindows::crcWindowListsAndComputes()
     w.show();
     QCOMPARE(w.Files->count(), 3);
     QCOMPARE(w.Files->item(0)->text(), QStringLiteral("added.txt"));
-}
-
-void TestToolsWindows::menuItemsOpenOneInstanceEach()
-{
-    ProgramFolder folder;
-    ScriptedDialogs dialogs;
-    FrmMain main;
-    main.show();
-    for (const char *item : {"MnuDebugValidKeyword", "MnuDebugGenerateCRC"}) {
-        auto *action = main.findChild<QAction *>(QLatin1String(item));
-        QVERIFY(action);
-        action->trigger();
-        QWidget *first = QApplication::activeModalWidget();
-        QVERIFY(first && first->isWindow());
-        QCOMPARE(first->parentWidget(), &main);
-        first->close();
-        QVERIFY(!QApplication::activeModalWidget());
-        action->trigger();
-        QCOMPARE(QApplication::activeModalWidget(), first);
-        first->close();
-    }
-    QVERIFY(main.findChild<FrmValidKeyword *>(QStringLiteral("FrmValidKeyword")));
-    QVERIFY(main.findChild<FrmGenerateCRC *>(QStringLiteral("FrmGenerateCRC")));
 }
 
 QTEST_MAIN(TestToolsWindows)
