@@ -5,8 +5,6 @@
 #include "chat/OrviaOnOrvia.h"
 #include "common/modPublic.h"
 #include "support/Knowledge.h"
-#include "support/ProgramFolder.h"
-#include "support/ScriptedDialogs.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -53,17 +51,8 @@ class TestChatWindows : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_folder = std::make_unique<ProgramFolder>();
-        WriteKnowledge(*m_folder);
-        m_dialogs = std::make_unique<ScriptedDialogs>();
-    }
-    void cleanup()
-    {
-        m_dialogs.reset();
-        m_folder.reset();
-    }
+    void init() { m_kb.emplace(); }
+    void cleanup() { m_kb.reset(); }
 
     void checker()
     {
@@ -139,11 +128,11 @@ private slots:
 
             // Keys the input box passes on unused are not the window's own.
             QTest::keyClick(window.InputArea, Qt::Key_F5);
-            QVERIFY(m_dialogs->messages.isEmpty());
+            QVERIFY(m_kb->dialogs.messages.isEmpty());
             window.InputArea->clearFocus();
             QTest::keyClick(&window, Qt::Key_A);
-            QCOMPARE(m_dialogs->messages.size(), 1);
-            QCOMPARE(m_dialogs->messages[0].sText, QStringLiteral("65"));
+            QCOMPARE(m_kb->dialogs.messages.size(), 1);
+            QCOMPARE(m_kb->dialogs.messages[0].sText, QStringLiteral("65"));
             QCOMPARE(QApplication::focusWidget(), window.InputArea);
 
             window.AddTiptoResponse(QStringLiteral("tip"));
@@ -199,8 +188,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<ProgramFolder> m_folder;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::optional<KnowledgeFixture> m_kb;
 };
 
 QTEST_MAIN(TestChatWindows)

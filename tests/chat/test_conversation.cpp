@@ -2,8 +2,6 @@
 #include "chat/SelfConversation.h"
 #include "common/modPublic.h"
 #include "support/Knowledge.h"
-#include "support/ProgramFolder.h"
-#include "support/ScriptedDialogs.h"
 
 #include <QTest>
 
@@ -80,17 +78,8 @@ class TestConversation : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_folder = std::make_unique<ProgramFolder>();
-        WriteKnowledge(*m_folder);
-        m_dialogs = std::make_unique<ScriptedDialogs>();
-    }
-    void cleanup()
-    {
-        m_dialogs.reset();
-        m_folder.reset();
-    }
+    void init() { m_kb.emplace(); }
+    void cleanup() { m_kb.reset(); }
 
     void nameTurn_data()
     {
@@ -127,7 +116,7 @@ private slots:
         QCOMPARE(modPublic::UserName, userName);
         QCOMPARE(view.input, QString());
         QCOMPARE(WatchWordAnswers(turn, view), stillAsking);
-        QVERIFY(m_dialogs->messages.isEmpty());
+        QVERIFY(m_kb->dialogs.messages.isEmpty());
     }
 
     void chatTurns()
@@ -147,7 +136,7 @@ private slots:
         QCOMPARE(view.lines.mid(4), (QStringList{"<Sam> Hello there", "<Orvia> hello Sam, how are you", "<Sam> ", "<Orvia> tell me more.",
                                                  "<Sam> this is broken", "<Orvia> ", "<Sam> hello", "<Orvia> hello Sam, how are you"}));
         QCOMPARE(view.colors.mid(4, 2), (QList<LineColor>{kUser, kBot}));
-        QCOMPARE(m_dialogs->messages.size(), 1);
+        QCOMPARE(m_kb->dialogs.messages.size(), 1);
         QVERIFY(!WatchWordAnswers(turn, view));
 
         // Opening again asks for the name again.
@@ -226,20 +215,20 @@ private slots:
 
     void failedTickPausesAfterOneReport()
     {
-        m_folder->WriteData(QStringLiteral("keywords.txt"), {QStringLiteral("[missing.txt]"), QStringLiteral("0001 hello")});
+        m_kb->folder.WriteData(QStringLiteral("keywords.txt"), {QStringLiteral("[missing.txt]"), QStringLiteral("0001 hello")});
         FakeTalk view;
         SelfConversation talk(view, kBot);
         talk.Load();
         // While the report is open the timer may fire again; that tick must not run.
         SelfConversation::TickResult nested = SelfConversation::TickResult::Written;
-        m_dialogs->onMessage = [&](const ScriptedDialogs::Shown &) { nested = talk.Tick(); };
+        m_kb->dialogs.onMessage = [&](const ScriptedDialogs::Shown &) { nested = talk.Tick(); };
         QCOMPARE(talk.Tick(), SelfConversation::TickResult::Failed);
         QCOMPARE(nested, SelfConversation::TickResult::Skipped);
-        QCOMPARE(m_dialogs->messages.size(), 1);
+        QCOMPARE(m_kb->dialogs.messages.size(), 1);
         QCOMPARE(view.lines.last(), QStringLiteral("<Orvia2> "));
         QVERIFY(!view.timer);
 
-        m_dialogs->onMessage = nullptr;
+        m_kb->dialogs.onMessage = nullptr;
         talk.StartStop();
         // The empty line goes on to the engine, which answers from the fallback.
         QCOMPARE(talk.Tick(), SelfConversation::TickResult::Written);
@@ -248,8 +237,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<ProgramFolder> m_folder;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::optional<KnowledgeFixture> m_kb;
 };
 
 QTEST_GUILESS_MAIN(TestConversation)
