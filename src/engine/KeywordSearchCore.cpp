@@ -129,7 +129,7 @@ KeywordMatch Search(const QString &sSentence, const QString &sPath, const QStrin
 {
     KeywordMatch result;
     result.sInput = sSentence;
-    auto Fail = [&](const TextFile::Failure &f) {
+    auto fail = [&](const TextFile::Failure &f) {
         const QString sDescription = Report(QStringLiteral("File Access Problem"), sLocation, f);
         if (psFailure)
             *psFailure = sDescription;
@@ -140,7 +140,7 @@ KeywordMatch Search(const QString &sSentence, const QString &sPath, const QStrin
     if (!resolved.sPath.isEmpty())
         bytes = TextFile::ReadBytes(resolved.sPath, &failure);
     if (!bytes) {
-        Fail(failure);
+        fail(failure);
         return result;
     }
     const QString sLowerSentence = sSentence.toLower();
@@ -188,7 +188,7 @@ KeywordMatch Search(const QString &sSentence, const QString &sPath, const QStrin
                            .arg(reader.LineNumber())
                            .arg(sPath, section ? QStringLiteral("section") : QStringLiteral("keyword")),
                        kComponent};
-            Fail(failure);
+            fail(failure);
             return result;
         }
         case IndexLine::Keyword:
