@@ -186,6 +186,7 @@ private slots:
         QVERIFY(view.timer);
         talk.Tick();
         QVERIFY(view.lines.last().startsWith(QLatin1String("<Orvia1> ")));
+        talk.Tick();
         talk.Load();
         QCOMPARE(view.lines, QStringList{"<Orvia1> Hello Orvia"});
         talk.Tick();
