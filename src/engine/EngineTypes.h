@@ -15,8 +15,6 @@ struct ResponseEntry {
     QString sControl;
     bool IsQuestion = false;
     QString sFailure;
-
-    bool Failed() const { return !sFailure.isEmpty(); }
 };
 
 struct ReplyResult {
