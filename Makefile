@@ -1,12 +1,14 @@
 # make run   - install what is missing, build, start Orvia
 # make test  - install what is missing, build, run every test, then again
 #              under AddressSanitizer and UndefinedBehaviorSanitizer
+# make package - install what is missing, build, make the Debian package in
+#              $(BUILD)/ and check it with lintian
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 SHOTS_BUILD ?= build-shots
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test test-release test-asan bench screenshots clean
+.PHONY: deps build run test test-release test-asan bench screenshots package clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -33,6 +35,10 @@ test-asan:
 bench: build
 	$(BUILD)/bench/orvia_bench
 	$(BUILD)/bench/crc_bench
+
+package: build
+	cd $(BUILD) && cpack
+	lintian --fail-on error $(BUILD)/orvia_*_$(shell dpkg --print-architecture).deb
 
 # Its own build: only there is the screenshot hook built into the program.
 screenshots: deps

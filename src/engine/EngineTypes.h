@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/KeywordMatch.h"
+#include "engine/ReplyTrace.h"
 
 #include <QString>
 
@@ -14,6 +15,7 @@ struct ResponseEntry {
     QString sAttribute;
     QString sControl;
     bool IsQuestion = false;
+    int nLine = 0;  // of the chosen entry in its response file
     QString sFailure;
 };
 
@@ -21,6 +23,7 @@ struct ReplyResult {
     QString sText;
     QString sControl;
     bool IsQuestion = false;
+    ReplyTrace trace;
     QString sFailure;
 
     bool Failed() const { return !sFailure.isEmpty(); }

@@ -125,10 +125,13 @@ QString LoweredLatin1(QByteArrayView phrase)
 }  // namespace
 
 KeywordMatch Search(const QString &sSentence, const QString &sPath, const QString &sLocation, const QString *psExclude,
-                    QString *psFailure)
+                    int *pnLine, QString *psFailure)
 {
     KeywordMatch result;
     result.sInput = sSentence;
+    int nUnused = 0;
+    int &nLine = pnLine ? *pnLine : nUnused;
+    nLine = 0;
     auto fail = [&](const TextFile::Failure &f) {
         const QString sDescription = Report(QStringLiteral("File Access Problem"), sLocation, f);
         if (psFailure)
@@ -169,6 +172,7 @@ KeywordMatch Search(const QString &sSentence, const QString &sPath, const QStrin
                 result.sKeyword = LoweredLatin1(phrase);
                 result.sCode = QString::fromLatin1(raw.first(4));
                 result.sFile = sSection;
+                nLine = reader.LineNumber();
                 return result;
             }
         }
@@ -202,6 +206,7 @@ KeywordMatch Search(const QString &sSentence, const QString &sPath, const QStrin
         result.sKeyword = sLowerPhrase;
         result.sCode = line.sCode.toString();
         result.sFile = sSection;
+        nLine = reader.LineNumber();
         return result;
     }
     return result;

@@ -8,21 +8,26 @@
 
 ReplyResult GetReply(const QString &sSentence)
 {
+    ReplyTrace trace;
     bool searchNeeded = true;
     KeywordMatch m;
     QString sFailure;  // the first failure on the way
     auto failure = [&sFailure]() { return sFailure.isEmpty() ? &sFailure : nullptr; };
     if (!modPublic::FollowUpFile.isEmpty()) {
         const QString sName = TrimBlanks(modPublic::FollowUpFile).toString();
-        m = KeywordSearchFile(sSentence, DataFolder::DataPath(sName), failure());
+        trace.sFollowUpIndex = trace.sIndex = sName;
+        m = KeywordSearchFile(sSentence, DataFolder::DataPath(sName), &trace.nKeywordLine, failure());
         if (!m.sCode.isEmpty())
             searchNeeded = false;
+        trace.followUpMatched = !searchNeeded;
         modPublic::FollowUpFile.clear();
     }
     if (searchNeeded) {
-        m = KeywordSearch(sSentence + QLatin1Char(' '), failure());
-        if (m.sKeyword == modPublic::LastMatch.sKeyword)
-            m = KeywordSearchExclude(sSentence, failure());
+        trace.sIndex = modPublic::KeywordIndexFile;
+        m = KeywordSearch(sSentence + QLatin1Char(' '), &trace.nKeywordLine, failure());
+        trace.repeatSearch = m.sKeyword == modPublic::LastMatch.sKeyword;
+        if (trace.repeatSearch)
+            m = KeywordSearchExclude(sSentence, &trace.nKeywordLine, failure());
     }
     ResponseEntry answer;
     if (!m.sKeyword.isEmpty()) {
@@ -33,7 +38,10 @@ ReplyResult GetReply(const QString &sSentence)
         answer = GetRandomEntryFromFile(m, StatementsAndQuestions);
     }
     modPublic::LastMatch = m;
-    return ReplyResult{answer.sText, answer.sControl, answer.IsQuestion, sFailure.isEmpty() ? answer.sFailure : sFailure};
+    trace.match = m;
+    trace.nEntryLine = answer.nLine;
+    trace.sNextFollowUp = modPublic::FollowUpFile;
+    return ReplyResult{answer.sText, answer.sControl, answer.IsQuestion, trace, sFailure.isEmpty() ? answer.sFailure : sFailure};
 }
 
 QString GetPresetResponse(const QString &sFileName, const QString &sCode)
@@ -42,9 +50,9 @@ QString GetPresetResponse(const QString &sFileName, const QString &sCode)
     return GetRandomEntryFromFile(match, StatementsAndQuestions).sText;
 }
 
-KeywordMatch KeywordSearchExclude(const QString &sSentence, QString *psFailure)
+KeywordMatch KeywordSearchExclude(const QString &sSentence, int *pnLine, QString *psFailure)
 {
     const QString sExclude = modPublic::LastMatch.sKeyword;
     return KeywordSearchCore::Search(sSentence, DataFolder::DataPath(modPublic::KeywordIndexFile),
-                                     QStringLiteral("KeywordSearchExclude Function"), &sExclude, psFailure);
+                                     QStringLiteral("KeywordSearchExclude Function"), &sExclude, pnLine, psFailure);
 }
