@@ -35,6 +35,7 @@ test-asan:
 bench: build
 	$(BUILD)/bench/orvia_bench
 	$(BUILD)/bench/crc_bench
+	$(BUILD)/bench/check_bench
 
 package: build
 	cd $(BUILD) && cpack

@@ -1,6 +1,7 @@
 #include "chat/SelfTalkWindow.h"
 
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -61,4 +62,12 @@ void SelfTalkWindow::SetTimerEnabled(bool bEnabled)
 bool SelfTalkWindow::TimerEnabled() const
 {
     return Timer1->isActive();
+}
+
+void SelfTalkWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Only the close control closes: a stray Escape would throw the conversation away.
+    if (event->matches(QKeySequence::Cancel))
+        return event->ignore();
+    QDialog::keyPressEvent(event);
 }

@@ -32,6 +32,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     QTextEdit *TranscriptArea() const override { return Area; }
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     SelfConversation m_talk;

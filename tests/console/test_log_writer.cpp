@@ -6,6 +6,8 @@
 #include "support/ScriptedDialogs.h"
 
 #include <QFile>
+#include <QMap>
+#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -35,6 +37,7 @@ private slots:
     void appendsOneLinePerEntry();
     void missingFolderIsAFailure();
     void rowsGoToTheRegisteredSink();
+    void twoProcessesLoseNoLine();
     void generalDate_data();
     void generalDate();
 };
@@ -84,7 +87,9 @@ void TestLogWriter::rowsGoToTheRegisteredSink()
     QVERIFY(bool(WriteEventLog(LogEntry{"E", "G", "D"}, 3)));
     QVERIFY(bool(WriteErrorLog(LogEntry{"X", "Y", "Z"})));
     // An icon the sink lacks: the line is written, the failure comes back.
-    QVERIFY(!WriteEventLog(kEntry, 7));
+    const LogWriteStatus refused = WriteEventLog(kEntry, 7);
+    QVERIFY(!refused);
+    QCOMPARE(refused.sPath, folder.LogPath("EventLog.txt"));
     RegisterLogSink(nullptr);
     QVERIFY(!modPublic::ConsoleLoaded);
     WriteErrorLog(kEntry);
@@ -105,12 +110,38 @@ void TestLogWriter::rowsGoToTheRegisteredSink()
     QCOMPARE(folder.LogLines("ErrorLog.txt").size(), 2);
 }
 
+void TestLogWriter::twoProcessesLoseNoLine()
+{
+    ProgramFolder folder;
+    constexpr int kLines = 10000;
+    QProcess first, second;
+    for (QProcess *process : {&first, &second})
+        process->start(LOG_LOAD_WRITER, {folder.Path(), process == &first ? "A" : "B", QString::number(kLines)});
+    for (QProcess *process : {&first, &second}) {
+        QVERIFY(process->waitForFinished(120000));
+        QCOMPARE(process->exitCode(), 0);
+    }
+    QMap<QString, QList<bool>> seen{{"A", QList<bool>(kLines)}, {"B", QList<bool>(kLines)}};
+    const QStringList lines = folder.LogLines("EventLog.txt");
+    QCOMPARE(lines.size(), 2 * kLines);
+    for (const QString &sLine : lines) {
+        // date, tag, "load", number + filler, priority: a torn line breaks this shape.
+        const QStringList fields = sLine.split(QChar(0xA5));
+        QCOMPARE(fields.size(), 5);
+        const int i = QStringView(fields[3]).left(fields[3].indexOf('x')).toInt();
+        QCOMPARE(fields[3].size() - QString::number(i).size(), i % 100 == 0 ? 20000 : 10);
+        QVERIFY(seen.contains(fields[1]) && !seen[fields[1]][i]);
+        seen[fields[1]][i] = true;
+    }
+}
+
 void TestLogWriter::generalDate_data()
 {
     QTest::addColumn<QDateTime>("when");
     QTest::addColumn<QString>("text");
     QTest::newRow("evening") << QDateTime(QDate(2026, 12, 4), QTime(19, 55, 10)) << "12/4/2026 7:55:10 PM";
     QTest::newRow("midnight has no time") << QDateTime(QDate(2026, 1, 2), QTime(0, 0)) << "1/2/2026";
+    QTest::newRow("midnight and a half second") << QDateTime(QDate(2026, 1, 2), QTime(0, 0, 0, 500)) << "1/2/2026";
     QTest::newRow("one second past") << QDateTime(QDate(2026, 1, 2), QTime(0, 0, 1)) << "1/2/2026 12:00:01 AM";
 }
 
