@@ -147,23 +147,6 @@ private slots:
         QCOMPARE(view.lines.value(1), QStringLiteral("<User> two words"));
     }
 
-    void firstKeyEmptiesTheBox()
-    {
-        FakeChat view;
-        ConversationTurn turn(view, kBot, kUser);
-        turn.Load();
-        view.input = QStringLiteral("left over");
-        turn.KeyPress('a');
-        QCOMPARE(view.input, QString());
-        view.input = QStringLiteral("a");
-        turn.KeyPress('b');
-        QCOMPARE(view.input, QStringLiteral("a"));
-        // Only the word itself answers.
-        view.input = QStringLiteral("butter");
-        turn.InputChanged();
-        QCOMPARE(view.input, QStringLiteral("butter"));
-    }
-
     void voicesAlternate()
     {
         FakeTalk view;

@@ -30,11 +30,6 @@ bool HasIcon(const QTreeWidgetItem *item, const FrmClientConsole &console, int n
     return item->icon(0).cacheKey() == console.ConsoleIcons->Icon(n).cacheKey();
 }
 
-void Type(QLineEdit *line, const QString &sText)
-{
-    QTest::keyClicks(line, sText);
-}
-
 }  // namespace
 
 class TestClientConsole : public QObject {
@@ -44,7 +39,6 @@ private slots:
     void userSession();
     void failedErrorEntryLeavesTranscript();
     void resizeKeepsInputAtTheBottom();
-    void destructionUnregisters();
     void reopenedAfterMaximisedIsNormal();
 };
 
@@ -52,7 +46,8 @@ private slots:
 void TestClientConsole::userSession()
 {
     ProgramFolder folder;
-    FrmClientConsole console;
+    auto owned = std::make_unique<FrmClientConsole>();
+    FrmClientConsole &console = *owned;
     QVERIFY(!modPublic::ConsoleLoaded);
     console.show();
     QVERIFY(modPublic::ConsoleLoaded);
@@ -73,14 +68,14 @@ void TestClientConsole::userSession()
     QLineEdit *line = console.txtInput;
     line->setFocus();
     line->selectAll();
-    Type(line, QStringLiteral("x"));
+    QTest::keyClicks(line, QStringLiteral("x"));
     QCOMPARE(line->text(), QStringLiteral(">>"));
     QCOMPARE(line->cursorPosition(), 2);
     QTest::keyClick(line, Qt::Key_Backspace);
     QCOMPARE(line->text(), QStringLiteral(">>"));
 
     // A command is answered under its echo; the line keeps it, so Enter repeats it.
-    Type(line, QStringLiteral("set debugmode on"));
+    QTest::keyClicks(line, QStringLiteral("set debugmode on"));
     QTest::keyClick(line, Qt::Key_Return);
     QVERIFY(modPublic::DebugMode);
     QTest::keyClick(line, Qt::Key_Enter);
@@ -128,15 +123,9 @@ void TestClientConsole::userSession()
     QCOMPARE(console.LstEventLog->topLevelItemCount(), 0);
     QCOMPARE(console.lstErrorLog->topLevelItemCount(), 0);
     QCOMPARE(console.lstSystemLog->topLevelItemCount(), 3);
-}
 
-void TestClientConsole::destructionUnregisters()
-{
-    ProgramFolder folder;
-    {
-        FrmClientConsole console;
-        console.show();
-    }
+    // Destroyed while loaded, it leaves no sink behind.
+    owned.reset();
     QVERIFY(!modPublic::ConsoleLoaded);
     QCOMPARE(RegisteredLogSink(), nullptr);
     QVERIFY(WriteEventLog({"After", "a", "b"}, 1));
@@ -152,7 +141,7 @@ void TestClientConsole::failedErrorEntryLeavesTranscript()
     QCOMPARE(console.txtConsoleLog->toPlainText(), kGreeting);
     QCOMPARE(console.lstErrorLog->topLevelItemCount(), 0);
     QCOMPARE(dialogs.messages.size(), 1);
-    Type(console.txtInput, QStringLiteral("get voicemode"));
+    QTest::keyClicks(console.txtInput, QStringLiteral("get voicemode"));
     QTest::keyClick(console.txtInput, Qt::Key_Return);
     QVERIFY(console.txtConsoleLog->toPlainText().endsWith(QStringLiteral("Voice Mode is currently set to: False")));
 }
