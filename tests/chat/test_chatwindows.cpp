@@ -45,7 +45,8 @@ void Say(ChatWindow &window, const QString &sText)
 // Escape, wherever the focus is, leaves the window open.
 bool SurvivesEscape(QWidget *window)
 {
-    for (QWidget *target : window->findChildren<QWidget *>() << window)
+    const QList<QWidget *> targets = window->findChildren<QWidget *>() << window;
+    for (QWidget *target : targets)
         QTest::keyClick(target, Qt::Key_Escape);
     return window->isVisible();
 }
