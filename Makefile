@@ -5,6 +5,7 @@
 #              $(BUILD)/ and check it with lintian
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+SHOTS_BUILD ?= build-shots
 JOBS ?= $(shell nproc)
 
 .PHONY: deps build run test test-release test-asan bench screenshots package clean
@@ -40,8 +41,11 @@ package: build
 	cd $(BUILD) && cpack
 	lintian --fail-on error $(BUILD)/orvia_*_$(shell dpkg --print-architecture).deb
 
-screenshots: build
-	bash scripts/screenshots.sh $(BUILD)/bin/orvia docs/screenshots
+# Its own build: only there is the screenshot hook built into the program.
+screenshots: deps
+	cmake -S . -B $(SHOTS_BUILD) -DORVIA_SCREENSHOT_HOOK=ON -DORVIA_BENCH=OFF
+	cmake --build $(SHOTS_BUILD) -j$(JOBS) --target orvia orvia_program_folder
+	bash scripts/screenshots.sh $(SHOTS_BUILD)/bin/orvia docs/screenshots
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(SHOTS_BUILD)

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Starts Orvia under a virtual display once per window, opens that window
 # through the ORVIA_SCREENSHOT_WINDOW hook and saves a PNG of the screen.
+# The program must be built with -DORVIA_SCREENSHOT_HOOK=ON (`make screenshots`
+# does that in build-shots/); a normal build ignores the variables.
 # usage: scripts/screenshots.sh path/to/orvia out-folder
 set -euo pipefail
 exe=$(realpath "$1")

@@ -39,10 +39,9 @@ QAction *AddSeparator(QMenu *menu, const char *name)
     return action;
 }
 
-QMenu *AddMenu(QWidget *owner, QMenu *parentMenu, QMenuBar *bar, const char *name, const QString &sCaption)
+QMenu *AddMenu(QMenu *parentMenu, QMenuBar *bar, const char *name, const QString &sCaption)
 {
     QMenu *menu = parentMenu ? parentMenu->addMenu(sCaption) : bar->addMenu(sCaption);
-    Q_UNUSED(owner);
     menu->setObjectName(QLatin1String(name));
     menu->menuAction()->setObjectName(QLatin1String(name));
     return menu;
@@ -55,7 +54,7 @@ void Hide(QMenu *menu)
 
 // One window of a kind at a time: the slot empties itself when the window is deleted.
 template <class Window>
-QWidget *Instance(QPointer<QWidget> &slot, QWidget *parent)
+Window *Instance(QPointer<Window> &slot, QWidget *parent)
 {
     if (!slot)
         slot = new Window(parent);
@@ -106,27 +105,27 @@ void FrmMain::CreateMenus()
 {
     QMenuBar *bar = menuBar();
 
-    mnufile = AddMenu(this, nullptr, bar, "mnufile", QStringLiteral("&File"));
+    mnufile = AddMenu(nullptr, bar, "mnufile", QStringLiteral("&File"));
     MnuFileExit = AddItem(mnufile, "MnuFileExit", QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuspacer5 = AddSeparator(mnufile, "mnuspacer5");
 
-    MnuView = AddMenu(this, nullptr, bar, "MnuView", QStringLiteral("&View"));
+    MnuView = AddMenu(nullptr, bar, "MnuView", QStringLiteral("&View"));
     MnuViewClientConsole = AddItem(MnuView, "MnuViewClientConsole", QStringLiteral("Client Console"),
                                    QKeySequence(Qt::CTRL | Qt::Key_C));
     Hide(MnuView);
 
-    MnuKez = AddMenu(this, nullptr, bar, "MnuKez", QStringLiteral("&Orvia"));
+    MnuKez = AddMenu(nullptr, bar, "MnuKez", QStringLiteral("&Orvia"));
     MnuKezGoto = AddItem(MnuKez, "MnuKezGoto", QStringLiteral("&Talk to Orvia"), QKeySequence(Qt::CTRL | Qt::Key_T));
     mnuDebugTestKez = AddItem(MnuKez, "mnuDebugTestKez", QStringLiteral("&Orvia and Orvia"), QKeySequence(Qt::CTRL | Qt::Key_L));
     MnuKezConfigure = AddItem(MnuKez, "MnuKezConfigure", QStringLiteral("&Configure"));
     MnuKezConfigure->setVisible(false);
 
-    MnuDebugging = AddMenu(this, nullptr, bar, "MnuDebugging", QStringLiteral("&Debugging"));
+    MnuDebugging = AddMenu(nullptr, bar, "MnuDebugging", QStringLiteral("&Debugging"));
     MnuDebugMode = AddItem(MnuDebugging, "MnuDebugMode", QStringLiteral("Debug Mode"));
     MnuDebugMode->setCheckable(true);
     MnuDebugMode->setChecked(false);
     MnuDebugSep1 = AddSeparator(MnuDebugging, "MnuDebugSep1");
-    MnuDebugSimulate = AddMenu(this, MnuDebugging, bar, "MnuDebugSimulate", QStringLiteral("&Simulate..."));
+    MnuDebugSimulate = AddMenu(MnuDebugging, bar, "MnuDebugSimulate", QStringLiteral("&Simulate..."));
     MnuDebugSimEvent = AddItem(MnuDebugSimulate, "MnuDebugSimEvent", QStringLiteral("Event Log Message"));
     MnuDebugSimError = AddItem(MnuDebugSimulate, "MnuDebugSimError", QStringLiteral("Error Log Message"));
     MnuDebugSimSep1 = AddSeparator(MnuDebugSimulate, "MnuDebugSimSep1");
@@ -134,27 +133,27 @@ void FrmMain::CreateMenus()
     MnuDebugSimConverse = AddItem(MnuDebugSimulate, "MnuDebugSimConverse", QStringLiteral("Simulate Conversation"));
     MnuDebugSimConverse->setVisible(false);
     Hide(MnuDebugSimulate);
-    mnuDebugTest = AddMenu(this, MnuDebugging, bar, "mnuDebugTest", QStringLiteral("&Test..."));
+    mnuDebugTest = AddMenu(MnuDebugging, bar, "mnuDebugTest", QStringLiteral("&Test..."));
     MnuDebugKeyword = AddItem(mnuDebugTest, "MnuDebugKeyword", QStringLiteral("&Keyword Lookup"));
     MnuDebugTextMass = AddItem(mnuDebugTest, "MnuDebugTextMass", QStringLiteral("&Mass Keyword Lookup "));
-    MnuDebugValid = AddMenu(this, MnuDebugging, bar, "MnuDebugValid", QStringLiteral("&Validate..."));
+    MnuDebugValid = AddMenu(MnuDebugging, bar, "MnuDebugValid", QStringLiteral("&Validate..."));
     MnuDebugValidKeyword = AddItem(MnuDebugValid, "MnuDebugValidKeyword", QStringLiteral("&Keyword-Response System"));
     Hide(MnuDebugValid);
-    MnuDebugGenerate = AddMenu(this, MnuDebugging, bar, "MnuDebugGenerate", QStringLiteral("&Generate..."));
+    MnuDebugGenerate = AddMenu(MnuDebugging, bar, "MnuDebugGenerate", QStringLiteral("&Generate..."));
     MnuDebugGenerateCRC = AddItem(MnuDebugGenerate, "MnuDebugGenerateCRC", QStringLiteral("&CRC String"));
     Hide(MnuDebugGenerate);
 
-    mnuWindow = AddMenu(this, nullptr, bar, "mnuWindow", QStringLiteral("&Window"));
+    mnuWindow = AddMenu(nullptr, bar, "mnuWindow", QStringLiteral("&Window"));
     mnuWindowCascade = AddItem(mnuWindow, "mnuWindowCascade", QStringLiteral("&Cascade"));
     mnuWindowTileHorizontal = AddItem(mnuWindow, "mnuWindowTileHorizontal", QStringLiteral("Tile &Horizontal"));
     mnuWindowTileVertical = AddItem(mnuWindow, "mnuWindowTileVertical", QStringLiteral("Tile &Vertical"));
     Hide(mnuWindow);
 
-    mnuText = AddMenu(this, nullptr, bar, "mnuText", QStringLiteral("Text &Only"));
+    mnuText = AddMenu(nullptr, bar, "mnuText", QStringLiteral("Text &Only"));
     mnuTextTalk = AddItem(mnuText, "mnuTextTalk", QStringLiteral("&Talk to Orvia"), QKeySequence(Qt::Key_F1));
     mnuTextOrvia = AddItem(mnuText, "mnuTextOrvia", QStringLiteral("&Orvia and Orvia"), QKeySequence(Qt::Key_F2));
 
-    MnuHelp = AddMenu(this, nullptr, bar, "MnuHelp", QStringLiteral("&Help"));
+    MnuHelp = AddMenu(nullptr, bar, "MnuHelp", QStringLiteral("&Help"));
     MnuHelpAbout = AddItem(MnuHelp, "MnuHelpAbout", QStringLiteral("&About"));
 
     // A hidden menu's shortcuts do not reach Qt's shortcut map; giving the
@@ -166,9 +165,9 @@ void FrmMain::CreateMenus()
 void FrmMain::ConnectCommands()
 {
     connect(MnuFileExit, &QAction::triggered, this, &QWidget::close);
-    connect(mnuWindowCascade, &QAction::triggered, this, [this] { ArrangeChildWindows(0); });
-    connect(mnuWindowTileHorizontal, &QAction::triggered, this, [this] { ArrangeChildWindows(1); });
-    connect(mnuWindowTileVertical, &QAction::triggered, this, [this] { ArrangeChildWindows(2); });
+    connect(mnuWindowCascade, &QAction::triggered, this, [this] { ArrangeChildWindows(Arrangement::Cascade); });
+    connect(mnuWindowTileHorizontal, &QAction::triggered, this, [this] { ArrangeChildWindows(Arrangement::TileHorizontal); });
+    connect(mnuWindowTileVertical, &QAction::triggered, this, [this] { ArrangeChildWindows(Arrangement::TileVertical); });
     connect(mnuWindow, &QMenu::aboutToShow, this, &FrmMain::RebuildWindowList);
 
     connect(MnuKezGoto, &QAction::triggered, this, &FrmMain::OpenChecker);
@@ -216,40 +215,33 @@ QMdiSubWindow *FrmMain::ShowChild(QWidget *window)
     return sub;
 }
 
-void FrmMain::ArrangeChildWindows(int nCode)
+void FrmMain::ArrangeChildWindows(Arrangement arrangement)
 {
-    switch (nCode) {
-    case 0:
+    if (arrangement == Arrangement::Cascade) {
         m_mdiArea->cascadeSubWindows();
-        break;
-    case 1:
-    case 2: {
-        // Qt tiles in a grid; horizontal and vertical tiling stack the visible
-        // children in rows or in columns.
-        QList<QMdiSubWindow *> visible;
-        for (QMdiSubWindow *sub : m_mdiArea->subWindowList())
-            if (sub->isVisible() && !sub->isMinimized())
-                visible.append(sub);
-        if (visible.isEmpty())
-            return;
-        const QRect area = m_mdiArea->viewport()->rect();
-        const int count = int(visible.size());
-        for (int i = 0; i < count; ++i) {
-            QMdiSubWindow *sub = visible[i];
-            if (sub->isMaximized())
-                sub->showNormal();
-            if (nCode == 1) {
-                const int h = area.height() / count;
-                sub->setGeometry(0, i * h, area.width(), h);
-            } else {
-                const int w = area.width() / count;
-                sub->setGeometry(i * w, 0, w, area.height());
-            }
-        }
-        break;
+        return;
     }
-    default:
-        break;
+    // Qt tiles in a grid; horizontal and vertical tiling stack the visible
+    // children in rows or in columns.
+    QList<QMdiSubWindow *> visible;
+    for (QMdiSubWindow *sub : m_mdiArea->subWindowList())
+        if (sub->isVisible() && !sub->isMinimized())
+            visible.append(sub);
+    if (visible.isEmpty())
+        return;
+    const QRect area = m_mdiArea->viewport()->rect();
+    const int count = int(visible.size());
+    for (int i = 0; i < count; ++i) {
+        QMdiSubWindow *sub = visible[i];
+        if (sub->isMaximized())
+            sub->showNormal();
+        if (arrangement == Arrangement::TileHorizontal) {
+            const int h = area.height() / count;
+            sub->setGeometry(0, i * h, area.width(), h);
+        } else {
+            const int w = area.width() / count;
+            sub->setGeometry(i * w, 0, w, area.height());
+        }
     }
 }
 
@@ -281,34 +273,34 @@ void FrmMain::RebuildWindowList()
 
 void FrmMain::OpenChecker()
 {
-    ShowModal(Instance<FrmChecker>(m_FrmChecker, this));
+    ShowModal(Instance(m_FrmChecker, this));
 }
 
 void FrmMain::OpenTextOnlyChat()
 {
-    ShowModal(Instance<FrmOrvia>(m_FrmOrvia, this));
+    ShowModal(Instance(m_FrmOrvia, this));
 }
 
 void FrmMain::OpenKezOnKez()
 {
-    ShowModal(Instance<KezOnKez>(m_KezOnKez, this));
+    ShowModal(Instance(m_KezOnKez, this));
 }
 
 void FrmMain::OpenOrviaOnOrvia()
 {
-    ShowModal(Instance<OrviaOnOrvia>(m_OrviaOnOrvia, this));
+    ShowModal(Instance(m_OrviaOnOrvia, this));
 }
 
 void FrmMain::OpenAbout()
 {
-    ShowModal(Instance<frmAbout>(m_frmAbout, this));
+    ShowModal(Instance(m_frmAbout, this));
 }
 
 // --- Developer tools ----------------------------------------------------------
 
 void FrmMain::OpenClientConsole()
 {
-    ShowChild(Instance<FrmClientConsole>(m_FrmClientConsole, nullptr));
+    ShowChild(Instance(m_FrmClientConsole, nullptr));
     // Closing the child hid the console itself; showing it loads it afresh.
     m_FrmClientConsole->show();
 }
@@ -339,22 +331,22 @@ void FrmMain::MassKeywordLookup()
     const std::optional<KeywordMatch> match = DebugCommands::AskMassLookupMatch();
     if (!match)
         return;
-    QMdiSubWindow *sub = ShowChild(Instance<FrmTextWindow>(m_FrmTextWindow, nullptr));
+    QMdiSubWindow *sub = ShowChild(Instance(m_FrmTextWindow, nullptr));
     // A fixed-size viewer: no minimise or maximise box.
     sub->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     sub->show();
     m_FrmTextWindow->show();
-    static_cast<FrmTextWindow *>(m_FrmTextWindow.data())->SetText(DebugCommands::MassLookupText(*match));
+    m_FrmTextWindow->SetText(DebugCommands::MassLookupText(*match));
 }
 
 // --- Maintenance tools --------------------------------------------------------
 
 void FrmMain::OpenValidator()
 {
-    ShowModal(Instance<FrmValidKeyword>(m_FrmValidKeyword, this));
+    ShowModal(Instance(m_FrmValidKeyword, this));
 }
 
 void FrmMain::OpenCRCGenerator()
 {
-    ShowModal(Instance<FrmGenerateCRC>(m_FrmGenerateCRC, this));
+    ShowModal(Instance(m_FrmGenerateCRC, this));
 }

@@ -3,6 +3,15 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class FrmChecker;
+class FrmClientConsole;
+class FrmGenerateCRC;
+class FrmOrvia;
+class FrmTextWindow;
+class FrmValidKeyword;
+class KezOnKez;
+class OrviaOnOrvia;
+class frmAbout;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -26,7 +35,32 @@ public:
     // it is already there.
     QMdiSubWindow *ShowChild(QWidget *window);
 
-    // Menu items, named after their menu path.
+private slots:
+    // Commands of the menus; each opens its window or runs its tool.
+    void OpenChecker();
+    void OpenTextOnlyChat();
+    void OpenKezOnKez();
+    void OpenOrviaOnOrvia();
+    void OpenAbout();
+    void OpenClientConsole();
+    void ToggleDebugMode();
+    void SimulateEvent();
+    void SimulateError();
+    void KeywordLookup();
+    void MassKeywordLookup();
+    void OpenValidator();
+    void OpenCRCGenerator();
+    void RebuildWindowList();
+
+private:
+    enum class Arrangement { Cascade, TileHorizontal, TileVertical };
+
+    void CreateBanner();
+    void CreateMenus();
+    void ConnectCommands();
+    void ArrangeChildWindows(Arrangement arrangement);
+
+    // Menu items, named after their menu path; tests find them by objectName.
     QMenu *mnufile = nullptr;
     QAction *MnuFileExit = nullptr;
     QAction *mnuspacer5 = nullptr;
@@ -61,40 +95,18 @@ public:
     QMenu *MnuHelp = nullptr;
     QAction *MnuHelpAbout = nullptr;
 
-private:
-    void CreateBanner();
-    void CreateMenus();
-    void ConnectCommands();
-    void ArrangeChildWindows(int nCode);
-    void RebuildWindowList();
-
     // One instance slot per window kind: filled on first use, kept after closing.
-    QPointer<QWidget> m_FrmChecker;
-    QPointer<QWidget> m_FrmOrvia;
-    QPointer<QWidget> m_KezOnKez;
-    QPointer<QWidget> m_OrviaOnOrvia;
-    QPointer<QWidget> m_FrmClientConsole;
-    QPointer<QWidget> m_FrmValidKeyword;
-    QPointer<QWidget> m_FrmGenerateCRC;
-    QPointer<QWidget> m_FrmTextWindow;
-    QPointer<QWidget> m_frmAbout;
+    QPointer<FrmChecker> m_FrmChecker;
+    QPointer<FrmOrvia> m_FrmOrvia;
+    QPointer<KezOnKez> m_KezOnKez;
+    QPointer<OrviaOnOrvia> m_OrviaOnOrvia;
+    QPointer<FrmClientConsole> m_FrmClientConsole;
+    QPointer<FrmValidKeyword> m_FrmValidKeyword;
+    QPointer<FrmGenerateCRC> m_FrmGenerateCRC;
+    QPointer<FrmTextWindow> m_FrmTextWindow;
+    QPointer<frmAbout> m_frmAbout;
 
     QMdiArea *m_mdiArea = nullptr;
     QLabel *m_banner = nullptr;
     QList<QAction *> m_windowListActions;
-
-    // Commands of the menus; each opens its window or runs its tool.
-    void OpenChecker();
-    void OpenTextOnlyChat();
-    void OpenKezOnKez();
-    void OpenOrviaOnOrvia();
-    void OpenAbout();
-    void OpenClientConsole();
-    void ToggleDebugMode();
-    void SimulateEvent();
-    void SimulateError();
-    void KeywordLookup();
-    void MassKeywordLookup();
-    void OpenValidator();
-    void OpenCRCGenerator();
 };

@@ -1,11 +1,14 @@
 #include "app/FrmMain.h"
-#include "app/ScreenshotHook.h"
 #include "common/AppIcon.h"
 #include "common/QtDialogs.h"
 #include "common/modPublic.h"
 #include "console/ProgramFolderStart.h"
 
 #include <QApplication>
+
+#ifdef ORVIA_SCREENSHOT_HOOK
+#include "app/ScreenshotHook.h"
+#endif
 
 int main(int argc, char *argv[])
 {
@@ -26,7 +29,9 @@ int main(int argc, char *argv[])
     main.show();
     // Set after the window is shown: only commands started from it read the name.
     modPublic::KeywordIndexFile = QStringLiteral("keywords.txt");
+#ifdef ORVIA_SCREENSHOT_HOOK
     RunScreenshotHook(main);
+#endif
     const int code = QApplication::exec();
     Dialogs::Install(nullptr);
     return code;

@@ -1,7 +1,5 @@
 #include "chat/ChatWindow.h"
 
-#include "chat/RichText.h"
-
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QShowEvent>
@@ -52,26 +50,6 @@ bool ChatWindow::eventFilter(QObject *watched, QEvent *event)
             m_turn.KeyPress(nKeyAscii);
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void ChatWindow::AddColoredText(const QString &sText, LineColor sColor)
-{
-    ::AddColoredText(sText, sColor, ResponseArea);
-}
-
-void ChatWindow::AddtoResponseArea(const QString &sText)
-{
-    ::AddtoResponseArea(sText, ResponseArea);
-}
-
-void ChatWindow::ClearTranscript()
-{
-    ResponseArea->clear();
-}
-
-qsizetype ChatWindow::TranscriptLength() const
-{
-    return ::TranscriptLength(ResponseArea);
 }
 
 QString ChatWindow::InputText() const

@@ -2,25 +2,21 @@
 
 #include "chat/ChatView.h"
 #include "chat/ConversationTurn.h"
+#include "chat/RichText.h"
 
 #include <QDialog>
 
 class QLineEdit;
-class QTextEdit;
 
 // What the three chat windows share: the transcript, the input box and the
 // conversation behind them. Each window only builds and styles its controls.
-class ChatWindow : public QDialog, public ChatView {
+class ChatWindow : public QDialog, public TextEditTranscript<ChatView> {
     Q_OBJECT
 
 public:
     ConversationTurn &Turn() { return m_turn; }
 
     // ChatView
-    void AddColoredText(const QString &sText, LineColor sColor) override;
-    void AddtoResponseArea(const QString &sText) override;
-    void ClearTranscript() override;
-    qsizetype TranscriptLength() const override;
     QString InputText() const override;
     void SetInputText(const QString &sText) override;
 
@@ -35,6 +31,7 @@ protected:
     void CreateChatControls(QWidget *responseParent, QWidget *inputParent);
     // Where the focus goes when the window opens.
     virtual void FocusOnOpen() = 0;
+    QTextEdit *TranscriptArea() const override { return ResponseArea; }
 
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

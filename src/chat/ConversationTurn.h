@@ -21,9 +21,6 @@ public:
     void NameTurn();
     void ChatTurn();
 
-    LineColor BotColor() const { return m_botColor; }
-    LineColor UserColor() const { return m_userColor; }
-
     QString InputMode;
     bool ClearInputOnKey = false;
     bool WatchForBut = false;

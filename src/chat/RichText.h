@@ -4,8 +4,7 @@
 
 #include <QColor>
 #include <QString>
-
-class QTextEdit;
+#include <QTextEdit>
 
 QColor ToQColor(LineColor color);
 
@@ -16,3 +15,17 @@ void AddColoredText(const QString &sText, LineColor sColor, QTextEdit *sTarget);
 void AddtoResponseArea(const QString &sText, QTextEdit *sTarget);
 // In characters, with each line break counted as a carriage return and a line feed.
 qsizetype TranscriptLength(const QTextEdit *sTarget);
+
+// The transcript part of a window's view, over the window's text area: one
+// routine for the chat and the self-conversation windows.
+template <class View>
+class TextEditTranscript : public View {
+public:
+    void AddColoredText(const QString &sText, LineColor sColor) override { ::AddColoredText(sText, sColor, TranscriptArea()); }
+    void AddtoResponseArea(const QString &sText) override { ::AddtoResponseArea(sText, TranscriptArea()); }
+    void ClearTranscript() override { TranscriptArea()->clear(); }
+    qsizetype TranscriptLength() const override { return ::TranscriptLength(TranscriptArea()); }
+
+protected:
+    virtual QTextEdit *TranscriptArea() const = 0;
+};

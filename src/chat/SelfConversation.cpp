@@ -1,6 +1,5 @@
 #include "chat/SelfConversation.h"
 
-#include "common/Dialogs.h"
 #include "common/modPublic.h"
 #include "engine/Reply.h"
 
@@ -28,17 +27,14 @@ SelfConversation::TickResult SelfConversation::Tick()
 
     if (m_view.TranscriptLength() > kMaxTranscript)
         m_view.ClearTranscript();
-    // The engine reports its failures in a message box; one shown during the
-    // call means this reply failed.
-    const quint64 nShownBefore = Dialogs::MessagesShown();
-    CurrentLine = GetReply(CurrentLine).sText;
-    const bool bFailed = Dialogs::MessagesShown() != nShownBefore;
+    const ReplyResult reply = GetReply(CurrentLine);
+    CurrentLine = reply.sText;
     const QString sPrefix = FirstVoiceNext ? QStringLiteral("<Orvia1> ") : QStringLiteral("<Orvia2> ");
     m_view.AddColoredText(sPrefix + CurrentLine, m_color);
     FirstVoiceNext = !FirstVoiceNext;
 
     m_bInTick = false;
-    if (bFailed) {
+    if (reply.Failed()) {
         // Pause after the one report instead of repeating it every two seconds.
         m_view.SetTimerEnabled(false);
         return TickResult::Failed;

@@ -21,8 +21,6 @@ public:
     // The "Start/Stop" button.
     void StartStop();
 
-    bool Busy() const { return m_bInTick; }
-
     bool FirstVoiceNext = false;
     QString CurrentLine;
 

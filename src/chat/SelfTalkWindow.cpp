@@ -1,7 +1,5 @@
 #include "chat/SelfTalkWindow.h"
 
-#include "chat/RichText.h"
-
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -51,26 +49,6 @@ void SelfTalkWindow::hideEvent(QHideEvent *event)
     QDialog::hideEvent(event);
     if (!event->spontaneous())
         Timer1->stop();
-}
-
-void SelfTalkWindow::AddColoredText(const QString &sText, LineColor sColor)
-{
-    ::AddColoredText(sText, sColor, Area);
-}
-
-void SelfTalkWindow::AddtoResponseArea(const QString &sText)
-{
-    ::AddtoResponseArea(sText, Area);
-}
-
-void SelfTalkWindow::ClearTranscript()
-{
-    Area->clear();
-}
-
-qsizetype SelfTalkWindow::TranscriptLength() const
-{
-    return ::TranscriptLength(Area);
 }
 
 void SelfTalkWindow::SetTimerEnabled(bool bEnabled)

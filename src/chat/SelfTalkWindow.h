@@ -1,28 +1,23 @@
 #pragma once
 
-#include "chat/ChatView.h"
+#include "chat/RichText.h"
 #include "chat/SelfConversation.h"
 
 #include <QDialog>
 
 class QLabel;
 class QPushButton;
-class QTextEdit;
 class QTimer;
 
 // What the two self-conversation windows share: the transcript, the
 // "Start/Stop" button and the two-second timer.
-class SelfTalkWindow : public QDialog, public SelfTalkView {
+class SelfTalkWindow : public QDialog, public TextEditTranscript<SelfTalkView> {
     Q_OBJECT
 
 public:
     SelfConversation &Talk() { return m_talk; }
 
     // SelfTalkView
-    void AddColoredText(const QString &sText, LineColor sColor) override;
-    void AddtoResponseArea(const QString &sText) override;
-    void ClearTranscript() override;
-    qsizetype TranscriptLength() const override;
     void SetTimerEnabled(bool bEnabled) override;
     bool TimerEnabled() const override;
 
@@ -36,6 +31,7 @@ protected:
 
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    QTextEdit *TranscriptArea() const override { return Area; }
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

@@ -14,7 +14,6 @@ public:
 
 SilentProvider silent;
 Provider *current = &silent;
-quint64 messagesShown = 0;
 
 QString TitleOrDefault(const QString &sTitle)
 {
@@ -28,20 +27,9 @@ void Install(Provider *provider)
     current = provider ? provider : &silent;
 }
 
-Provider &Current()
-{
-    return *current;
-}
-
 void MsgBox(const QString &sText, const QString &sTitle, Icon icon)
 {
-    ++messagesShown;
     current->ShowMessage(sText, TitleOrDefault(sTitle), icon);
-}
-
-quint64 MessagesShown()
-{
-    return messagesShown;
 }
 
 QString InputBox(const QString &sPrompt, const QString &sTitle, const QString &sDefault)

@@ -20,7 +20,6 @@ public:
 
 // The provider stays owned by the caller; nullptr restores the silent default.
 void Install(Provider *provider);
-Provider &Current();
 
 inline const QString AppTitle = QStringLiteral("Orvia");
 
@@ -28,9 +27,5 @@ inline const QString AppTitle = QStringLiteral("Orvia");
 void MsgBox(const QString &sText, const QString &sTitle = QString(), Icon icon = Icon::None);
 QString InputBox(const QString &sPrompt, const QString &sTitle = QString(), const QString &sDefault = QString());
 QString SaveFileBox(const QString &sTitle, const QString &sSuggestedPath);
-
-// How many message boxes have been shown so far. A caller compares the count
-// before and after a call to learn whether the call reported a failure.
-quint64 MessagesShown();
 
 }  // namespace Dialogs

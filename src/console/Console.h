@@ -25,5 +25,3 @@ QStringList SplitWords(const QString &sCommand);
 std::optional<QString> ParseClientCommand(const QString &sCommand, LogWriteStatus *failure = nullptr);
 
 }  // namespace Console
-
-using Console::ParseClientCommand;

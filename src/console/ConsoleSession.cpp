@@ -17,7 +17,7 @@ std::optional<ConsoleSession::PromptFix> ConsoleSession::KeepPrompt(const QStrin
 std::optional<QString> ConsoleSession::Enter(const QString &sLine)
 {
     LogWriteStatus failure;
-    const std::optional<QString> sReply = ParseClientCommand(sLine.mid(2), &failure);
+    const std::optional<QString> sReply = Console::ParseClientCommand(sLine.mid(2), &failure);
     if (!sReply) {
         ReportLogFailure(failure);
         return std::nullopt;

@@ -22,6 +22,3 @@ int Windows1252Code(char32_t codePoint);
 char32_t Windows1252Char(int nCode);
 
 }  // namespace Encryption
-
-using Encryption::Decrypt;
-using Encryption::Encrypt;

@@ -3,7 +3,6 @@
 #include "common/AppIcon.h"
 #include "common/CopyShortcut.h"
 #include "common/WindowMetrics.h"
-#include "common/modPublic.h"
 #include "console/ConsoleIcons.h"
 #include "console/GeneralDate.h"
 
@@ -115,7 +114,6 @@ FrmClientConsole::FrmClientConsole(QWidget *parent)
 FrmClientConsole::~FrmClientConsole()
 {
     Unload();
-    modPublic::ConsoleLoaded = false;
 }
 
 void FrmClientConsole::showEvent(QShowEvent *event)
@@ -144,8 +142,7 @@ void FrmClientConsole::Load()
         resize(outer);
 
     m_loaded = true;
-    modPublic::ConsoleLoaded = true;
-    RegisterConsoleRows(this);
+    RegisterLogSink(this);
 
     LstEventLog->clear();
     lstErrorLog->clear();
@@ -165,9 +162,8 @@ void FrmClientConsole::Unload()
     if (!m_loaded)
         return;
     m_loaded = false;
-    modPublic::ConsoleLoaded = false;
-    if (RegisteredConsoleRows() == this)
-        RegisterConsoleRows(nullptr);
+    if (RegisteredLogSink() == this)
+        RegisterLogSink(nullptr);
     LstEventLog->clear();
     lstErrorLog->clear();
 }
@@ -202,34 +198,14 @@ void FrmClientConsole::OnEnter()
     txtConsoleLog->ensureCursorVisible();
 }
 
-QTreeWidget *FrmClientConsole::List(ConsoleList list) const
+bool FrmClientConsole::AddRow(ConsoleList list, const LogRow &row)
 {
-    return list == ConsoleList::EventLog ? LstEventLog : lstErrorLog;
-}
-
-int FrmClientConsole::RowCount(ConsoleList list) const
-{
-    return List(list)->topLevelItemCount();
-}
-
-bool FrmClientConsole::AddRow(ConsoleList list, int n, const QString &sText, int nIcon)
-{
-    QTreeWidget *view = List(list);
-    if (!ConsoleIconList::IsIconNumber(nIcon) || n < 1 || n > view->topLevelItemCount() + 1)
+    if (!ConsoleIconList::IsIconNumber(row.nIcon))
         return false;
-    auto *item = new QTreeWidgetItem;
-    item->setText(0, sText);
-    item->setIcon(0, ConsoleIcons->Icon(nIcon));
-    view->insertTopLevelItem(n - 1, item);
+    auto *item = new QTreeWidgetItem(list == ConsoleList::EventLog ? LstEventLog : lstErrorLog,
+                                     {row.sTime, row.sName, row.sGeneratedAt, row.sDescription});
+    item->setIcon(0, ConsoleIcons->Icon(row.nIcon));
     return true;
-}
-
-void FrmClientConsole::SetColumnText(ConsoleList list, int n, int k, const QString &sText)
-{
-    QTreeWidget *view = List(list);
-    if (n < 1 || n > view->topLevelItemCount() || k < 2 || k > view->columnCount())
-        return;
-    view->topLevelItem(n - 1)->setText(k - 1, sText);
 }
 
 void FrmClientConsole::resizeEvent(QResizeEvent *event)

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "console/ConsoleLayout.h"
-#include "console/ConsoleRows.h"
 #include "console/ConsoleSession.h"
+#include "console/LogSink.h"
 
 #include <QWidget>
 
@@ -15,7 +15,7 @@ class QTreeWidget;
 // The client console: a command console and the rows of the event log, the
 // error log and the running services, on one tabbed panel. A child window of
 // the main window; it is loaded when shown after having been closed.
-class FrmClientConsole : public QWidget, public ConsoleRows {
+class FrmClientConsole : public QWidget, public LogSink {
     Q_OBJECT
 
 public:
@@ -30,12 +30,8 @@ public:
     QTreeWidget *lstSystemLog = nullptr;
     ConsoleIconList *ConsoleIcons = nullptr;
 
-    bool IsLoaded() const { return m_loaded; }
-    const ConsoleLayout &Layout() const { return m_layout; }
 
-    int RowCount(ConsoleList list) const override;
-    bool AddRow(ConsoleList list, int n, const QString &sText, int nIcon) override;
-    void SetColumnText(ConsoleList list, int n, int k, const QString &sText) override;
+    bool AddRow(ConsoleList list, const LogRow &row) override;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -50,7 +46,6 @@ private:
     void OnInputChanged(const QString &sText);
     void OnEnter();
     void PlaceControls();
-    QTreeWidget *List(ConsoleList list) const;
 
     ConsoleSession m_session;
     ConsoleLayout m_layout;

@@ -3,9 +3,8 @@
 #include "common/DataFolder.h"
 #include "common/Dialogs.h"
 #include "common/TextFile.h"
-#include "common/modPublic.h"
-#include "console/ConsoleRows.h"
 #include "console/GeneralDate.h"
+#include "console/LogSink.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,17 +34,20 @@ LogWriteStatus AppendLine(const QString &sPath, const QString &sLine)
     return {true, sPath, QString()};
 }
 
-LogWriteStatus AddConsoleRow(ConsoleList list, const LogEntry &entry, int nIcon, const LogWriteStatus &written)
+// One reading of the clock for the file line and the console row alike.
+LogWriteStatus Write(ConsoleList list, const LogEntry &entry, int nIcon, const QString &sPriority)
 {
-    ConsoleRows *rows = RegisteredConsoleRows();
-    if (!modPublic::ConsoleLoaded || !rows)
+    const LogRow row{GeneralDateNow(), entry.sName, entry.sGeneratedAt, entry.sDescription, nIcon};
+    QString sLine = row.sTime + kSeparator + entry.sName + kSeparator + entry.sGeneratedAt + kSeparator + entry.sDescription;
+    if (!sPriority.isNull())
+        sLine += kSeparator + sPriority;
+    const bool event = list == ConsoleList::EventLog;
+    const LogWriteStatus written = AppendLine(DataFolder::LogPath(event ? EventLogFileName : ErrorLogFileName), sLine);
+    if (!written)
         return written;
-    const int n = rows->RowCount(list) + 1;
-    if (nIcon < 1 || nIcon > 6 || !rows->AddRow(list, n, GeneralDateNow(), nIcon))
+    LogSink *sink = RegisteredLogSink();
+    if (sink && !sink->AddRow(list, row))
         return {false, written.sPath, QStringLiteral("the console has no icon number %1 for the row").arg(nIcon)};
-    rows->SetColumnText(list, n, 2, entry.sName);
-    rows->SetColumnText(list, n, 3, entry.sGeneratedAt);
-    rows->SetColumnText(list, n, 4, entry.sDescription);
     return written;
 }
 
@@ -56,32 +58,14 @@ QString LogWriteStatus::Message() const
     return QStringLiteral("Orvia could not write to the log file %1: %2.").arg(QDir::toNativeSeparators(sPath), sReason);
 }
 
-QString EventLogLine(const QString &sDateTime, const LogEntry &entry, int priority)
-{
-    return sDateTime + kSeparator + entry.sName + kSeparator + entry.sGeneratedAt + kSeparator + entry.sDescription
-           + kSeparator + QString::number(priority);
-}
-
-QString ErrorLogLine(const QString &sDateTime, const LogEntry &entry)
-{
-    return sDateTime + kSeparator + entry.sName + kSeparator + entry.sGeneratedAt + kSeparator + entry.sDescription;
-}
-
 LogWriteStatus WriteEventLog(const LogEntry &entry, int priority)
 {
-    const LogWriteStatus written = AppendLine(DataFolder::LogPath(EventLogFileName),
-                                              EventLogLine(GeneralDateNow(), entry, priority));
-    if (!written)
-        return written;
-    return AddConsoleRow(ConsoleList::EventLog, entry, priority, written);
+    return Write(ConsoleList::EventLog, entry, priority, QString::number(priority));
 }
 
 LogWriteStatus WriteErrorLog(const LogEntry &entry)
 {
-    const LogWriteStatus written = AppendLine(DataFolder::LogPath(ErrorLogFileName), ErrorLogLine(GeneralDateNow(), entry));
-    if (!written)
-        return written;
-    return AddConsoleRow(ConsoleList::ErrorLog, entry, kErrorIcon, written);
+    return Write(ConsoleList::ErrorLog, entry, kErrorIcon, QString());
 }
 
 void ReportLogFailure(const LogWriteStatus &status)

@@ -16,19 +16,16 @@ struct LogWriteStatus {
     QString Message() const;
 };
 
-// Appends one line to logs/EventLog.txt and, while the console is loaded, a row
-// to its event list with the icon whose number is the priority.
+// Appends one line to logs/EventLog.txt (date¥name¥where¥description¥priority)
+// and, while a sink is registered, a row to its event list with the icon whose
+// number is the priority.
 LogWriteStatus WriteEventLog(const LogEntry &entry, int priority);
-// Appends one line to logs/ErrorLog.txt and, while the console is loaded, a row
-// to its error list with icon 4.
+// Appends one line to logs/ErrorLog.txt (date¥name¥where¥description) and,
+// while a sink is registered, a row to its error list with icon 4.
 LogWriteStatus WriteErrorLog(const LogEntry &entry);
 
 // Shows a failed write to the user in one message box; does nothing on success.
 void ReportLogFailure(const LogWriteStatus &status);
-
-// The lines as written, without their CR LF.
-QString EventLogLine(const QString &sDateTime, const LogEntry &entry, int priority);
-QString ErrorLogLine(const QString &sDateTime, const LogEntry &entry);
 
 inline const QString EventLogFileName = QStringLiteral("EventLog.txt");
 inline const QString ErrorLogFileName = QStringLiteral("ErrorLog.txt");

@@ -10,10 +10,12 @@ QString Describe(const TextFile::Failure &failure)
     return QStringLiteral("Error Number %1( %2)(%3)").arg(failure.nNumber).arg(failure.sDescription, failure.sComponent);
 }
 
-void Report(const QString &sName, const QString &sGeneratedAt, const TextFile::Failure &failure)
+QString Report(const QString &sName, const QString &sGeneratedAt, const TextFile::Failure &failure)
 {
-    ReportLogFailure(WriteErrorLog(LogEntry{sName, sGeneratedAt, Describe(failure)}));
+    const QString sDescription = Describe(failure);
+    ReportLogFailure(WriteErrorLog(LogEntry{sName, sGeneratedAt, sDescription}));
     Dialogs::MsgBox(QStringLiteral("There has been an internal Error, Please Contact System Administrator"));
+    return sDescription;
 }
 
 }  // namespace EngineErrors

@@ -22,6 +22,7 @@ enum Number {
 // "Error Number N( description)(component)"
 QString Describe(const TextFile::Failure &failure);
 
-void Report(const QString &sName, const QString &sGeneratedAt, const TextFile::Failure &failure);
+// Returns the description written, for the caller's result.
+QString Report(const QString &sName, const QString &sGeneratedAt, const TextFile::Failure &failure);
 
 }  // namespace EngineErrors

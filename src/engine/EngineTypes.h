@@ -8,12 +8,15 @@
 // Which entries a selection gathers: statements, questions or both.
 enum EntryMode { Statements = 1, Questions = 2, StatementsAndQuestions = 3 };
 
+// sFailure says why a call failed (the error-log description); empty when it
+// did not. The failure has been logged and shown already.
 struct ResponseEntry {
     QString sText;
     QString sAttribute;
     QString sControl;
     bool IsQuestion = false;
     int nLine = 0;  // of the chosen entry in its response file
+    QString sFailure;
 };
 
 struct ReplyResult {
@@ -21,4 +24,7 @@ struct ReplyResult {
     QString sControl;
     bool IsQuestion = false;
     ReplyTrace trace;
+    QString sFailure;
+
+    bool Failed() const { return !sFailure.isEmpty(); }
 };

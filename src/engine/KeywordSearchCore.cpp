@@ -110,20 +110,25 @@ bool EqualsLowered(QByteArrayView phrase, const QByteArray &lower)
 }  // namespace
 
 KeywordMatch Search(const QString &sSentence, const QString &sPath, const QString &sLocation, const QString *psExclude,
-                    int *pnLine)
+                    int *pnLine, QString *psFailure)
 {
     KeywordMatch result;
     result.sInput = sSentence;
     int nUnused = 0;
     int &nLine = pnLine ? *pnLine : nUnused;
     nLine = 0;
+    auto fail = [&](const TextFile::Failure &f) {
+        const QString sDescription = Report(QStringLiteral("File Access Problem"), sLocation, f);
+        if (psFailure)
+            *psFailure = sDescription;
+    };
     const DataFolder::Resolution resolved = DataFolder::Resolve(sPath);
     TextFile::Failure failure{kNameOutsideData, resolved.sError, kComponent};
     std::optional<QByteArray> bytes;
     if (!resolved.sPath.isEmpty())
         bytes = TextFile::ReadBytes(resolved.sPath, &failure);
     if (!bytes) {
-        Report(QStringLiteral("File Access Problem"), sLocation, failure);
+        fail(failure);
         return result;
     }
     const QString sLowerSentence = sSentence.toLower();
@@ -170,7 +175,7 @@ KeywordMatch Search(const QString &sSentence, const QString &sPath, const QStrin
                            .arg(reader.LineNumber())
                            .arg(sPath, section ? QStringLiteral("section") : QStringLiteral("keyword")),
                        kComponent};
-            Report(QStringLiteral("File Access Problem"), sLocation, failure);
+            fail(failure);
             return result;
         }
         case IndexLine::Keyword:

@@ -97,15 +97,15 @@ void ReplaceEcho(QString &sText, const QString &sTag, const QString &sEcho)
 
 
 
-KeywordMatch KeywordSearch(const QString &sSentence, int *pnLine)
+KeywordMatch KeywordSearch(const QString &sSentence, int *pnLine, QString *psFailure)
 {
     return KeywordSearchCore::Search(sSentence, DataFolder::DataPath(modPublic::KeywordIndexFile),
-                                     QStringLiteral("KeywordSearch Function"), nullptr, pnLine);
+                                     QStringLiteral("KeywordSearch Function"), nullptr, pnLine, psFailure);
 }
 
-KeywordMatch KeywordSearchFile(const QString &sSentence, const QString &sPath, int *pnLine)
+KeywordMatch KeywordSearchFile(const QString &sSentence, const QString &sPath, int *pnLine, QString *psFailure)
 {
-    return KeywordSearchCore::Search(sSentence, sPath, QStringLiteral("KeywordSearchFile Function"), nullptr, pnLine);
+    return KeywordSearchCore::Search(sSentence, sPath, QStringLiteral("KeywordSearchFile Function"), nullptr, pnLine, psFailure);
 }
 
 ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode)
@@ -113,8 +113,9 @@ ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode)
     const QString sWhere = QStringLiteral("GetRandomEntryFromFile Function");
     const QString sBlock = QStringLiteral("code %1 of %2").arg(match.sCode, match.sFile);
     auto fail = [&](const TextFile::Failure &failure, const QString &sName) {
-        EngineErrors::Report(sName, sWhere, failure);
-        return ResponseEntry{};
+        ResponseEntry failed;
+        failed.sFailure = EngineErrors::Report(sName, sWhere, failure);
+        return failed;
     };
     TextFile::Failure failure;
     const std::optional<QString> text = ReadKnowledgeFile(DataFolder::DataPath(match.sFile), &failure);

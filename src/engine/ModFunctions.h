@@ -8,13 +8,15 @@
 // afresh; nothing is cached between calls.
 
 // Searches the main keyword index (modPublic::KeywordIndexFile in data/).
-// pnLine, when given, receives the matching line's number (from 1), or 0.
-KeywordMatch KeywordSearch(const QString &sSentence, int *pnLine = nullptr);
+// pnLine, when given, receives the matching line's number (from 1), or 0. A
+// failure is logged and shown, yields no match and, with psFailure, says why.
+KeywordMatch KeywordSearch(const QString &sSentence, int *pnLine = nullptr, QString *psFailure = nullptr);
 // Searches the keyword index at the path given.
-KeywordMatch KeywordSearchFile(const QString &sSentence, const QString &sPath, int *pnLine = nullptr);
+KeywordMatch KeywordSearchFile(const QString &sSentence, const QString &sPath, int *pnLine = nullptr, QString *psFailure = nullptr);
 
 // Picks one entry of match.sCode from data/match.sFile at random and fills its
-// tags. A failure is logged and shown, and yields an empty entry.
+// tags. A failure is logged and shown, and yields an empty entry whose sFailure
+// says why.
 ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode);
 
 QString FillTemplate(const QString &sText, const KeywordMatch &match);

@@ -11,10 +11,12 @@ ReplyResult GetReply(const QString &sSentence)
     ReplyTrace trace;
     bool searchNeeded = true;
     KeywordMatch m;
+    QString sFailure;  // the first failure on the way
+    auto failure = [&sFailure]() { return sFailure.isEmpty() ? &sFailure : nullptr; };
     if (!modPublic::FollowUpFile.isEmpty()) {
         const QString sName = TrimBlanks(modPublic::FollowUpFile).toString();
         trace.sFollowUpIndex = trace.sIndex = sName;
-        m = KeywordSearchFile(sSentence, DataFolder::DataPath(sName), &trace.nKeywordLine);
+        m = KeywordSearchFile(sSentence, DataFolder::DataPath(sName), &trace.nKeywordLine, failure());
         if (!m.sCode.isEmpty())
             searchNeeded = false;
         trace.followUpMatched = !searchNeeded;
@@ -22,10 +24,10 @@ ReplyResult GetReply(const QString &sSentence)
     }
     if (searchNeeded) {
         trace.sIndex = modPublic::KeywordIndexFile;
-        m = KeywordSearch(sSentence + QLatin1Char(' '), &trace.nKeywordLine);
+        m = KeywordSearch(sSentence + QLatin1Char(' '), &trace.nKeywordLine, failure());
         trace.repeatSearch = m.sKeyword == modPublic::LastMatch.sKeyword;
         if (trace.repeatSearch)
-            m = KeywordSearchExclude(sSentence, &trace.nKeywordLine);
+            m = KeywordSearchExclude(sSentence, &trace.nKeywordLine, failure());
     }
     ResponseEntry answer;
     if (!m.sKeyword.isEmpty()) {
@@ -39,7 +41,7 @@ ReplyResult GetReply(const QString &sSentence)
     trace.match = m;
     trace.nEntryLine = answer.nLine;
     trace.sNextFollowUp = modPublic::FollowUpFile;
-    return ReplyResult{answer.sText, answer.sControl, answer.IsQuestion, trace};
+    return ReplyResult{answer.sText, answer.sControl, answer.IsQuestion, trace, sFailure.isEmpty() ? answer.sFailure : sFailure};
 }
 
 QString GetPresetResponse(const QString &sFileName, const QString &sCode)
@@ -48,9 +50,9 @@ QString GetPresetResponse(const QString &sFileName, const QString &sCode)
     return GetRandomEntryFromFile(match, StatementsAndQuestions).sText;
 }
 
-KeywordMatch KeywordSearchExclude(const QString &sSentence, int *pnLine)
+KeywordMatch KeywordSearchExclude(const QString &sSentence, int *pnLine, QString *psFailure)
 {
     const QString sExclude = modPublic::LastMatch.sKeyword;
     return KeywordSearchCore::Search(sSentence, DataFolder::DataPath(modPublic::KeywordIndexFile),
-                                     QStringLiteral("KeywordSearchExclude Function"), &sExclude, pnLine);
+                                     QStringLiteral("KeywordSearchExclude Function"), &sExclude, pnLine, psFailure);
 }

@@ -4,9 +4,11 @@
 
 #include <QString>
 
-// One user sentence in, the bot's answer out, with a trace of why it came.
+// One user sentence in, the bot's answer out, with a trace of why it came. A
+// search or selection that failed on the way (logged and shown already) is
+// named in sFailure; the text is then what the turn could still find.
 ReplyResult GetReply(const QString &sSentence);
 // The text of a random entry of a fixed preset block.
 QString GetPresetResponse(const QString &sFileName, const QString &sCode);
 // The main search, passing over the keyword that produced the previous reply.
-KeywordMatch KeywordSearchExclude(const QString &sSentence, int *pnLine = nullptr);
+KeywordMatch KeywordSearchExclude(const QString &sSentence, int *pnLine = nullptr, QString *psFailure = nullptr);

@@ -21,7 +21,6 @@ public:
     QLineEdit *Text1 = nullptr;
     QPushButton *Command1 = nullptr;
 
-    QString SelectedFile() const { return m_sSelectedFile; }
 
 protected:
     void showEvent(QShowEvent *event) override;

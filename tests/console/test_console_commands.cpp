@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+using Console::ParseClientCommand;
+
 namespace {
 
 const QString kApology = QStringLiteral("There was an Error Processing your command - Please try again");

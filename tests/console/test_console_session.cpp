@@ -16,11 +16,37 @@ class TestConsoleSession : public QObject {
     Q_OBJECT
 
 private slots:
+    void keepPrompt_data();
+    void keepPrompt();
     void enter_data();
     void enter();
     void resize_data();
     void resize();
 };
+
+void TestConsoleSession::keepPrompt_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("fixed");
+    QTest::newRow("emptied") << "" << true;
+    QTest::newRow("one character") << ">" << true;
+    QTest::newRow("typed over") << "x" << true;
+    QTest::newRow("bare prompt") << ">>" << false;
+    // A damaged prompt of two or more characters stays as typed.
+    QTest::newRow("damaged") << ">get voicemode" << false;
+}
+
+void TestConsoleSession::keepPrompt()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, fixed);
+    const auto fix = ConsoleSession::KeepPrompt(line);
+    QCOMPARE(fix.has_value(), fixed);
+    if (fix) {
+        QCOMPARE(fix->sText, QStringLiteral(">>"));
+        QCOMPARE(fix->nCaret, 2);
+    }
+}
 
 void TestConsoleSession::enter_data()
 {

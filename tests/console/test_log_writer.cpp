@@ -1,6 +1,6 @@
 #include "common/modPublic.h"
-#include "console/ConsoleRows.h"
 #include "console/GeneralDate.h"
+#include "console/LogSink.h"
 #include "console/LogWriter.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
@@ -12,33 +12,17 @@
 
 namespace {
 
-// Stands in for the console window's lists.
-class FakeRows final : public ConsoleRows {
+// Stands in for the console's lists; refuses icons it has none for, as the console does.
+class FakeSink final : public LogSink {
 public:
-    struct Row {
-        ConsoleList list;
-        QString columns[4];
-        int nIcon;
-    };
-    QList<Row> rows;
+    QList<std::pair<ConsoleList, LogRow>> rows;
 
-    int RowCount(ConsoleList list) const override
+    bool AddRow(ConsoleList list, const LogRow &row) override
     {
-        return int(std::count_if(rows.begin(), rows.end(), [list](const Row &r) { return r.list == list; }));
-    }
-    bool AddRow(ConsoleList list, int n, const QString &sText, int nIcon) override
-    {
-        if (n != RowCount(list) + 1)
+        if (row.nIcon < 1 || row.nIcon > 6)
             return false;
-        rows.append({list, {sText, {}, {}, {}}, nIcon});
+        rows.append({list, row});
         return true;
-    }
-    void SetColumnText(ConsoleList list, int n, int k, const QString &sText) override
-    {
-        int seen = 0;
-        for (Row &r : rows)
-            if (r.list == list && ++seen == n)
-                r.columns[k - 1] = sText;
     }
 };
 
@@ -50,87 +34,80 @@ class TestLogWriter : public QObject {
     Q_OBJECT
 
 private slots:
-    void lineLayout();
     void appendsOneLinePerEntry();
     void missingFolderIsAFailure();
-    void rowsOnlyWhileConsoleLoaded();
-    void badPriorityStillWritesTheLine();
+    void rowsGoToTheRegisteredSink();
     void twoProcessesLoseNoLine();
     void generalDate_data();
     void generalDate();
 };
 
-void TestLogWriter::lineLayout()
-{
-    QCOMPARE(EventLogLine("D", LogEntry{"n", "g", ""}, 1), QString::fromUtf8("D¥n¥g¥¥1"));
-    QCOMPARE(ErrorLogLine("D", LogEntry{"n", "g", "d"}), QString::fromUtf8("D¥n¥g¥d"));
-}
-
 void TestLogWriter::appendsOneLinePerEntry()
 {
     ProgramFolder folder;
     QVERIFY(bool(WriteEventLog(LogEntry{"Test", "Here", QString::fromUtf8("a¥b\r\nc 日")}, 1)));
-    QVERIFY(bool(WriteEventLog(kEntry, 1)));
+    QVERIFY(bool(WriteEventLog(LogEntry{"n", "g", ""}, 2)));
     QVERIFY(bool(WriteErrorLog(kEntry)));
     QFile file(folder.LogPath("EventLog.txt"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     // Windows-1252 bytes, no escaping, CR LF after each entry.
     QVERIFY2(bytes.contains("\xA5Test\xA5Here\xA5" "a\xA5" "b\r\nc ?\xA5" "1\r\n"), bytes.constData());
-    QVERIFY(bytes.endsWith("\xA5Name\xA5Where\xA5What\xA5" "1\r\n"));
+    QVERIFY(bytes.endsWith("\xA5n\xA5g\xA5\xA5" "2\r\n"));
     const QStringList errors = folder.LogLines("ErrorLog.txt");
     QCOMPARE(errors.size(), 1);
-    QVERIFY(errors[0].endsWith(QString::fromUtf8("¥Name¥Where¥What")));
+    QCOMPARE(errors[0].split(QChar(0xA5)).mid(1), (QStringList{"Name", "Where", "What"}));
 }
 
 void TestLogWriter::missingFolderIsAFailure()
 {
     ProgramFolder folder(false);
     ScriptedDialogs dialogs;
+    FakeSink sink;
+    RegisterLogSink(&sink);
     const LogWriteStatus status = WriteErrorLog(kEntry);
+    RegisterLogSink(nullptr);
     QVERIFY(!status);
+    QVERIFY(sink.rows.isEmpty());
     QVERIFY(!QFile::exists(folder.Path() + "/logs"));
-    QVERIFY(status.Message().contains("ErrorLog.txt"));
     ReportLogFailure(status);
     ReportLogFailure(WriteEventLog(kEntry, 1));
     QCOMPARE(dialogs.messages.size(), 2);
+    QVERIFY(dialogs.messages[0].sText.contains("ErrorLog.txt"));
     QVERIFY(dialogs.messages[1].sText.contains("EventLog.txt"));
 }
 
-void TestLogWriter::rowsOnlyWhileConsoleLoaded()
+void TestLogWriter::rowsGoToTheRegisteredSink()
 {
     ProgramFolder folder;
-    FakeRows rows;
-    RegisterConsoleRows(&rows);
+    FakeSink sink;
     WriteEventLog(kEntry, 1);
-    QVERIFY(rows.rows.isEmpty());
-    modPublic::ConsoleLoaded = true;
-    WriteEventLog(LogEntry{"E", "G", "D"}, 3);
-    WriteErrorLog(LogEntry{"X", "Y", "Z"});
-    RegisterConsoleRows(nullptr);
-    QCOMPARE(rows.rows.size(), 2);
-    QCOMPARE(rows.rows[0].list, ConsoleList::EventLog);
-    QCOMPARE(rows.rows[0].nIcon, 3);
-    QCOMPARE(rows.rows[0].columns[1], QString("E"));
-    QCOMPARE(rows.rows[0].columns[3], QString("D"));
-    QVERIFY(!rows.rows[0].columns[0].isEmpty());
-    QCOMPARE(rows.rows[1].list, ConsoleList::ErrorLog);
-    QCOMPARE(rows.rows[1].nIcon, 4);
-    QCOMPARE(rows.rows[1].columns[2], QString("Y"));
-}
+    RegisterLogSink(&sink);
+    QVERIFY(modPublic::ConsoleLoaded);
+    QVERIFY(bool(WriteEventLog(LogEntry{"E", "G", "D"}, 3)));
+    QVERIFY(bool(WriteErrorLog(LogEntry{"X", "Y", "Z"})));
+    // An icon the sink lacks: the line is written, the failure comes back.
+    const LogWriteStatus refused = WriteEventLog(kEntry, 7);
+    QVERIFY(!refused);
+    QCOMPARE(refused.sPath, folder.LogPath("EventLog.txt"));
+    RegisterLogSink(nullptr);
+    QVERIFY(!modPublic::ConsoleLoaded);
+    WriteErrorLog(kEntry);
 
-void TestLogWriter::badPriorityStillWritesTheLine()
-{
-    ProgramFolder folder;
-    FakeRows rows;
-    RegisterConsoleRows(&rows);
-    modPublic::ConsoleLoaded = true;
-    const LogWriteStatus status = WriteEventLog(kEntry, 7);
-    RegisterConsoleRows(nullptr);
-    QVERIFY(!status);
-    QCOMPARE(status.sPath, folder.LogPath("EventLog.txt"));
-    QVERIFY(rows.rows.isEmpty());
-    QCOMPARE(folder.LogLines("EventLog.txt").size(), 1);
+    QCOMPARE(sink.rows.size(), 2);
+    const auto &[eventList, event] = sink.rows[0];
+    QCOMPARE(eventList, ConsoleList::EventLog);
+    QCOMPARE((QStringList{event.sName, event.sGeneratedAt, event.sDescription}), (QStringList{"E", "G", "D"}));
+    QCOMPARE(event.nIcon, 3);
+    const auto &[errorList, error] = sink.rows[1];
+    QCOMPARE(errorList, ConsoleList::ErrorLog);
+    QCOMPARE(error.nIcon, 4);
+    // Row and line carry the same time: one reading of the clock.
+    const QStringList events = folder.LogLines("EventLog.txt");
+    QCOMPARE(events.size(), 3);
+    QCOMPARE(events[1].section(QChar(0xA5), 0, 0), event.sTime);
+    QCOMPARE(folder.LogLines("ErrorLog.txt").value(0).section(QChar(0xA5), 0, 0), error.sTime);
+    QCOMPARE(folder.LogLines("ErrorLog.txt").size(), 2);
 }
 
 void TestLogWriter::twoProcessesLoseNoLine()

@@ -197,11 +197,14 @@ private slots:
         if (!lines.isEmpty())
             Write(name, lines);
         for (int run = 1; run <= 2; ++run) {
+            QString sFailure;  // the caller learns of the failure from the value
             if (mode) {
                 const ResponseEntry e = GetRandomEntryFromFile(Block(name), mode);
                 QVERIFY(e.sText.isEmpty() && !e.IsQuestion);
+                sFailure = e.sFailure;
             } else {
-                const KeywordMatch m = name.startsWith("..") ? KeywordSearchFile("hello", m_folder->DataPath(name)) : KeywordSearch("hello");
+                const KeywordMatch m = name.startsWith("..") ? KeywordSearchFile("hello", m_folder->DataPath(name), nullptr, &sFailure)
+                                                             : KeywordSearch("hello", nullptr, &sFailure);
                 QCOMPARE(m, (KeywordMatch{"", "", "", "hello"}));
             }
             QCOMPARE(m_dialogs->messages.size(), run);
@@ -209,6 +212,7 @@ private slots:
             QCOMPARE(log.size(), run);
             const QStringList fields = log.last().split(QChar(0xA5));
             QCOMPARE(fields.mid(1, 2).join('|'), logged);
+            QCOMPARE(sFailure, fields.value(3));
             const QRegularExpression described("^Error Number -?\\d+\\( .*" + QRegularExpression::escape(part) + ".*\\)\\(.+\\)$");
             QVERIFY2(described.match(fields.value(3)).hasMatch(), qPrintable(log.last()));
         }
@@ -371,8 +375,11 @@ private slots:
         WriteReplyBase();
         modPublic::UserName = "Kim";
         QStringList got;
-        for (const QString &s : sentences.split('|'))
-            got << GetReply(s).sText;
+        for (const QString &s : sentences.split('|')) {
+            const ReplyResult r = GetReply(s);
+            QVERIFY(!r.Failed());
+            got << r.sText;
+        }
         QCOMPARE(got.join('|'), replies);
         QVERIFY(m_dialogs->messages.isEmpty());
     }
@@ -388,7 +395,9 @@ private slots:
         QCOMPARE(modPublic::FollowUpFile, "walk.txt");
         // A follow-up index that is gone is reported once; the main index answers.
         modPublic::FollowUpFile = " gone.txt ";
-        QCOMPARE(GetReply("a cat").sText, "cats!");
+        const ReplyResult reply = GetReply("a cat");
+        QCOMPARE(reply.sText, "cats!");
+        QVERIFY2(reply.sFailure.contains("gone.txt"), qPrintable(reply.sFailure));
         QCOMPARE(m_dialogs->messages.size(), 1);
         QVERIFY(m_folder->LogLines(ErrorLogFileName).value(0).contains("KeywordSearchFile Function"));
         // Edits take effect at the next sentence.

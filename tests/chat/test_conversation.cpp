@@ -1,0 +1,228 @@
+#include "chat/ConversationTurn.h"
+#include "chat/SelfConversation.h"
+#include "common/modPublic.h"
+#include "support/Knowledge.h"
+
+#include <QTest>
+
+namespace {
+
+constexpr LineColor kBot = Rgb(1, 2, 3), kUser = Rgb(4, 5, 6), kPlain = Rgb(7, 8, 9);
+
+// A transcript as lines with their colours; the plain rewrite drops every colour.
+template <class View>
+class FakeTranscript : public View {
+public:
+    QStringList lines;
+    QList<LineColor> colors;
+
+    void AddColoredText(const QString &sText, LineColor sColor) override
+    {
+        lines << sText;
+        colors << sColor;
+    }
+    void AddtoResponseArea(const QString &sText) override
+    {
+        lines << sText;
+        colors.fill(kPlain, lines.size());
+    }
+    void ClearTranscript() override
+    {
+        lines.clear();
+        colors.clear();
+    }
+    qsizetype TranscriptLength() const override
+    {
+        qsizetype n = 0;
+        for (const QString &s : lines)
+            n += s.size() + 2;
+        return n;
+    }
+};
+
+struct FakeChat final : FakeTranscript<ChatView> {
+    QString input;
+    QString InputText() const override { return input; }
+    void SetInputText(const QString &sText) override { input = sText; }
+};
+
+struct FakeTalk final : FakeTranscript<SelfTalkView> {
+    bool timer = false;
+    void SetTimerEnabled(bool bEnabled) override { timer = bEnabled; }
+    bool TimerEnabled() const override { return timer; }
+};
+
+// Types a line as the input box would deliver it: each key, then Enter.
+void Say(ConversationTurn &turn, FakeChat &view, const QString &sText)
+{
+    turn.KeyPress('x');  // the first key may empty the box before it takes the key
+    view.input = sText;
+    turn.InputChanged();
+    turn.KeyPress(13);
+}
+
+// Whether the watch word still answers: it does only until the name is known.
+bool WatchWordAnswers(ConversationTurn &turn, FakeChat &view)
+{
+    const qsizetype n = view.lines.size();
+    view.input = QStringLiteral("BuT");
+    turn.InputChanged();
+    const bool answered = view.lines.size() == n + 1 && view.lines.last() == QLatin1String("but what?") && view.input.isEmpty();
+    view.input.clear();
+    return answered;
+}
+
+}  // namespace
+
+class TestConversation : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { m_kb.emplace(); }
+    void cleanup() { m_kb.reset(); }
+
+    void nameTurn_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("echo");
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<QString>("userName");
+        QTest::addColumn<bool>("stillAsking");
+        QTest::newRow("one word with blanks") << "  Sam  " << "<Sam>   Sam  " << "<Orvia> nice to meet you, Sam!" << "Sam" << false;
+        QTest::newRow("several words") << "my name is Sam" << "<User> my name is Sam" << "<Orvia> one word, please." << "User" << true;
+        QTest::newRow("keyword of the name question") << "Why" << "<User> Why" << "<Orvia> so i know what to call you." << "User" << true;
+        // "{" starts the control part of an entry, so the name cuts the reply short.
+        QTest::newRow("empty line") << "" << "<{SILENCE}> {SILENCE}" << "<Orvia> nice to meet you," << "{SILENCE}" << false;
+    }
+    void nameTurn()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, echo);
+        QFETCH(QString, reply);
+        QFETCH(QString, userName);
+        QFETCH(bool, stillAsking);
+        modPublic::UserName = QStringLiteral("Someone");
+        FakeChat view;
+        view.input = QStringLiteral("left over");
+        ConversationTurn turn(view, kBot, kUser);
+        turn.Load();
+        QCOMPARE(view.lines, QStringList{QStringLiteral("<Orvia> hello, what is your name?")});
+        QCOMPARE(view.input, QString());
+        QCOMPARE(modPublic::UserName, QStringLiteral("User"));
+
+        Say(turn, view, input);
+        QCOMPARE(view.lines.mid(1), (QStringList{echo, reply}));
+        QCOMPARE(view.colors, (QList<LineColor>{kBot, kUser, kBot}));
+        QCOMPARE(modPublic::UserName, userName);
+        QCOMPARE(view.input, QString());
+        QCOMPARE(WatchWordAnswers(turn, view), stillAsking);
+        QVERIFY(m_kb->dialogs.messages.isEmpty());
+    }
+
+    void chatTurns()
+    {
+        FakeChat view;
+        ConversationTurn turn(view, kBot, kUser);
+        turn.Load();
+        QVERIFY(WatchWordAnswers(turn, view));
+        QCOMPARE(view.colors, QList<LineColor>(2, kPlain));
+        Say(turn, view, QStringLiteral("Sam"));
+        Say(turn, view, QStringLiteral("Hello there"));
+        // An empty line goes to the engine as it is.
+        Say(turn, view, QString());
+        // A failed reply is shown once; the turn is still written and the next one works.
+        Say(turn, view, QStringLiteral("this is broken"));
+        Say(turn, view, QStringLiteral("hello"));
+        QCOMPARE(view.lines.mid(4), (QStringList{"<Sam> Hello there", "<Orvia> hello Sam, how are you", "<Sam> ", "<Orvia> tell me more.",
+                                                 "<Sam> this is broken", "<Orvia> ", "<Sam> hello", "<Orvia> hello Sam, how are you"}));
+        QCOMPARE(view.colors.mid(4, 2), (QList<LineColor>{kUser, kBot}));
+        QCOMPARE(m_kb->dialogs.messages.size(), 1);
+        QVERIFY(!WatchWordAnswers(turn, view));
+
+        // Opening again asks for the name again.
+        turn.Load();
+        QCOMPARE(view.lines.size(), 1);
+        QCOMPARE(modPublic::UserName, QStringLiteral("User"));
+        Say(turn, view, QStringLiteral("two words"));
+        QCOMPARE(view.lines.value(1), QStringLiteral("<User> two words"));
+    }
+
+    void voicesAlternate()
+    {
+        FakeTalk view;
+        SelfConversation talk(view, kBot);
+        talk.Load();
+        QVERIFY(view.timer);
+        QCOMPARE(modPublic::UserName, QStringLiteral("Orvia"));
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(talk.Tick(), SelfConversation::TickResult::Written);
+        QCOMPARE(view.lines, (QStringList{"<Orvia1> Hello Orvia", "<Orvia2> hello Orvia, how are you",
+                                          // the same keyword twice running is passed over
+                                          "<Orvia1> fine. hello again", "<Orvia2> hello Orvia, how are you"}));
+        QCOMPARE(view.colors, QList<LineColor>(4, kBot));
+        QCOMPARE(talk.CurrentLine, QStringLiteral("hello Orvia, how are you"));
+
+        // Pausing and resuming keeps whose turn it is; loading again starts over.
+        talk.StartStop();
+        QVERIFY(!view.timer);
+        talk.StartStop();
+        QVERIFY(view.timer);
+        talk.Tick();
+        QVERIFY(view.lines.last().startsWith(QLatin1String("<Orvia1> ")));
+        talk.Tick();
+        talk.Load();
+        QCOMPARE(view.lines, QStringList{"<Orvia1> Hello Orvia"});
+        talk.Tick();
+        QVERIFY(view.lines.last().startsWith(QLatin1String("<Orvia2> ")));
+    }
+
+    void transcriptBound_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("emptied");
+        QTest::newRow("at the bound") << 40000 << false;
+        QTest::newRow("one past") << 40001 << true;
+    }
+    void transcriptBound()
+    {
+        QFETCH(int, length);
+        QFETCH(bool, emptied);
+        FakeTalk view;
+        SelfConversation talk(view, kBot);
+        talk.Load();
+        view.AddColoredText(QString(length - view.TranscriptLength() - 2, QLatin1Char('x')), kBot);
+        QCOMPARE(view.TranscriptLength(), qsizetype(length));
+        talk.Tick();
+        QCOMPARE(view.lines.size(), emptied ? 1 : 3);
+        QCOMPARE(view.lines.last(), QStringLiteral("<Orvia2> hello Orvia, how are you"));
+    }
+
+    void failedTickPausesAfterOneReport()
+    {
+        m_kb->folder.WriteData(QStringLiteral("keywords.txt"), {QStringLiteral("[missing.txt]"), QStringLiteral("0001 hello")});
+        FakeTalk view;
+        SelfConversation talk(view, kBot);
+        talk.Load();
+        // While the report is open the timer may fire again; that tick must not run.
+        SelfConversation::TickResult nested = SelfConversation::TickResult::Written;
+        m_kb->dialogs.onMessage = [&](const ScriptedDialogs::Shown &) { nested = talk.Tick(); };
+        QCOMPARE(talk.Tick(), SelfConversation::TickResult::Failed);
+        QCOMPARE(nested, SelfConversation::TickResult::Skipped);
+        QCOMPARE(m_kb->dialogs.messages.size(), 1);
+        QCOMPARE(view.lines.last(), QStringLiteral("<Orvia2> "));
+        QVERIFY(!view.timer);
+
+        m_kb->dialogs.onMessage = nullptr;
+        talk.StartStop();
+        // The empty line goes on to the engine, which answers from the fallback.
+        QCOMPARE(talk.Tick(), SelfConversation::TickResult::Written);
+        QCOMPARE(view.lines.last(), QStringLiteral("<Orvia1> tell me more."));
+        QVERIFY(view.timer);
+    }
+
+private:
+    std::optional<KnowledgeFixture> m_kb;
+};
+
+QTEST_GUILESS_MAIN(TestConversation)
+#include "test_conversation.moc"

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "support/ProgramFolder.h"
+#include "support/ScriptedDialogs.h"
+
+// A small knowledge base in the folder's data/: one entry per block, so every
+// answer is known. "hello" answers "hello [name], how are you", "how are you"
+// answers "fine. hello again", "broken" names a response file that is missing;
+// the preset files answer the name turn, the watch word and the fallback.
+void WriteKnowledge(const ProgramFolder &folder);
+
+// A program folder holding that knowledge base, and dialogs that record what is shown.
+struct KnowledgeFixture {
+    KnowledgeFixture() { WriteKnowledge(folder); }
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+};
