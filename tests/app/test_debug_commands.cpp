@@ -15,8 +15,6 @@
 
 namespace {
 
-const QString kGreeting = QStringLiteral("Orvia Console Initilized - All Systems have been Enabled");
-
 void Trigger(FrmMain &main, const QString &sName)
 {
     main.findChild<QAction *>(sName)->trigger();
@@ -71,7 +69,6 @@ private slots:
                                 << result + "hello Vask, how are you¥1";
         QTest::newRow("lookup, name kept") << "MnuDebugKeyword" << QStringList{"hello"} << "Ann|Ann" << QStringList{lookup, "hello Ann, how are you"}
                                            << result + "hello Ann, how are you¥1";
-        QTest::newRow("lookup, no keyword") << "MnuDebugKeyword" << QStringList{"goodbye"} << "|Vask" << QStringList{lookup, ""} << result + "¥1";
         QTest::newRow("lookup, cancelled") << "MnuDebugKeyword" << QStringList{} << "|Vask" << QStringList{lookup} << result + "¥1";
     }
     void logEntries()
@@ -123,7 +120,6 @@ private slots:
         Trigger(main, "MnuDebugTextMass");
         auto *window = main.findChild<FrmTextWindow *>();
         QVERIFY(window && window->isVisible());
-        QCOMPARE(window->parentWidget()->parentWidget()->parentWidget(), main.mdiArea());
         QStringList expected{QStringLiteral(" Generating responses for 'hello'..."), QString()};
         for (int n = 1; n <= 20; ++n)
             expected << QString::number(n) + QStringLiteral(" - hello Vask, how are you");
@@ -133,8 +129,7 @@ private slots:
         Trigger(main, "MnuDebugTextMass");
         QCOMPARE(main.findChildren<FrmTextWindow *>().size(), 1);
         QCOMPARE(window->Text().split('\n').value(21), QStringLiteral("20 - again"));
-        QVERIFY(kb.dialogs.messages.isEmpty());
-        QVERIFY(kb.folder.LogLines(QStringLiteral("EventLog.txt")).isEmpty());
+        QVERIFY(kb.dialogs.messages.isEmpty() && kb.folder.LogLines(QStringLiteral("EventLog.txt")).isEmpty());
     }
 
     void ctrlC()
@@ -168,15 +163,6 @@ private slots:
         Trigger(main, "MnuViewClientConsole");
         QCOMPARE(main.findChildren<FrmClientConsole *>().size(), 1);
         QCOMPARE(console->txtConsoleLog->toPlainText(), transcript);
-        // Closed and asked for again: the same console, loaded afresh.
-        QVERIFY(main.mdiArea()->activeSubWindow()->close());
-        QVERIFY(!modPublic::ConsoleLoaded);
-        main.activateWindow();
-        main.setFocus();
-        QTest::keyClick(&main, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(main.findChild<FrmClientConsole *>(), console);
-        QVERIFY(console->isVisible() && modPublic::ConsoleLoaded);
-        QCOMPARE(console->txtConsoleLog->toPlainText(), kGreeting);
     }
 };
 
