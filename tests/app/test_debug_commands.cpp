@@ -69,6 +69,7 @@ private slots:
                                 << result + "hello Vask, how are you¥1";
         QTest::newRow("lookup, name kept") << "MnuDebugKeyword" << QStringList{"hello"} << "Ann|Ann" << QStringList{lookup, "hello Ann, how are you"}
                                            << result + "hello Ann, how are you¥1";
+        QTest::newRow("lookup, no keyword") << "MnuDebugKeyword" << QStringList{"goodbye"} << "|Vask" << QStringList{lookup, ""} << result + "¥1";
         QTest::newRow("lookup, cancelled") << "MnuDebugKeyword" << QStringList{} << "|Vask" << QStringList{lookup} << result + "¥1";
     }
     void logEntries()

@@ -134,11 +134,15 @@ void TestClientConsole::resizeKeepsInputAtTheBottom()
     FrmClientConsole console;
     console.show();
     console.sChoices->setCurrentIndex(0);
-    // The layout itself is checked in twips; here only that it reaches the widgets.
-    console.resize(700, 400);
-    QWidget *page = console.txtInput->parentWidget();
-    QVERIFY(page->height() - console.txtInput->geometry().bottom() < 12);
-    QVERIFY(console.txtInput->geometry().top() - console.txtConsoleLog->geometry().bottom() <= 3);
+    // The layout itself is checked in twips; here that it reaches the panel and its pages.
+    for (const QSize size : {QSize(700, 400), QSize(420, 180)}) {
+        console.resize(size);
+        QCOMPARE(console.sChoices->geometry().bottom(), console.height() - 1);
+        const int pageHeight = console.txtInput->parentWidget()->height();
+        const QRect input = console.txtInput->geometry(), log = console.txtConsoleLog->geometry();
+        QVERIFY(input.bottom() < pageHeight && pageHeight - input.bottom() < 12);
+        QVERIFY(log.bottom() < input.top() && input.top() - log.bottom() <= 3);
+    }
     // Far too small: nothing fails, the controls keep their last sizes.
     const QRect input = console.txtInput->geometry();
     const QRect log = console.txtConsoleLog->geometry();
