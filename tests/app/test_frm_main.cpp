@@ -37,14 +37,15 @@ void TestFrmMain::itemsOpenOneInstanceEach_data()
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("userName");  // as the window's load leaves it
-    QTest::newRow("talk") << "MnuKezGoto" << "FrmChecker" << "User";
-    QTest::newRow("simulate conversation") << "MnuDebugSimConverse" << "FrmChecker" << "User";
-    QTest::newRow("text only") << "mnuTextTalk" << "FrmOrvia" << "User";
-    QTest::newRow("orvia and orvia") << "mnuDebugTestKez" << "KezOnKez" << "Orvia";
-    QTest::newRow("text only orvia and orvia") << "mnuTextOrvia" << "OrviaOnOrvia" << "Orvia";
-    QTest::newRow("about") << "MnuHelpAbout" << "frmAbout" << "Sam";
-    QTest::newRow("validator") << "MnuDebugValidKeyword" << "FrmValidKeyword" << "Sam";
-    QTest::newRow("crc") << "MnuDebugGenerateCRC" << "FrmGenerateCRC" << "Sam";
+    QTest::addColumn<QKeySequence>("keys");  // opens it the second time
+    QTest::newRow("talk") << "MnuKezGoto" << "FrmChecker" << "User" << QKeySequence("Ctrl+T");
+    QTest::newRow("simulate conversation") << "MnuDebugSimConverse" << "FrmChecker" << "User" << QKeySequence();
+    QTest::newRow("text only") << "mnuTextTalk" << "FrmOrvia" << "User" << QKeySequence("F1");
+    QTest::newRow("orvia and orvia") << "mnuDebugTestKez" << "KezOnKez" << "Orvia" << QKeySequence("Ctrl+L");
+    QTest::newRow("text only orvia and orvia") << "mnuTextOrvia" << "OrviaOnOrvia" << "Orvia" << QKeySequence("F2");
+    QTest::newRow("about") << "MnuHelpAbout" << "frmAbout" << "Sam" << QKeySequence();
+    QTest::newRow("validator") << "MnuDebugValidKeyword" << "FrmValidKeyword" << "Sam" << QKeySequence();
+    QTest::newRow("crc") << "MnuDebugGenerateCRC" << "FrmGenerateCRC" << "Sam" << QKeySequence();
 }
 
 void TestFrmMain::itemsOpenOneInstanceEach()
@@ -52,15 +53,20 @@ void TestFrmMain::itemsOpenOneInstanceEach()
     QFETCH(QString, item);
     QFETCH(QString, window);
     QFETCH(QString, userName);
+    QFETCH(QKeySequence, keys);
     ProgramFolder folder;
     WriteKnowledge(folder);
     ScriptedDialogs dialogs;
     FrmMain main;
     main.show();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
     QWidget *first = nullptr;
     for (int n = 0; n < 2; ++n) {
         modPublic::UserName = QStringLiteral("Sam");
-        Trigger(main, item);
+        if (n == 1 && !keys.isEmpty())
+            QTest::keySequence(&main, keys);
+        else
+            Trigger(main, item);
         QWidget *shown = QApplication::activeModalWidget();
         QVERIFY(shown);
         QCOMPARE(shown->objectName(), window);
