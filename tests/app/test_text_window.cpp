@@ -10,34 +10,10 @@ class TestTextWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void copyTakesTheWholeText_data();
-    void copyTakesTheWholeText();
-    void selectAllAndClear();
+    void buttons();
 };
 
-void TestTextWindow::copyTakesTheWholeText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::newRow("lines") << QStringLiteral("first\r\n\r\n1 - one");
-    QTest::newRow("empty") << QString();
-}
-
-void TestTextWindow::copyTakesTheWholeText()
-{
-    QFETCH(QString, text);
-    FrmTextWindow window;
-    window.show();
-    window.SetText(text);
-    QTextCursor cursor = window.txtNotepad->textCursor();
-    cursor.setPosition(1);
-    cursor.setPosition(3, QTextCursor::KeepAnchor);
-    window.txtNotepad->setTextCursor(cursor);
-    QGuiApplication::clipboard()->setText(QStringLiteral("something else"));
-    QTest::mouseClick(window.Command2, Qt::LeftButton);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-}
-
-void TestTextWindow::selectAllAndClear()
+void TestTextWindow::buttons()
 {
     FrmTextWindow window;
     window.show();
@@ -46,13 +22,23 @@ void TestTextWindow::selectAllAndClear()
     QTest::mouseClick(window.Command1, Qt::LeftButton);
     QVERIFY(!window.txtNotepad->textCursor().hasSelection());
 
-    window.SetText(QStringLiteral("abc\r\ndef"));
+    window.SetText(QStringLiteral("abc\r\n\r\ndef"));
+    // Copy takes the whole text, not the selection.
+    QTextCursor cursor = window.txtNotepad->textCursor();
+    cursor.setPosition(1);
+    cursor.setPosition(3, QTextCursor::KeepAnchor);
+    window.txtNotepad->setTextCursor(cursor);
+    QTest::mouseClick(window.Command2, Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("abc\n\ndef"));
+
     QTest::mouseClick(window.Command1, Qt::LeftButton);
-    QCOMPARE(window.txtNotepad->textCursor().selectedText(), QStringLiteral("abc\u2029def"));
+    QCOMPARE(window.txtNotepad->textCursor().selectedText(), QStringLiteral("abc\u2029\u2029def"));
     QCOMPARE(window.txtNotepad->textCursor().selectionStart(), 0);
 
     QTest::mouseClick(window.Command3, Qt::LeftButton);
     QVERIFY(window.Text().isEmpty());
+    QTest::mouseClick(window.Command2, Qt::LeftButton);
+    QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
     // The buttons leave the focus where it was.
     QVERIFY(window.txtNotepad->hasFocus());
 }

@@ -56,48 +56,40 @@ void TestConsoleCommands::commands_data()
     QTest::addColumn<bool>("voiceAfter");
     QTest::addColumn<bool>("logged");  // a "Parsing Error" entry is written
 
-    auto row = [](const char *name, const QString &command, bool debug, bool voice, const QString &reply, bool debugAfter,
-                  bool voiceAfter, bool logged = false) {
-        QTest::newRow(name) << command << debug << voice << reply << debugAfter << voiceAfter << logged;
+    auto row = [](const char *command, bool debug, bool voice, const QString &reply, bool debugAfter, bool voiceAfter,
+                  bool logged = false) {
+        QTest::newRow(command) << QString::fromUtf8(command) << debug << voice << reply << debugAfter << voiceAfter << logged;
     };
-    row("set debugmode on", "set debugmode on", false, false,
-        "Debugging Mode is active - All systems set to debug mode", true, false);
-    row("upper case", "SET DebugMode ON", false, false, "Debugging Mode is active - All systems set to debug mode", true,
-        false);
-    row("set debugmode off", "set debugmode off", true, true,
-        "Debugging Mode is shutting down - All Log files have been closed", false, true);
-    row("set debugmode x", "set debugmode yes", true, false, kMismatch, true, false);
-    row("set debugmode, empty value", "set debugmode ", false, false, kMismatch, false, false);
-    row("set debugmode, no value", "set debugmode", false, false, kApology, false, false, true);
-    row("set voicemode on", "set voicemode on", false, false, "Voice Mode set to True", false, true);
-    row("set voicemode off", "set voicemode OFF", false, true, "Voice Mode set to False", false, false);
-    row("set voicemode x", "set voicemode maybe", false, true, kMismatch, false, true);
-    row("set voicemode, no value", "set voicemode", false, false, kApology, false, false, true);
-    row("set x", "set volume", false, false, kNoSetObject, false, false);
-    row("set x with more words", "set volume on loud", false, false, kNoSetObject, false, false);
-    row("set, two blanks", "set  debugmode on", false, false, kNoSetObject, false, false);
-    row("set, trailing blank", "set ", false, false, kNoSetObject, false, false);
-    row("set alone", "set", false, false, kApology, false, false, true);
-    row("get voicemode", "get voicemode", false, true, "Voice Mode is currently set to: True", false, true);
-    row("get voicemode false", "GET VOICEMODE", true, false, "Voice Mode is currently set to: False", true, false);
-    row("get debugmode", "get debugmode", true, false, "Debuging System status is set to: True", true, false);
-    row("get debugmode false", "get debugmode extra", false, false, "Debuging System status is set to: False", false,
-        false);
-    row("get x", "get colour", false, false, "Object not found in GET statement", false, false);
-    row("get alone", "get", false, false, kApology, false, false, true);
-    // Tesra gives K = 8: shifts +4, -2, +9, -1, +8, -6.
-    row("encrypt", "encrypt abcdef", false, false, "e`lcm`", false, false);
-    row("encrypt keeps case", "ENCRYPT ABC", false, false, "E@L", false, false);
-    row("encrypt first word only", "encrypt abc def", false, false, "e`l", false, false);
-    row("decrypt", "decrypt e`lcm`", false, false, "abcdef", false, false);
-    row("encrypt, trailing blank", "encrypt ", false, false, "No Text Specified in ENCRYPT statement", false, false);
-    row("encrypt, two blanks", "encrypt  abc", false, false, "No Text Specified in ENCRYPT statement", false, false);
-    row("decrypt, trailing blank", "decrypt ", false, false, "No Text Specified in DECRYPT statement", false, false);
-    row("encrypt alone", "encrypt", false, false, kApology, false, false, true);
-    row("decrypt alone", "decrypt", false, false, kApology, false, false, true);
-    row("other verb", "hello", false, false, kUnrecognised, false, false);
-    row("leading blank", " set debugmode on", false, false, kUnrecognised, false, false);
-    row("empty command", "", true, true, kApology, true, true, true);
+    const QString debugOn = QStringLiteral("Debugging Mode is active - All systems set to debug mode");
+    row("SET DebugMode ON", false, false, debugOn, true, false);
+    row("set debugmode off", true, true, "Debugging Mode is shutting down - All Log files have been closed", false, true);
+    row("set debugmode yes", true, false, kMismatch, true, false);
+    row("set debugmode ", false, false, kMismatch, false, false);
+    row("set debugmode", false, false, kApology, false, false, true);
+    row("set voicemode on", false, false, "Voice Mode set to True", false, true);
+    row("set voicemode OFF", false, true, "Voice Mode set to False", false, false);
+    row("set voicemode maybe", false, true, kMismatch, false, true);
+    row("set voicemode", false, false, kApology, false, false, true);
+    row("set volume on loud", false, false, kNoSetObject, false, false);
+    row("set  debugmode on", false, false, kNoSetObject, false, false);
+    row("set", false, false, kApology, false, false, true);
+    row("get voicemode", false, true, "Voice Mode is currently set to: True", false, true);
+    row("GET VOICEMODE", true, false, "Voice Mode is currently set to: False", true, false);
+    row("get debugmode", true, false, "Debuging System status is set to: True", true, false);
+    row("get debugmode extra", false, false, "Debuging System status is set to: False", false, false);
+    row("get colour", false, false, "Object not found in GET statement", false, false);
+    row("get", false, false, kApology, false, false, true);
+    // Tesra gives K = 8: shifts +4, -2, +9, -1, +8, -6; only the first word goes.
+    row("encrypt abcdef ghi", false, false, "e`lcm`", false, false);
+    row("ENCRYPT ABC", false, false, "E@L", false, false);
+    row("decrypt e`lcm`", false, false, "abcdef", false, false);
+    row("encrypt  abc", false, false, "No Text Specified in ENCRYPT statement", false, false);
+    row("decrypt ", false, false, "No Text Specified in DECRYPT statement", false, false);
+    row("encrypt", false, false, kApology, false, false, true);
+    row("decrypt", false, false, kApology, false, false, true);
+    row("hello", false, false, kUnrecognised, false, false);
+    row(" set debugmode on", false, false, kUnrecognised, false, false);
+    row("", true, true, kApology, true, true, true);
 }
 
 void TestConsoleCommands::commands()

@@ -17,14 +17,12 @@ void ScriptedDialogs::ShowMessage(const QString &sText, const QString &sTitle, D
         onMessage(messages.last());
 }
 
-QString ScriptedDialogs::AskText(const QString &sPrompt, const QString &sTitle, const QString &sDefault)
+QString ScriptedDialogs::AskText(const QString &, const QString &, const QString &)
 {
-    inputs.append({sPrompt, sTitle, sDefault});
     return answers.isEmpty() ? QString() : answers.takeFirst();
 }
 
-QString ScriptedDialogs::AskSaveFile(const QString &sTitle, const QString &)
+QString ScriptedDialogs::AskSaveFile(const QString &, const QString &)
 {
-    saveTitles.append(sTitle);
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
 }

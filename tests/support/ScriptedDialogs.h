@@ -17,11 +17,6 @@ public:
         QString sTitle;
         Dialogs::Icon icon;
     };
-    struct Asked {
-        QString sPrompt;
-        QString sTitle;
-        QString sDefault;
-    };
 
     ScriptedDialogs();
     ~ScriptedDialogs() override;
@@ -36,8 +31,6 @@ public:
     QStringList saveAnswers;
 
     QList<Shown> messages;
-    QList<Asked> inputs;
-    QStringList saveTitles;
 
     // Called while a message box is "open", to act as the user would then.
     std::function<void(const Shown &)> onMessage;
