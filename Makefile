@@ -1,11 +1,16 @@
 # make run   - install what is missing, build, start Orvia
 # make test  - install what is missing, build, run every test, then again
-#              under AddressSanitizer and UndefinedBehaviorSanitizer
+#              under AddressSanitizer and UndefinedBehaviorSanitizer, then each
+#              fuzz harness for a few seconds
+# make fuzz  - run each fuzz harness for FUZZ_SECONDS (docs/RELIABILITY.md)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_SMOKE_SECONDS ?= 6
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test test-release test-asan bench screenshots clean
+.PHONY: deps build run test test-release test-asan test-fuzz fuzz fuzz-build bench screenshots clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -17,7 +22,7 @@ build: deps
 run: build
 	$(BUILD)/bin/orvia
 
-test: deps test-release test-asan
+test: deps test-release test-asan test-fuzz
 
 test-release:
 	cmake -S . -B $(BUILD) -DORVIA_WERROR=ON
@@ -29,6 +34,17 @@ test-asan:
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS)
 
+# The fuzz build holds only the toolkit-free libraries and the harnesses.
+fuzz-build:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DORVIA_FUZZ=ON -DORVIA_WERROR=ON
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+
+test-fuzz: fuzz-build
+	bash fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SMOKE_SECONDS)
+
+fuzz: deps fuzz-build
+	bash fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 bench: build
 	$(BUILD)/bench/orvia_bench
 	$(BUILD)/bench/crc_bench
@@ -37,4 +53,4 @@ screenshots: build
 	bash scripts/screenshots.sh $(BUILD)/bin/orvia docs/screenshots
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libbenchmark-dev zlib1g-dev
   xvfb xauth imagemagick fonts-dejavu-core
+  clang libclang-rt-14-dev
 )
 
 missing=()

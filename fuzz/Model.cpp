@@ -1,0 +1,248 @@
+#include "Model.h"
+
+#include "common/DataFolder.h"
+#include "common/TextFile.h"
+#include "common/modPublic.h"
+
+#include <QHash>
+#include <QStringDecoder>
+
+#include <cmath>
+#include <string>
+
+namespace Model {
+
+namespace {
+
+std::u16string U16(const QString &s)
+{
+    return s.toStdU16String();
+}
+
+// Every unit as it stands (fromStdU16String would drop a leading U+FEFF).
+QString Q(const std::u16string &s)
+{
+    return QString(reinterpret_cast<const QChar *>(s.data()), qsizetype(s.size()));
+}
+
+std::u16string TrimRight(std::u16string s)
+{
+    while (!s.empty() && s.back() == u' ')
+        s.pop_back();
+    return s;
+}
+
+std::u16string Trim(std::u16string s)
+{
+    s = TrimRight(s);
+    return s.substr(std::min(s.find_first_not_of(u' '), s.size()));
+}
+
+// Every non-overlapping occurrence, left to right, resuming after the text put in.
+std::u16string ReplaceAll(std::u16string s, const std::u16string &find, const std::u16string &with)
+{
+    for (size_t pos = s.find(find); pos != std::u16string::npos; pos = s.find(find, pos + with.size()))
+        s.replace(pos, find.size(), with);
+    return s;
+}
+
+std::u16string Erase(std::u16string s, char16_t c)
+{
+    std::erase(s, c);
+    return s;
+}
+
+std::u16string Rest(const std::u16string &input, const std::u16string &keyword)
+{
+    const long p = input.empty() ? 0 : long(input.find(keyword) == std::u16string::npos ? 0 : input.find(keyword) + 1);
+    const long k = long(input.size()) - (p + long(keyword.size()));
+    return k <= 0 ? std::u16string() : Trim(input.substr(input.size() - size_t(k)));
+}
+
+}  // namespace
+
+std::optional<QString> ReadData(const QString &sName)
+{
+    const DataFolder::Resolution resolved = DataFolder::Resolve(DataFolder::DataPath(sName));
+    if (resolved.sPath.isEmpty())
+        return std::nullopt;
+    return TextFile::ReadText(resolved.sPath);
+}
+
+Search FindKeyword(const std::optional<QString> &text, const QString &sSentence, const QString *psExclude)
+{
+    Search result{{QString(), QString(), QString(), sSentence}, !text};
+    if (!text)
+        return result;
+    const QString sLower = sSentence.toLower();
+    QString sSection;
+    for (const QStringView line : TextFile::SplitLines(*text)) {
+        if (line.isEmpty() || line[0] == u'/')
+            continue;
+        if (line[0] == u'[') {
+            result.failed = line.size() < 2;
+            if (result.failed)
+                return result;
+            sSection = line.mid(1, line.size() - 2).toString();
+            continue;
+        }
+        result.failed = line.size() < 5;
+        if (result.failed)
+            return result;
+        const QString sPhrase = line.mid(5).toString().toLower();
+        if (!sLower.isEmpty() && sLower.contains(sPhrase) && !(psExclude && sPhrase == *psExclude)) {
+            result.match = {sPhrase, line.first(4).toString(), sSection, sSentence};
+            return result;
+        }
+    }
+    return result;
+}
+
+Block Gather(const QString &sText, const QString &sCode, int mode)
+{
+    Block block;
+    const std::u16string header = u"*" + TrimRight(U16(sCode));
+    bool inBlock = false, atHeader = false;
+    for (const QStringView view : TextFile::SplitLines(sText)) {
+        const QString line = view.toString();
+        if (line.isEmpty())
+            continue;
+        if (line[0] == u'*' && TrimRight(U16(line)) == header)
+            inBlock = atHeader = true;
+        if (!inBlock)
+            continue;
+        if (line[0] == u'*') {
+            if (atHeader)
+                atHeader = false;
+            else
+                inBlock = false;
+        } else if (line[0] == u'#' && mode != 2) {
+            block.entries << line.mid(1);
+            ++block.nStatements;
+        } else if (line[0] == u'$' && mode != 1) {
+            block.entries << line;
+            ++block.nQuestions;
+        } else if (line[0] == u'@') {
+            block.shortAttribute = line.size() < 9;
+            if (block.shortAttribute)
+                return block;
+            block.sAttribute = line.mid(9);
+        } else if (line[0] == u'&') {
+            block.followUp = Q(Trim(U16(line.mid(1))));
+        }
+    }
+    return block;
+}
+
+ResponseEntry Outcome(const QString &sEntry, const QString &sAttribute, const KeywordMatch &match, bool fill)
+{
+    ResponseEntry entry;
+    entry.sAttribute = sAttribute;
+    const QString sLower = sEntry.toLower();
+    entry.IsQuestion = sLower.startsWith(u'$');
+    QString sText = sLower.mid(1);
+    if (fill)
+        sText = Fill(sText, match, modPublic::UserName);
+    const qsizetype brace = sText.indexOf(u'{');
+    if (brace >= 0) {
+        entry.sControl = sText.mid(brace);
+        sText = Q(Trim(U16(sText.left(brace))));
+    }
+    entry.sText = sText;
+    return entry;
+}
+
+bool Same(const ResponseEntry &a, const ResponseEntry &b)
+{
+    return a.sText == b.sText && a.sAttribute == b.sAttribute && a.sControl == b.sControl && a.IsQuestion == b.IsQuestion;
+}
+
+QString Reflect(const QString &sPhrase)
+{
+    static const char16_t *const kTable[][2] = {
+        {u" i ", u" you "},       {u" i've ", u" you've "}, {u" i'm ", u" you're "}, {u" you ", u" i "},
+        {u" you've ", u" i've "}, {u" your ", u" my "},     {u" me ", u" you "},     {u" us ", u" you "},
+    };
+    std::u16string s = u" " + U16(sPhrase.toLower());
+    for (const auto &row : kTable)
+        s = ReplaceAll(s, row[0], row[1]);
+    return Q(Trim(s));
+}
+
+QString Fill(const QString &sText, const KeywordMatch &match, const QString &sUserName)
+{
+    const std::u16string keyword = U16(match.sKeyword.toLower()), input = U16(match.sInput.toLower());
+    std::u16string s = ReplaceAll(U16(sText), u"[name]", U16(sUserName));
+    s = ReplaceAll(s, u"[keyword]", U16(Reflect(Q(keyword))));
+    if (s.find(u"[next]") != std::u16string::npos) {
+        std::u16string rest = Erase(Erase(Rest(input, keyword) + u" ", u'?'), u'!');
+        rest = rest.substr(0, rest.find(u' ') + 1);
+        s = ReplaceAll(s, u"[next]", U16(Reflect(Q(rest))));
+    }
+    if (s.find(u"[following]") != std::u16string::npos)
+        s = ReplaceAll(s, u"[following]", U16(Reflect(Q(Erase(Erase(Rest(input, keyword), u'?'), u'!')))));
+    return Q(s);
+}
+
+QString Cipher(const QString &sText, const QString &sKey, int sign, int *pnDropped)
+{
+    // The code page as Qt's codec reads it, inverted: character to code.
+    static const QHash<char32_t, int> codes = [] {
+        QHash<char32_t, int> table;
+        for (int c = 0; c < 256; ++c) {
+            const char byte = char(c);
+            QStringDecoder decoder("windows-1252");
+            const QString sOne = decoder(QByteArrayView(&byte, 1));
+            // The five codes the code page leaves out stand for the C1 controls of the same number.
+            table.insert(sOne.size() == 1 && sOne[0] != QChar::ReplacementCharacter ? sOne[0].unicode() : char32_t(c), c);
+        }
+        return table;
+    }();
+    // Code points as they stand; a lone surrogate is one of them.
+    auto codePoints = [](const QString &s) {
+        QList<char32_t> out;
+        for (qsizetype i = 0; i < s.size(); ++i) {
+            if (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate()) {
+                out << QChar::surrogateToUcs4(s[i], s[i + 1]);
+                ++i;
+            } else {
+                out << s[i].unicode();
+            }
+        }
+        return out;
+    };
+    long long sum = 0;
+    for (const char32_t cp : codePoints(sKey))
+        sum += codes.value(cp, '?');
+    const long long k = (long long)std::floor(double(sum) * 0.1 / 6);
+    const long long shift[6] = {-k + 2, k - 4, -k + 6, k + 1, -k + 7, k};
+    const QList<char32_t> byCode = [] {
+        QList<char32_t> table(256, 0);
+        for (auto it = codes.begin(); it != codes.end(); ++it)
+            table[it.value()] = it.key();
+        return table;
+    }();
+    QString sResult;
+    int p = 0, dropped = 0;
+    for (const char32_t cp : codePoints(sText)) {
+        p = (p + 1) % 6;
+        if (!codes.contains(cp)) {
+            if (QChar::requiresSurrogates(cp))
+                sResult += QChar(QChar::highSurrogate(cp)), sResult += QChar(QChar::lowSurrogate(cp));
+            else
+                sResult += QChar(char16_t(cp));
+            continue;
+        }
+        const long long v = codes.value(cp) + sign * shift[p];
+        if (v < 0 || v > 255) {
+            ++dropped;
+            continue;
+        }
+        sResult += QChar(char16_t(byCode[int(v)]));
+    }
+    if (pnDropped)
+        *pnDropped = dropped;
+    return sResult;
+}
+
+}  // namespace Model
