@@ -1,5 +1,7 @@
 #include "Model.h"
 
+#include "FuzzSupport.h"
+
 #include "common/DataFolder.h"
 #include "common/TextFile.h"
 #include "common/modPublic.h"
@@ -64,9 +66,20 @@ std::u16string Rest(const std::u16string &input, const std::u16string &keyword)
 std::optional<QString> ReadData(const QString &sName)
 {
     const DataFolder::Resolution resolved = DataFolder::Resolve(DataFolder::DataPath(sName));
-    if (resolved.sPath.isEmpty())
+    const std::optional<QByteArray> bytes = resolved.sPath.isEmpty() ? std::nullopt : TextFile::ReadBytes(resolved.sPath);
+    if (!bytes)
         return std::nullopt;
-    return TextFile::ReadText(resolved.sPath);
+    // The rule the shared reading must follow: UTF-8 with one byte-order mark
+    // skipped at the very start (and nowhere else), or else Windows-1252.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    QString sRule = utf8(*bytes);
+    if (utf8.hasError())
+        sRule = QStringDecoder("windows-1252")(*bytes);
+    else if (sRule.startsWith(QChar(0xFEFF)))
+        sRule.remove(0, 1);
+    const std::optional<QString> text = TextFile::ReadText(resolved.sPath);
+    FUZZ_CHECK(text == sRule, QStringLiteral("%1 read as %2 characters, not %3").arg(sName).arg(text ? text->size() : -1).arg(sRule.size()));
+    return text;
 }
 
 Search FindKeyword(const std::optional<QString> &text, const QString &sSentence, const QString *psExclude)
