@@ -3,6 +3,8 @@
 #              under AddressSanitizer and UndefinedBehaviorSanitizer, then each
 #              fuzz harness for a few seconds
 # make fuzz  - run each fuzz harness for FUZZ_SECONDS (docs/RELIABILITY.md)
+# make package - install what is missing, build, make the Debian package in
+#              $(BUILD)/ and check it with lintian
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
@@ -10,7 +12,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 6
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test test-release test-asan test-fuzz fuzz fuzz-build bench screenshots clean
+.PHONY: deps build run test test-release test-asan test-fuzz fuzz fuzz-build bench screenshots package clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -48,6 +50,10 @@ fuzz: deps fuzz-build
 bench: build
 	$(BUILD)/bench/orvia_bench
 	$(BUILD)/bench/crc_bench
+
+package: build
+	cd $(BUILD) && cpack
+	lintian --fail-on error $(BUILD)/orvia_*_$(shell dpkg --print-architecture).deb
 
 screenshots: build
 	bash scripts/screenshots.sh $(BUILD)/bin/orvia docs/screenshots

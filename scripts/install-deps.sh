@@ -4,10 +4,11 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make pkg-config
+  cmake g++ make pkg-config libedit-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libbenchmark-dev zlib1g-dev
   xvfb xauth imagemagick fonts-dejavu-core
+  dpkg-dev file lintian desktop-file-utils appstream
   clang libclang-rt-14-dev
 )
 

@@ -2,7 +2,9 @@
 
 #include "chat/ChatLook.h"
 #include "common/AppIcon.h"
+#include "common/ProgramFolderSetup.h"
 #include "common/WindowMetrics.h"
+#include "common/modPublic.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -15,7 +17,7 @@ frmAbout::frmAbout(QWidget *parent)
     setWindowIcon(AppIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
-    setFixedSize(TwipsSize(7200, 3000, this));
+    setFixedSize(TwipsSize(7200, 4800, this));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::WindowText, Qt::black);
@@ -40,6 +42,7 @@ frmAbout::frmAbout(QWidget *parent)
     lblAbout = new QLabel(this);
     lblAbout->setObjectName(QStringLiteral("lblAbout"));
     lblAbout->setWordWrap(true);
+    lblAbout->setTextFormat(Qt::PlainText);
     lblAbout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblAbout->setFont(MsSansSerifFont(9));
     lblAbout->setText(QStringLiteral(
@@ -48,6 +51,12 @@ frmAbout::frmAbout(QWidget *parent)
         "and press Enter; after that, type whatever you want to say and press Enter again. Orvia looks for "
         "words she knows in your sentence and answers from the knowledge files in her data folder, so the "
         "more you tell her, the more she has to go on. To watch her talk to herself, choose \"Orvia and "
-        "Orvia\"."));
-    lblAbout->setGeometry(TwipsRect(240, 1020, 6720, 1800, this));
+        "Orvia\".\n\n"
+        "Her knowledge files are in the data folder and her logs in the logs folder of her program folder, "
+        "here %1. That is the program's own folder when a data folder sits beside the program; otherwise, "
+        "as for an installed Orvia, it is %2 ($XDG_DATA_HOME/orvia, by default ~/.local/share/orvia), made "
+        "at the first start with a copy of the knowledge base she ships with and never overwritten "
+        "afterwards.\n\nVersion %3")
+                          .arg(modPublic::ProgramFolder, PerUserProgramFolder(), QStringLiteral(ORVIA_VERSION)));
+    lblAbout->setGeometry(TwipsRect(240, 1020, 6720, 3600, this));
 }

@@ -65,7 +65,10 @@ void ConversationTurn::NameTurn()
     if (t.isEmpty())
         t = QStringLiteral("{SILENCE}");
 
-    KeywordMatch m = KeywordSearchFile(t.toUpper(), DataFolder::DataPath(QStringLiteral("preset1.txt")));
+    const QString sNameIndex = QStringLiteral("preset1.txt");
+    ReplyTrace trace;
+    trace.sIndex = sNameIndex;
+    KeywordMatch m = KeywordSearchFile(t.toUpper(), DataFolder::DataPath(sNameIndex), &trace.nKeywordLine);
     if (m.sKeyword.isEmpty()) {
         const QString sTrimmed = TrimBlanks(t).toString();
         if (sTrimmed.contains(QLatin1Char(' '))) {
@@ -77,18 +80,23 @@ void ConversationTurn::NameTurn()
             WatchForBut = false;
         }
     }
-    const QString r = GetRandomEntryFromFile(m, StatementsAndQuestions).sText;
+    const ResponseEntry entry = GetRandomEntryFromFile(m, StatementsAndQuestions);
+    trace.match = m;
+    trace.nEntryLine = entry.nLine;
+    trace.sNextFollowUp = modPublic::FollowUpFile;
+    LastTrace = trace;
     AddUserLine(t);
-    AddBotLine(r);
+    AddBotLine(entry.sText);
 }
 
 void ConversationTurn::ChatTurn()
 {
     const QString t = m_view.InputText();
-    const QString r = GetReply(t).sText;
+    const ReplyResult reply = GetReply(t);
+    LastTrace = reply.trace;
     // Read again: the echo shows the box as it stands after the engine call.
     AddUserLine(m_view.InputText());
-    AddBotLine(r);
+    AddBotLine(reply.sText);
     m_view.SetInputText(QString());
 }
 

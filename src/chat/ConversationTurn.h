@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chat/ChatView.h"
+#include "engine/ReplyTrace.h"
 
 #include <QString>
 
@@ -27,6 +28,8 @@ public:
     bool ClearInputOnKey = false;
     bool WatchForBut = false;
     QString WatchWord;
+    // Why the answer of the last name or chat turn came.
+    ReplyTrace LastTrace;
 
 private:
     void AddUserLine(const QString &sText);

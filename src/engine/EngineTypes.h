@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/KeywordMatch.h"
+#include "engine/ReplyTrace.h"
 
 #include <QString>
 
@@ -12,10 +13,12 @@ struct ResponseEntry {
     QString sAttribute;
     QString sControl;
     bool IsQuestion = false;
+    int nLine = 0;  // of the chosen entry in its response file
 };
 
 struct ReplyResult {
     QString sText;
     QString sControl;
     bool IsQuestion = false;
+    ReplyTrace trace;
 };

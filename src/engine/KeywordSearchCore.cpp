@@ -124,10 +124,14 @@ QString LoweredLatin1(QByteArrayView phrase)
 
 }  // namespace
 
-KeywordMatch Search(const QString &sSentence, const QString &sPath, const QString &sLocation, const QString *psExclude)
+KeywordMatch Search(const QString &sSentence, const QString &sPath, const QString &sLocation, const QString *psExclude,
+                    int *pnLine)
 {
     KeywordMatch result;
     result.sInput = sSentence;
+    int nUnused = 0;
+    int &nLine = pnLine ? *pnLine : nUnused;
+    nLine = 0;
     const DataFolder::Resolution resolved = DataFolder::Resolve(sPath);
     TextFile::Failure failure{kNameOutsideData, resolved.sError, kComponent};
     std::optional<QByteArray> bytes;
@@ -163,6 +167,7 @@ KeywordMatch Search(const QString &sSentence, const QString &sPath, const QStrin
                 result.sKeyword = LoweredLatin1(phrase);
                 result.sCode = QString::fromLatin1(raw.first(4));
                 result.sFile = sSection;
+                nLine = reader.LineNumber();
                 return result;
             }
         }
@@ -196,6 +201,7 @@ KeywordMatch Search(const QString &sSentence, const QString &sPath, const QStrin
         result.sKeyword = sLowerPhrase;
         result.sCode = line.sCode.toString();
         result.sFile = sSection;
+        nLine = reader.LineNumber();
         return result;
     }
     return result;

@@ -9,6 +9,8 @@ namespace KeywordSearchCore {
 // The search shared by the three keyword searches: the first line of the index
 // at sPath whose phrase occurs in the sentence (and, with psExclude, differs
 // from it). Failures are logged under sLocation and shown; they yield no match.
-KeywordMatch Search(const QString &sSentence, const QString &sPath, const QString &sLocation, const QString *psExclude);
+// pnLine, when given, receives the matching line's number (from 1), or 0.
+KeywordMatch Search(const QString &sSentence, const QString &sPath, const QString &sLocation, const QString *psExclude,
+                    int *pnLine = nullptr);
 
 }  // namespace KeywordSearchCore

@@ -7,6 +7,7 @@
 #include "engine/EngineErrors.h"
 #include "engine/KeywordSearchCore.h"
 #include "engine/Randomizer.h"
+#include "engine/Reflection.h"
 #include "engine/ResponseFile.h"
 
 namespace {
@@ -22,16 +23,24 @@ std::optional<QString> ReadKnowledgeFile(const QString &sPath, TextFile::Failure
     return TextFile::ReadText(resolved.sPath, failure);
 }
 
-// The part of the sentence after the keyword and one more character.
-QString RestOfSentence(const QString &sLowerInput, const QString &sLowerKeyword)
+// The part of the sentence after the keyword and one more character, and what
+// stands before it.
+struct Rest {
+    QString sLead;
+    QString sText;
+};
+
+Rest RestOfSentence(const QString &sLowerInput, const QString &sLowerKeyword)
 {
     qsizetype p = 0;
     if (!sLowerInput.isEmpty())
         p = sLowerInput.indexOf(sLowerKeyword) + 1;
     const qsizetype k = sLowerInput.size() - (p + sLowerKeyword.size());
     if (k <= 0)
-        return QString();
-    return TrimBlanks(QStringView(sLowerInput).last(k)).toString();
+        return {};
+    const QStringView sRest = TrimBlanks(QStringView(sLowerInput).last(k));
+    const qsizetype nStart = sRest.isEmpty() ? sLowerInput.size() : sRest.data() - sLowerInput.data();
+    return {sLowerInput.first(nStart), sRest.toString()};
 }
 
 QString WithoutQuestionAndExclamationMarks(QString s)
@@ -41,19 +50,62 @@ QString WithoutQuestionAndExclamationMarks(QString s)
     return s;
 }
 
+// The rest up to the end of the user's sentence that holds the keyword; an
+// ellipsis does not end it.
+QString WithinSentence(const QString &sRest)
+{
+    for (qsizetype i = 0; i + 1 < sRest.size(); ++i) {
+        const QChar c = sRest[i];
+        const bool ends = c == u'?' || c == u'!' || (c == u'.' && (i == 0 || sRest[i - 1] != u'.'));
+        if (ends && sRest[i + 1] == u' ')
+            return sRest.first(i);
+    }
+    return sRest;
+}
+
+// An echo carries no sentence punctuation at its ends, so the answer's own stands alone.
+QString WithoutOuterPunctuation(const QString &s)
+{
+    static const QString kMarks = QStringLiteral(" .,;:?!\u2026");
+    qsizetype a = 0, b = s.size();
+    while (a < b && kMarks.contains(s[a]))
+        ++a;
+    while (b > a && kMarks.contains(s[b - 1]))
+        --b;
+    return s.sliced(a, b - a);
+}
+
+// Puts an echo in for every tag; an empty echo takes the blank before it along,
+// so "not [following]?" reads "not?" rather than "not ?".
+void ReplaceEcho(QString &sText, const QString &sTag, const QString &sEcho)
+{
+    if (!sEcho.isEmpty()) {
+        sText.replace(sTag, sEcho);
+        return;
+    }
+    for (qsizetype i = sText.indexOf(sTag); i >= 0; i = sText.indexOf(sTag, i)) {
+        const qsizetype nAfter = i + sTag.size();
+        const bool blankBefore = i > 0 && sText[i - 1] == u' ';
+        if (blankBefore && (nAfter == sText.size() || !sText[nAfter].isLetterOrNumber()))
+            sText.remove(--i, sTag.size() + 1);
+        else
+            sText.remove(i, sTag.size());
+    }
+}
+
 }  // namespace
 
 
 
-KeywordMatch KeywordSearch(const QString &sSentence)
+KeywordMatch KeywordSearch(const QString &sSentence, int *pnLine)
 {
     return KeywordSearchCore::Search(sSentence, DataFolder::DataPath(modPublic::KeywordIndexFile),
-                                     QStringLiteral("KeywordSearch Function"), nullptr);
+                                     QStringLiteral("KeywordSearch Function"), nullptr, pnLine);
 }
 
-KeywordMatch KeywordSearchFile(const QString &sSentence, const QString &sPath)
+KeywordMatch KeywordSearchFile(const QString &sSentence, const QString &sPath, int *pnLine)
 {
-    return KeywordSearchCore::Search(sSentence, sPath, QStringLiteral("KeywordSearchFile Function"), nullptr);
+    return KeywordSearchCore::Search(sSentence, sPath, QStringLiteral("KeywordSearchFile Function"), nullptr, pnLine);
 }
 
 ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode)
@@ -83,12 +135,15 @@ ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode)
         return fail({EngineErrors::kNoEntries, QStringLiteral("there are no entries for %1").arg(sBlock), EngineErrors::kComponent}, sProblem);
 
     Randomizer::ReseedFromClock();
-    QString sEntry = block.entries[Randomizer::PickPosition(block.entries.size()) - 1].toString().toLower();
+    const qsizetype chosen = Randomizer::PickPosition(block.entries.size()) - 1;
+    QString sEntry = block.entries[chosen].toString().toLower();
     if (sEntry.isEmpty())
         return fail({EngineErrors::kEmptyStatement, QStringLiteral("an empty statement line (a lone \"#\") was chosen for %1").arg(sBlock), EngineErrors::kComponent},
                     sProblem);
 
-    return EntryFromLine(sEntry, block.sAttribute, [&match](const QString &sText) { return FillTemplate(sText, match); });
+    ResponseEntry entry = EntryFromLine(sEntry, block.sAttribute, [&match](const QString &sText) { return FillTemplate(sText, match); });
+    entry.nLine = block.entryLines[chosen];
+    return entry;
 }
 
 QString FillTemplate(const QString &sText, const KeywordMatch &match)
@@ -96,30 +151,32 @@ QString FillTemplate(const QString &sText, const KeywordMatch &match)
     QString sResult = sText;
     sResult.replace(QStringLiteral("[name]"), modPublic::UserName);
     const QString sLowerKeyword = match.sKeyword.toLower();
-    sResult.replace(QStringLiteral("[keyword]"), ReflectPronouns(sLowerKeyword));
     const QString sLowerInput = match.sInput.toLower();
+    std::optional<ReflectionTable> table;  // read once, and only for an echo
+    const auto reflect = [&table](const QString &s, const QString &sLead) {
+        if (!table)
+            table = Reflection::Load();
+        return Reflection::Reflect(s, *table, sLead);
+    };
+    if (sResult.contains(QStringLiteral("[keyword]"))) {
+        const qsizetype p = sLowerInput.indexOf(sLowerKeyword);
+        sResult.replace(QStringLiteral("[keyword]"), reflect(sLowerKeyword, p > 0 ? sLowerInput.first(p) : QString()));
+    }
     if (sResult.contains(QStringLiteral("[next]"))) {
-        QString sRest = WithoutQuestionAndExclamationMarks(RestOfSentence(sLowerInput, sLowerKeyword) + QLatin1Char(' '));
-        sRest.truncate(sRest.indexOf(QLatin1Char(' ')) + 1);
-        sResult.replace(QStringLiteral("[next]"), ReflectPronouns(sRest));
+        const Rest rest = RestOfSentence(sLowerInput, sLowerKeyword);
+        QString sNext = WithoutQuestionAndExclamationMarks(rest.sText + QLatin1Char(' '));
+        sNext.truncate(sNext.indexOf(QLatin1Char(' ')) + 1);
+        ReplaceEcho(sResult, QStringLiteral("[next]"), WithoutOuterPunctuation(reflect(sNext, rest.sLead)));
     }
     if (sResult.contains(QStringLiteral("[following]"))) {
-        const QString sRest = WithoutQuestionAndExclamationMarks(RestOfSentence(sLowerInput, sLowerKeyword));
-        sResult.replace(QStringLiteral("[following]"), ReflectPronouns(sRest));
+        const Rest rest = RestOfSentence(sLowerInput, sLowerKeyword);
+        const QString sFollowing = WithoutQuestionAndExclamationMarks(WithinSentence(rest.sText));
+        ReplaceEcho(sResult, QStringLiteral("[following]"), WithoutOuterPunctuation(reflect(sFollowing, rest.sLead)));
     }
     return sResult;
 }
 
 QString ReflectPronouns(const QString &sPhrase)
 {
-    static const std::pair<QString, QString> kTable[] = {
-        {QStringLiteral(" i "), QStringLiteral(" you ")},       {QStringLiteral(" i've "), QStringLiteral(" you've ")},
-        {QStringLiteral(" i'm "), QStringLiteral(" you're ")},  {QStringLiteral(" you "), QStringLiteral(" i ")},
-        {QStringLiteral(" you've "), QStringLiteral(" i've ")}, {QStringLiteral(" your "), QStringLiteral(" my ")},
-        {QStringLiteral(" me "), QStringLiteral(" you ")},      {QStringLiteral(" us "), QStringLiteral(" you ")},
-    };
-    QString s = QLatin1Char(' ') + sPhrase.toLower();
-    for (const auto &[sFind, sReplace] : kTable)
-        s.replace(sFind, sReplace);
-    return TrimBlanks(s).toString();
+    return Reflection::Reflect(sPhrase, Reflection::Load());
 }

@@ -10,6 +10,7 @@ namespace Randomizer {
 namespace {
 
 std::uint64_t state = 0x9E3779B97F4A7C15ull;
+bool fixedSeed = false;
 
 // splitmix64: a well-mixed 64-bit step, enough for picking answers.
 std::uint64_t Next()
@@ -24,9 +25,17 @@ std::uint64_t Next()
 
 void ReseedFromClock()
 {
+    if (fixedSeed)
+        return;
     const double secondsSinceMidnight = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
     state ^= std::bit_cast<std::uint64_t>(secondsSinceMidnight);
     Next();
+}
+
+void UseFixedSeed(quint64 seed)
+{
+    state = seed;
+    fixedSeed = true;
 }
 
 double Draw()

@@ -8,19 +8,24 @@
 
 ReplyResult GetReply(const QString &sSentence)
 {
+    ReplyTrace trace;
     bool searchNeeded = true;
     KeywordMatch m;
     if (!modPublic::FollowUpFile.isEmpty()) {
         const QString sName = TrimBlanks(modPublic::FollowUpFile).toString();
-        m = KeywordSearchFile(sSentence, DataFolder::DataPath(sName));
+        trace.sFollowUpIndex = trace.sIndex = sName;
+        m = KeywordSearchFile(sSentence, DataFolder::DataPath(sName), &trace.nKeywordLine);
         if (!m.sCode.isEmpty())
             searchNeeded = false;
+        trace.followUpMatched = !searchNeeded;
         modPublic::FollowUpFile.clear();
     }
     if (searchNeeded) {
-        m = KeywordSearch(sSentence + QLatin1Char(' '));
-        if (m.sKeyword == modPublic::LastMatch.sKeyword)
-            m = KeywordSearchExclude(sSentence);
+        trace.sIndex = modPublic::KeywordIndexFile;
+        m = KeywordSearch(sSentence + QLatin1Char(' '), &trace.nKeywordLine);
+        trace.repeatSearch = m.sKeyword == modPublic::LastMatch.sKeyword;
+        if (trace.repeatSearch)
+            m = KeywordSearchExclude(sSentence, &trace.nKeywordLine);
     }
     ResponseEntry answer;
     if (!m.sKeyword.isEmpty()) {
@@ -31,7 +36,10 @@ ReplyResult GetReply(const QString &sSentence)
         answer = GetRandomEntryFromFile(m, StatementsAndQuestions);
     }
     modPublic::LastMatch = m;
-    return ReplyResult{answer.sText, answer.sControl, answer.IsQuestion};
+    trace.match = m;
+    trace.nEntryLine = answer.nLine;
+    trace.sNextFollowUp = modPublic::FollowUpFile;
+    return ReplyResult{answer.sText, answer.sControl, answer.IsQuestion, trace};
 }
 
 QString GetPresetResponse(const QString &sFileName, const QString &sCode)
@@ -40,9 +48,9 @@ QString GetPresetResponse(const QString &sFileName, const QString &sCode)
     return GetRandomEntryFromFile(match, StatementsAndQuestions).sText;
 }
 
-KeywordMatch KeywordSearchExclude(const QString &sSentence)
+KeywordMatch KeywordSearchExclude(const QString &sSentence, int *pnLine)
 {
     const QString sExclude = modPublic::LastMatch.sKeyword;
     return KeywordSearchCore::Search(sSentence, DataFolder::DataPath(modPublic::KeywordIndexFile),
-                                     QStringLiteral("KeywordSearchExclude Function"), &sExclude);
+                                     QStringLiteral("KeywordSearchExclude Function"), &sExclude, pnLine);
 }

@@ -41,12 +41,14 @@ GatheredBlock GatherBlock(const QList<QStringView> &lines, QStringView sCode, in
         case u'#':
             if (wantStatements) {
                 block.entries.append(sLine.sliced(1));
+                block.entryLines.append(int(i + 1));
                 ++block.nStatements;
             }
             break;
         case u'$':
             if (wantQuestions) {
                 block.entries.append(sLine);
+                block.entryLines.append(int(i + 1));
                 ++block.nQuestions;
             }
             break;

@@ -14,6 +14,7 @@
 struct GatheredBlock {
     // Statements without their "#", questions with their "$"; views into the text.
     QList<QStringView> entries;
+    QList<int> entryLines;  // line (from 1) of each entry
     int nStatements = 0;
     int nQuestions = 0;
     QString sAttribute;

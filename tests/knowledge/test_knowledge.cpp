@@ -3,8 +3,10 @@
 // evaluation sentences are mostly answered from a keyword.
 #include "common/TextFile.h"
 #include "common/modPublic.h"
+#include "chat/ConversationTurn.h"
 #include "engine/KeywordIndex.h"
 #include "engine/ModFunctions.h"
+#include "engine/Reflection.h"
 #include "engine/Reply.h"
 #include "engine/ResponseFile.h"
 #include "support/ProgramFolder.h"
@@ -160,6 +162,27 @@ bool IsBad(const QString &s)
     return s.contains('[') || s.contains(']') || s.contains("  ") || iAre.match(s).hasMatch() || s.trimmed().isEmpty();
 }
 
+// A chat window without a window: the transcript as plain lines.
+struct TranscriptLines : ChatView {
+    QStringList lines;
+    QString sInput;
+    void AddColoredText(const QString &sText, LineColor) override { lines << sText; }
+    void AddtoResponseArea(const QString &sText) override { lines << sText; }
+    void ClearTranscript() override { lines.clear(); }
+    qsizetype TranscriptLength() const override { return lines.join("\r\n").size(); }
+    QString InputText() const override { return sInput; }
+    void SetInputText(const QString &sText) override { sInput = sText; }
+};
+
+// What a reader notices at once: a pronoun that does not agree with its verb or was
+// turned only half-way, punctuation doubled or after a blank, a tag left in.
+QString Flaw(const QString &s)
+{
+    static const QRegularExpression kFlaw("\\b((?<!if )i (are|were|aren't|weren't)|you (am|was|wasn't)|am you|are i)\\b|(^|\\s)i( (?!you\\b)[\\w']+){1,2} (me|myself)\\b|"
+                                          "\\s[.,;:!?]|[.,;:!?]\\s*[,;:]|[,;:]\\s*[.!?]|(?<!\\.)\\.\\.(?!\\.)|\\.\\s*[?!]|[?!]\\s*\\.|\\?\\s*\\?|[\\[\\]{}]");
+    return kFlaw.match(s).captured();
+}
+
 }  // namespace
 
 class KnowledgeTest : public QObject {
@@ -189,6 +212,10 @@ private slots:
                                                      {"Preset3.txt", "0002", 3}, {"Preset3.txt", "0001", 3}, {"Preset4.txt", "0001", 15}})
             if (CheckBlock(file, code, "preset", &errors).entries.size() < minEntries)
                 errors << QString("%1 %2: fewer than %3 entries").arg(file, code).arg(minEntries);
+        QStringList reflectionProblems;
+        Reflection::Parse(ReadData("reflections.txt", &errors), &reflectionProblems);
+        for (const QString &s : std::as_const(reflectionProblems))
+            errors << "reflections.txt " + s;
         EXPECT_NONE(errors);
         QVERIFY2(walk.thinMainCodes.isEmpty(), qPrintable("fewer than three entries or not both kinds: " + walk.thinMainCodes.join(' ')));
         QVERIFY2(walk.nMainLines >= 400 && walk.nMainCodes >= 30 && walk.followUps.size() >= 8, "too small a knowledge base");
@@ -300,9 +327,12 @@ private slots:
             const QString sText = TextFile::ReadText(folder.DataPath(m.sFile)).value_or(QString());
             for (const QStringView entry : GatherBlock(TextFile::SplitLines(sText), m.sCode, 3).entries)
                 filled << FillTemplate(entry.toString().toLower().sliced(1), m);
-            for (const QString &s : std::as_const(filled))
+            for (const QString &s : std::as_const(filled)) {
                 if (IsBad(s))
                     bad << sSentence + " -> " + s;
+                if (qgetenv("ORVIA_SHOW_REPLIES") == "all")
+                    qInfo().noquote() << "        or:" << s;
+            }
         }
         const double rate = nSentences ? double(nFromKeyword) / nSentences : 0.0;
         qInfo("%s: keyword-answer rate %d of %d sentences (%.1f%%)", qPrintable(file), nFromKeyword, nSentences, 100.0 * rate);
@@ -312,6 +342,51 @@ private slots:
         EXPECT_NONE(bad);
         QVERIFY2(rate >= 0.85, qPrintable(fallbacks.join('\n')));
         QVERIFY2(folder.dialogs.messages.isEmpty(), qPrintable(folder.dialogs.messages.value(0).sText));
+    }
+
+    // The listening set, each conversation from the greeting and name turn on, as
+    // the chat window runs it. ORVIA_TRANSCRIPT=file writes the numbered transcript.
+    void listeningConversations()
+    {
+        ShippedFolder folder;
+        TranscriptLines view;
+        ConversationTurn turn(view, 0, 0);
+        QStringList transcript, flawed;
+        int nExchange = 0, nChat = 0, nFromKeyword = 0;
+        for (const QString &sChat : QString::fromUtf8(Bytes(kTestData + "/eval_listening.txt")).remove('\r').split("\n\n", Qt::SkipEmptyParts)) {
+            turn.Load();  // a new chat window
+            modPublic::FollowUpFile.clear();
+            modPublic::LastMatch = KeywordMatch();
+            transcript << "" << "  (greeting) " + view.lines.last();
+            for (const QString &sLine : sChat.split('\n', Qt::SkipEmptyParts)) {
+                if (sLine.startsWith('#')) {
+                    transcript.insert(transcript.size() - 1, sLine);
+                    continue;
+                }
+                const bool chat = turn.InputMode.isEmpty();
+                view.sInput = sLine;
+                chat ? turn.ChatTurn() : turn.NameTurn();
+                const QString sReply = view.lines.last().mid(8);  // after "<Orvia> "
+                transcript << QString("[%1] > %2\n[%1] < %3").arg(++nExchange).arg(sLine, sReply);
+                nChat += chat;
+                nFromKeyword += chat && !modPublic::LastMatch.sKeyword.isEmpty() && modPublic::LastMatch.sFile != "Preset4.txt";
+                if (!Flaw(sReply).isEmpty())
+                    flawed << QString("[%1] \"%2\" in: %3").arg(nExchange).arg(Flaw(sReply), sReply);
+            }
+        }
+        if (QFile out(qEnvironmentVariable("ORVIA_TRANSCRIPT")); !out.fileName().isEmpty())
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(transcript.join('\n').trimmed().append('\n').toUtf8()) > 0);
+        qInfo("eval_listening.txt: %d of %d chat turns answered from a keyword (%.1f%%)", nFromKeyword, nChat, 100.0 * nFromKeyword / qMax(1, nChat));
+        QVERIFY(nExchange >= 150 && nFromKeyword >= 0.9 * nChat && folder.dialogs.messages.isEmpty());
+        EXPECT_NONE(flawed);
+    }
+
+    void flawsAreSeen()
+    {
+        for (const auto &[sReply, flawed] : {std::pair{"why do you think i are kind?", true}, {"you was right.", true}, {"i know i don't believe me.", true},
+                                              {"what makes you say that ?", true}, {"really.. why?", true}, {"about your exams.?", true}, {"hi [name", true},
+                                              {"am i sure? if i were you, i was wrong. in... and out.", false}, {"i know you'd like to tell me!", false}})
+            QVERIFY2(Flaw(sReply).isEmpty() != flawed, sReply);
     }
 };
 

@@ -1,0 +1,107 @@
+#include "cli/ChatReport.h"
+
+#include "common/DataFolder.h"
+#include "common/TextFile.h"
+#include "common/modPublic.h"
+#include "engine/KeywordIndex.h"
+
+#include <algorithm>
+
+namespace {
+
+QString InData(const QString &sName)
+{
+    return QStringLiteral("data/") + sName;
+}
+
+QString Quoted(const QString &s)
+{
+    return QLatin1Char('"') + s + QLatin1Char('"');
+}
+
+QString SearchLine(const QString &sKind, const QString &sIndex, int nLine, const QString &sPhrase)
+{
+    if (nLine == 0)
+        return QStringLiteral("%1 %2: nothing matched").arg(sKind, InData(sIndex));
+    return QStringLiteral("%1 %2:%3 matched %4").arg(sKind, InData(sIndex)).arg(nLine).arg(Quoted(sPhrase));
+}
+
+}  // namespace
+
+QStringList TraceLines(const ReplyTrace &trace, const QString &sPreviousKeyword)
+{
+    QStringList lines;
+    const KeywordMatch &m = trace.match;
+    const bool chatTurn = !trace.sFollowUpIndex.isEmpty() || trace.sIndex == modPublic::KeywordIndexFile;
+    if (!trace.sFollowUpIndex.isEmpty() && !trace.followUpMatched)
+        lines << SearchLine(QStringLiteral("follow-up index"), trace.sFollowUpIndex, 0, QString());
+    const QString sKind = trace.followUpMatched ? QStringLiteral("follow-up index")
+                          : chatTurn           ? QStringLiteral("main index")
+                                               : QStringLiteral("name question index");
+    if (trace.repeatSearch)
+        lines << QStringLiteral("main index %1: %2 as last time; searched again passing over %3")
+                     .arg(InData(trace.sIndex),
+                          sPreviousKeyword.isEmpty() ? QStringLiteral("no keyword") : Quoted(sPreviousKeyword),
+                          sPreviousKeyword.isEmpty() ? QStringLiteral("empty phrases") : QStringLiteral("it"));
+    // A hand-made block of the name question carries the answer as its phrase.
+    lines << SearchLine(sKind, trace.sIndex, trace.nKeywordLine, trace.nKeywordLine ? m.sKeyword : QString());
+    const QString sBlock = m.sKeyword.isEmpty() ? QStringLiteral("fallback block") : QStringLiteral("answer");
+    if (trace.nEntryLine == 0)
+        lines << QStringLiteral("%1: no entry of code %2 in %3 could be used (see logs/ErrorLog.txt)").arg(sBlock, m.sCode, InData(m.sFile));
+    else
+        lines << QStringLiteral("%1 %2:%3, code %4").arg(sBlock, InData(m.sFile)).arg(trace.nEntryLine).arg(m.sCode);
+    if (!trace.sNextFollowUp.isEmpty())
+        lines << QStringLiteral("next sentence: follow-up index %1 first").arg(InData(trace.sNextFollowUp));
+    return lines;
+}
+
+void ChatReport::Add(const QString &sSentence, const ReplyTrace &trace)
+{
+    if (trace.match.sKeyword.isEmpty() && !m_fallbackCounts.contains(sSentence))
+        m_fallbackSentences << sSentence;
+    if (trace.match.sKeyword.isEmpty())
+        ++m_fallbackCounts[sSentence];
+    ++m_answersByBlock[{trace.match.sFile, trace.match.sCode}];
+    if (!trace.followUpMatched && trace.nKeywordLine > 0)
+        m_answeredMainLines.insert(trace.nKeywordLine);
+}
+
+QStringList ChatReport::Lines() const
+{
+    QStringList lines;
+    lines << QStringLiteral("sentences the fallback block answered: %1").arg(m_fallbackSentences.size());
+    for (const QString &s : m_fallbackSentences) {
+        const int n = m_fallbackCounts.value(s);
+        lines << QStringLiteral("    ") + Quoted(s) + (n > 1 ? QStringLiteral(" (%1 times)").arg(n) : QString());
+    }
+
+    QList<std::pair<std::pair<QString, QString>, int>> blocks;
+    for (auto it = m_answersByBlock.cbegin(); it != m_answersByBlock.cend(); ++it)
+        blocks.append({it.key(), it.value()});
+    std::stable_sort(blocks.begin(), blocks.end(), [](const auto &a, const auto &b) { return a.second > b.second; });
+    lines << QStringLiteral("answers by code: %1").arg(blocks.size());
+    for (const auto &[block, n] : blocks)
+        lines << QStringLiteral("    %1 %2 code %3").arg(n, 4).arg(InData(block.first), block.second);
+
+    const QString sIndex = InData(modPublic::KeywordIndexFile);
+    const DataFolder::Resolution resolved = DataFolder::Resolve(DataFolder::DataPath(modPublic::KeywordIndexFile));
+    TextFile::Failure failure;
+    const std::optional<QString> text = TextFile::ReadText(resolved.sPath, &failure);
+    if (!text) {
+        lines << QStringLiteral("%1 cannot be read: %2").arg(sIndex, failure.sDescription);
+        return lines;
+    }
+    QStringList unanswered;
+    int nKeywordLines = 0;
+    const QList<QStringView> indexLines = TextFile::SplitLines(*text);
+    for (qsizetype i = 0; i < indexLines.size(); ++i) {
+        const IndexLine line = ClassifyIndexLine(indexLines[i]);
+        if (line.kind != IndexLine::Keyword)
+            continue;
+        ++nKeywordLines;
+        if (!m_answeredMainLines.contains(int(i + 1)))
+            unanswered << QStringLiteral("    %1:%2: %3").arg(sIndex).arg(i + 1).arg(Quoted(line.sPhrase.toString().toLower()));
+    }
+    lines << QStringLiteral("keyword lines of %1 that never answered: %2 of %3").arg(sIndex).arg(unanswered.size()).arg(nKeywordLines);
+    return lines + unanswered;
+}

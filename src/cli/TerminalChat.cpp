@@ -1,0 +1,92 @@
+#include "cli/TerminalChat.h"
+
+#include "common/modPublic.h"
+
+namespace {
+
+// Distinct colours, so that the user's echo lines can be told from the bot's.
+constexpr LineColor kBotColor = Rgb(0, 0, 0);
+constexpr LineColor kUserColor = Rgb(0, 0, 255);
+
+}  // namespace
+
+TerminalChat::TerminalChat(QTextStream &out, Options options)
+    : m_out(out)
+    , m_options(options)
+    , m_turn(*this, kBotColor, kUserColor)
+{
+}
+
+void TerminalChat::Start()
+{
+    m_turn.Load();
+    m_out.flush();
+}
+
+void TerminalChat::Type(const QString &sLine)
+{
+    // The first key of a line clears the box when the turn asks for that; a
+    // line comes whole, so the watch word fires only as the whole line.
+    if (!sLine.isEmpty())
+        m_turn.KeyPress(sLine.front().unicode());
+    SetInputText(sLine);
+    if (!sLine.isEmpty() && m_sInput.isEmpty()) {
+        m_out.flush();
+        return;  // taken by the watch-word shortcut
+    }
+    const bool chatTurn = m_turn.InputMode.isEmpty();
+    const QString sPreviousKeyword = modPublic::LastMatch.sKeyword;
+    m_turn.KeyPress(13);
+    const ReplyTrace &trace = m_turn.LastTrace;
+    if (chatTurn)
+        m_report.Add(sLine, trace);
+    if (m_options.trace) {
+        for (const QString &sTraceLine : TraceLines(trace, sPreviousKeyword))
+            WriteLine(QStringLiteral("    ") + sTraceLine);
+    }
+    m_out.flush();
+}
+
+QString TerminalChat::Prompt() const
+{
+    return QLatin1Char('<') + modPublic::UserName + QStringLiteral("> ");
+}
+
+void TerminalChat::AddColoredText(const QString &sText, LineColor sColor)
+{
+    m_nLength += 2 + sText.size();
+    if (sColor != kUserColor || m_options.echoUserLines)
+        WriteLine(sText);
+}
+
+void TerminalChat::AddtoResponseArea(const QString &sText)
+{
+    m_nLength += 2 + sText.size();
+    WriteLine(sText);
+}
+
+void TerminalChat::ClearTranscript()
+{
+    m_nLength = 0;
+}
+
+qsizetype TerminalChat::TranscriptLength() const
+{
+    return m_nLength;
+}
+
+QString TerminalChat::InputText() const
+{
+    return m_sInput;
+}
+
+void TerminalChat::SetInputText(const QString &sText)
+{
+    m_sInput = sText;
+    m_turn.InputChanged();
+}
+
+void TerminalChat::WriteLine(const QString &sText)
+{
+    m_out << sText << '\n';
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "chat/ChatView.h"
+#include "chat/ConversationTurn.h"
+#include "cli/ChatReport.h"
+
+#include <QString>
+#include <QTextStream>
+
+// The chat view of a terminal or a pipe: the transcript is a text stream and
+// the input box holds one line at a time. The conversation is the chat windows'
+// own ConversationTurn.
+class TerminalChat final : public ChatView {
+public:
+    struct Options {
+        // A pipe transcript shows the user's lines; on a terminal they are on
+        // screen already, where the prompt stands in for their prefix.
+        bool echoUserLines = true;
+        bool trace = false;
+    };
+
+    TerminalChat(QTextStream &out, Options options);
+
+    // Opens the chat: the greeting.
+    void Start();
+    // One line typed into the input box, then Enter.
+    void Type(const QString &sLine);
+    // What the user line's prefix will read: "<" + user name + "> ".
+    QString Prompt() const;
+    const ChatReport &Report() const { return m_report; }
+
+    // ChatView
+    void AddColoredText(const QString &sText, LineColor sColor) override;
+    void AddtoResponseArea(const QString &sText) override;
+    void ClearTranscript() override;
+    qsizetype TranscriptLength() const override;
+    QString InputText() const override;
+    void SetInputText(const QString &sText) override;
+
+private:
+    void WriteLine(const QString &sText);
+
+    QTextStream &m_out;
+    Options m_options;
+    ConversationTurn m_turn;
+    ChatReport m_report;
+    QString m_sInput;
+    qsizetype m_nLength = 0;
+};

@@ -1,0 +1,115 @@
+#include "cli/ChatCommandLine.h"
+#include "cli/TerminalChat.h"
+#include "common/Dialogs.h"
+#include "common/modPublic.h"
+#include "console/ProgramFolderStart.h"
+#include "engine/Randomizer.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstdlib>
+#include <editline/readline.h>
+#include <unistd.h>
+
+namespace {
+
+// Message boxes become lines on standard error, apart from the transcript.
+class StderrDialogs final : public Dialogs::Provider {
+public:
+    explicit StderrDialogs(QTextStream &err) : m_err(err) {}
+    void ShowMessage(const QString &sText, const QString &, Dialogs::Icon) override
+    {
+        m_err << "orvia-chat: " << sText << '\n';
+        m_err.flush();
+    }
+    QString AskText(const QString &, const QString &, const QString &) override { return {}; }
+    QString AskSaveFile(const QString &, const QString &) override { return {}; }
+
+private:
+    QTextStream &m_err;
+};
+
+// A terminal line with editing and the session's history; nullopt at the end.
+std::optional<QString> ReadTerminalLine(const QString &sPrompt)
+{
+    char *line = readline(sPrompt.toLocal8Bit().constData());
+    if (!line)
+        return std::nullopt;
+    if (*line)
+        add_history(line);
+    const QString sLine = QString::fromLocal8Bit(line);
+    std::free(line);
+    return sLine;
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    const ChatCommandLine cmd = ParseChatCommandLine(QCoreApplication::arguments());
+    if (!cmd.sError.isEmpty()) {
+        err << "orvia-chat: " << cmd.sError << '\n';
+        return 2;
+    }
+    if (cmd.help) {
+        out << ChatHelpText();
+        return 0;
+    }
+    if (cmd.version) {
+        out << "orvia-chat (Orvia) " ORVIA_VERSION "\n";
+        return 0;
+    }
+
+    QString sDefaultFolder;
+    if (cmd.sFolder.isEmpty()) {
+        const ProgramFolderSetup setup = StartInProgramFolder(QCoreApplication::applicationDirPath());
+        if (!setup.ok())
+            err << "orvia-chat: " << setup.sProblem << '\n';
+        sDefaultFolder = setup.sFolder;
+    }
+    QString sError;
+    const QString sProgramFolder = ProgramFolderFor(cmd.sFolder.isEmpty() ? sDefaultFolder : cmd.sFolder, &sError);
+    if (sProgramFolder.isEmpty()) {
+        err << "orvia-chat: " << sError << '\n';
+        return 2;
+    }
+    modPublic::ProgramFolder = sProgramFolder;
+    modPublic::KeywordIndexFile = QStringLiteral("keywords.txt");
+    StderrDialogs dialogs(err);
+    Dialogs::Install(&dialogs);
+    if (cmd.seed)
+        Randomizer::UseFixedSeed(*cmd.seed);
+
+    // Line editing needs both ends on the terminal; otherwise the output is a transcript.
+    const bool terminal = isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
+    TerminalChat chat(out, {.echoUserLines = !terminal, .trace = cmd.trace});
+    chat.Start();
+    if (cmd.name) {
+        if (terminal)  // shown as if typed
+            out << chat.Prompt() << *cmd.name << '\n';
+        chat.Type(*cmd.name);
+    }
+    if (terminal) {
+        while (const std::optional<QString> sLine = ReadTerminalLine(chat.Prompt()))
+            chat.Type(*sLine);
+        out << '\n';
+    } else {
+        QTextStream in(stdin);
+        QString sLine;
+        while (in.readLineInto(&sLine))
+            chat.Type(sLine);
+    }
+    if (cmd.report) {
+        for (const QString &sLine : chat.Report().Lines())
+            out << sLine << '\n';
+    }
+    out.flush();
+    Dialogs::Install(nullptr);
+    return 0;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// Where the program keeps data/ and logs/. The folder of the executable when
+// data/ sits beside it (the build folder, a portable folder); otherwise, for an
+// installed program whose executable folder is not writable, a per-user folder
+// ($XDG_DATA_HOME/orvia, by default ~/.local/share/orvia). The per-user folder is
+// created at the first start with a copy of the knowledge base shipped in
+// ../share/orvia/data relative to the executable and an empty logs/; after that
+// it is never overwritten, so the user's edits survive an upgrade.
+struct ProgramFolderSetup {
+    QString sFolder;          // the program folder, without a trailing "/"
+    bool bPortable = false;   // data/ sits beside the executable
+    bool bCreated = false;    // this call seeded the per-user folder
+    QString sShippedData;     // the shipped knowledge base it is seeded from
+    QString sProblem;         // what the user must be told; empty when all is well
+
+    bool ok() const { return sProblem.isEmpty(); }
+};
+
+// Chooses the program folder for an executable in sExecutableFolder and seeds the
+// per-user folder when it has no data/ yet. Touches no process-wide state; never
+// throws. Every program of the project (windows and command line) calls this.
+ProgramFolderSetup SetUpProgramFolder(const QString &sExecutableFolder);
+
+// The per-user program folder: $XDG_DATA_HOME/orvia.
+QString PerUserProgramFolder();

@@ -1,0 +1,150 @@
+#include "support/ProgramFolder.h"
+
+#include <QProcess>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString sOut;
+    QString sErr;
+};
+
+Run Chat(const QStringList &args, const QString &sInput)
+{
+    QProcess process;
+    process.start(QStringLiteral(ORVIA_CHAT), args);
+    process.write(sInput.toUtf8());
+    process.closeWriteChannel();
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString Lines(const QString &s)
+{
+    return QString(s).replace('|', '\n') + '\n';
+}
+
+}  // namespace
+
+class TestOrviaChat : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ProgramFolder> m_folder;
+
+private slots:
+    void init()
+    {
+        m_folder = std::make_unique<ProgramFolder>();
+        const auto write = [this](const QString &sName, const QString &sLines) { m_folder->WriteData(sName, sLines.split('|')); };
+        write("keywords.txt", "/ greetings first|[a.txt]|0001 hello|0002 cat|0003 walk|0004 never said|0001 café|[gone.txt]|0005 ghost");
+        write("a.txt", "*0001|# hi [name]|*0002|# cats!|# kittens!|# meow|*0003|$do you walk?|&walk.txt");
+        write("walk.txt", "[b.txt]|0001 yes");
+        write("b.txt", "*0001|# good walker");
+        write("Preset2.txt", "*0013|# one word, please|*0010|# but what?|*0020|# say something");
+        write("Preset3.txt", "*0002|# your name?|*0001|# welcome [name]");
+        write("Preset4.txt", "*0001|# tell me more");
+        write("preset1.txt", "[Preset2.txt]|0020 {silence}");
+    }
+    void cleanup() { m_folder.reset(); }
+
+    void chat_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("expected");  // a run of whole lines of the output
+        QTest::addColumn<int>("errorLogLines");
+
+        QTest::newRow("name, then chat") << QStringList{} << "|Bob Smith|Bob|hello"
+                                         << "<Orvia> your name?|<User> {SILENCE}|<Orvia> say something|<User> Bob Smith|<Orvia> one word, please"
+                                            "|<Bob> Bob|<Orvia> welcome Bob|<Bob> hello|<Orvia> hi Bob"
+                                         << 0;
+        QTest::newRow("--name, watch word") << QStringList{"--name", "Ann"} << "but|BUT"
+                                            << "<Orvia> your name?|<Ann> Ann|<Orvia> welcome Ann|<Ann> but|<Orvia> tell me more|<Ann> BUT" << 0;
+        QTest::newRow("watch word while the name is asked") << QStringList{} << "But|Ann" << "<Orvia> your name?|but what?|<Ann> Ann" << 0;
+        QTest::newRow("trace") << QStringList{"--trace", "--name", "Ann"} << "walk|yes|hello|hello|walk|zzz|ghost|un café"
+                               << "    name question index data/preset1.txt: nothing matched|    answer data/Preset3.txt:4, code 0001"
+                                  "|<Ann> walk|<Orvia> do you walk?|    main index data/keywords.txt:5 matched \"walk\""
+                                  "|    answer data/a.txt:8, code 0003|    next sentence: follow-up index data/walk.txt first"
+                                  "|<Ann> yes|<Orvia> good walker|    follow-up index data/walk.txt:2 matched \"yes\"|    answer data/b.txt:2, code 0001"
+                                  "|<Ann> hello|<Orvia> hi Ann|    main index data/keywords.txt:3 matched \"hello\"|    answer data/a.txt:2, code 0001"
+                                  "|<Ann> hello|<Orvia> tell me more"
+                                  "|    main index data/keywords.txt: \"hello\" as last time; searched again passing over it"
+                                  "|    main index data/keywords.txt: nothing matched|    fallback block data/Preset4.txt:2, code 0001"
+                                  "|<Ann> walk|<Orvia> do you walk?|    main index data/keywords.txt:5 matched \"walk\""
+                                  "|    answer data/a.txt:8, code 0003|    next sentence: follow-up index data/walk.txt first"
+                                  "|<Ann> zzz|<Orvia> tell me more|    follow-up index data/walk.txt: nothing matched"
+                                  "|    main index data/keywords.txt: nothing matched|    fallback block data/Preset4.txt:2, code 0001"
+                                  "|<Ann> ghost|<Orvia> |    main index data/keywords.txt:9 matched \"ghost\""
+                                  "|    answer: no entry of code 0005 in data/gone.txt could be used (see logs/ErrorLog.txt)"
+                                  "|<Ann> un café|<Orvia> hi Ann|    main index data/keywords.txt:7 matched \"café\"|    answer data/a.txt:2, code 0001"
+                               << 1;
+        QTest::newRow("report") << QStringList{"--report", "--name", "Ann"} << "hello|zzz|cat|zzz|Hello"
+                                << "<Orvia> hi Ann|sentences the fallback block answered: 1|    \"zzz\" (2 times)|answers by code: 3"
+                                   "|       2 data/Preset4.txt code 0001|       2 data/a.txt code 0001|       1 data/a.txt code 0002"
+                                   "|keyword lines of data/keywords.txt that never answered: 4 of 6"
+                                   "|    data/keywords.txt:5: \"walk\"|    data/keywords.txt:6: \"never said\"|    data/keywords.txt:7: \"café\"|    data/keywords.txt:9: \"ghost\""
+                                << 0;
+    }
+    void chat()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, input);
+        QFETCH(QString, expected);
+        QFETCH(int, errorLogLines);
+        const Run run = Chat(args << "--seed" << "5" << m_folder->Path(), Lines(input));
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(('\n' + run.sOut).contains('\n' + Lines(expected)), qPrintable(run.sOut));
+        QCOMPARE(m_folder->LogLines("ErrorLog.txt").size(), errorLogLines);
+        QCOMPARE(run.sErr.count('\n'), errorLogLines);  // one message per failure
+    }
+
+    // Every draw follows the seed: the same input gives the same transcript.
+    void seedReproduces()
+    {
+        const QString sInput = Lines(QStringList(20, "cat|hello").join('|'));
+        const QStringList args{"--name", "Ann", m_folder->Path()};
+        const Run first = Chat(QStringList{"--seed", "7"} + args, sInput);
+        QCOMPARE(first.exitCode, 0);
+        QCOMPARE(Chat(QStringList{"--seed", "7"} + args, sInput).sOut, first.sOut);
+        QVERIFY(Chat(QStringList{"--seed", "8"} + args, sInput).sOut != first.sOut);
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("outStart");
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: orvia-chat [OPTION]... [FOLDER]\n";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "orvia-chat (Orvia) " ORVIA_VERSION "\n";
+        QTest::newRow("data folder itself") << QStringList{"data"} << 0 << "<Orvia> your name?\n";
+        QTest::newRow("bad option") << QStringList{"--bogus"} << 2 << "";
+        QTest::newRow("bad seed") << QStringList{"--seed", "x"} << 2 << "";
+        QTest::newRow("no such folder") << QStringList{"nowhere"} << 2 << "";
+        QTest::newRow("no keyword index") << QStringList{"logs"} << 2 << "";
+        QTest::newRow("two folders") << QStringList{".", "."} << 2 << "";
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, outStart);
+        // Folders are taken relative to the program folder.
+        for (QString &s : args)
+            if (!s.startsWith("--") && s != "x")
+                s = m_folder->Path() + '/' + s;
+        const Run run = Chat(args, QString());
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.sOut.left(outStart.size()), outStart);
+        // Cannot run: one line on standard error that says why.
+        QCOMPARE(run.sErr.count('\n'), exitCode == 2 ? 1 : 0);
+        QCOMPARE(run.sErr.startsWith("orvia-chat: "), exitCode == 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOrviaChat)
+#include "test_orvia_chat.moc"

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build tree, checks it, unpacks it into a
+# scratch root and starts the unpacked program offscreen twice: as installed
+# (it must seed a per-user folder) and from a portable folder (it must not).
+# Usage: test_package.sh BUILD_DIR
+set -euo pipefail
+export LC_ALL=C  # the event log is Windows-1252, not UTF-8
+build=$1
+scratch=$(mktemp -d)
+pid=
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cpack --config "$build/CPackConfig.cmake" -B "$scratch/pkg" >/dev/null
+deb=$(echo "$scratch"/pkg/*.deb)
+lintian --fail-on error "$deb" 2>/dev/null
+root=$scratch/root
+dpkg-deb -x "$deb" "$root"
+desktop-file-validate "$root"/usr/share/applications/*.desktop
+appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null \
+  || appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml
+
+# Starts PROGRAM with HOME=$2 in the background; its pid goes to $pid.
+start() {
+  env -u XDG_DATA_HOME HOME="$2" QT_QPA_PLATFORM=offscreen "$1" >/dev/null 2>&1 &
+  pid=$!
+}
+stop() { kill "$pid" 2>/dev/null || fail "the program exited on its own"; wait "$pid" 2>/dev/null || true; pid=; }
+
+# Installed: the per-user folder appears with the knowledge base, logs/ and the entry.
+home=$scratch/home
+user=$home/.local/share/orvia
+start "$root/usr/bin/orvia" "$home"
+for _ in $(seq 300); do
+  grep -qa "Program Folder Created" "$user/logs/EventLog.txt" 2>/dev/null && break
+  sleep 0.1
+done
+stop
+grep -qa "Program Folder Created.*$user" "$user/logs/EventLog.txt" || fail "no event-log entry in $user/logs"
+diff -r "$root/usr/share/orvia/data" "$user/data" || fail "$user/data is not the shipped knowledge base"
+[ "$(ls "$user/logs")" = EventLog.txt ] || fail "logs/ holds more than the event log: $(ls "$user/logs")"
+[ "$(ls "$user")" = "$(printf 'data\nlogs')" ] || fail "$user holds more than data/ and logs/"
+
+# Portable: data/ beside the program, so no per-user folder, though the
+# shipped base is in reach as well.
+home=$scratch/home-portable
+mkdir -p "$root/usr/bin/logs" "$home"
+cp -r "$root/usr/share/orvia/data" "$root/usr/bin/data"
+start "$root/usr/bin/orvia" "$home"
+sleep 3
+stop
+[ ! -e "$home/.local/share/orvia" ] || fail "a portable start made a per-user folder"
+echo "package checked: $(basename "$deb")"
