@@ -4,7 +4,7 @@
 
 #include "common/DataFolder.h"
 #include "common/TextFile.h"
-#include "common/modPublic.h"
+#include "engine/ModFunctions.h"
 
 #include <QHash>
 #include <QStringDecoder>
@@ -38,27 +38,6 @@ std::u16string Trim(std::u16string s)
 {
     s = TrimRight(s);
     return s.substr(std::min(s.find_first_not_of(u' '), s.size()));
-}
-
-// Every non-overlapping occurrence, left to right, resuming after the text put in.
-std::u16string ReplaceAll(std::u16string s, const std::u16string &find, const std::u16string &with)
-{
-    for (size_t pos = s.find(find); pos != std::u16string::npos; pos = s.find(find, pos + with.size()))
-        s.replace(pos, find.size(), with);
-    return s;
-}
-
-std::u16string Erase(std::u16string s, char16_t c)
-{
-    std::erase(s, c);
-    return s;
-}
-
-std::u16string Rest(const std::u16string &input, const std::u16string &keyword)
-{
-    const long p = input.empty() ? 0 : long(input.find(keyword) == std::u16string::npos ? 0 : input.find(keyword) + 1);
-    const long k = long(input.size()) - (p + long(keyword.size()));
-    return k <= 0 ? std::u16string() : Trim(input.substr(input.size() - size_t(k)));
 }
 
 }  // namespace
@@ -155,7 +134,7 @@ ResponseEntry Outcome(const QString &sEntry, const QString &sAttribute, const Ke
     entry.IsQuestion = sLower.startsWith(u'$');
     QString sText = sLower.mid(1);
     if (fill)
-        sText = Fill(sText, match, modPublic::UserName);
+        sText = FillTemplate(sText, match);
     const qsizetype brace = sText.indexOf(u'{');
     if (brace >= 0) {
         entry.sControl = sText.mid(brace);
@@ -168,33 +147,6 @@ ResponseEntry Outcome(const QString &sEntry, const QString &sAttribute, const Ke
 bool Same(const ResponseEntry &a, const ResponseEntry &b)
 {
     return a.sText == b.sText && a.sAttribute == b.sAttribute && a.sControl == b.sControl && a.IsQuestion == b.IsQuestion;
-}
-
-QString Reflect(const QString &sPhrase)
-{
-    static const char16_t *const kTable[][2] = {
-        {u" i ", u" you "},       {u" i've ", u" you've "}, {u" i'm ", u" you're "}, {u" you ", u" i "},
-        {u" you've ", u" i've "}, {u" your ", u" my "},     {u" me ", u" you "},     {u" us ", u" you "},
-    };
-    std::u16string s = u" " + U16(sPhrase.toLower());
-    for (const auto &row : kTable)
-        s = ReplaceAll(s, row[0], row[1]);
-    return Q(Trim(s));
-}
-
-QString Fill(const QString &sText, const KeywordMatch &match, const QString &sUserName)
-{
-    const std::u16string keyword = U16(match.sKeyword.toLower()), input = U16(match.sInput.toLower());
-    std::u16string s = ReplaceAll(U16(sText), u"[name]", U16(sUserName));
-    s = ReplaceAll(s, u"[keyword]", U16(Reflect(Q(keyword))));
-    if (s.find(u"[next]") != std::u16string::npos) {
-        std::u16string rest = Erase(Erase(Rest(input, keyword) + u" ", u'?'), u'!');
-        rest = rest.substr(0, rest.find(u' ') + 1);
-        s = ReplaceAll(s, u"[next]", U16(Reflect(Q(rest))));
-    }
-    if (s.find(u"[following]") != std::u16string::npos)
-        s = ReplaceAll(s, u"[following]", U16(Reflect(Q(Erase(Erase(Rest(input, keyword), u'?'), u'!')))));
-    return Q(s);
 }
 
 QString Cipher(const QString &sText, const QString &sKey, int sign, int *pnDropped)

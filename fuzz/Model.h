@@ -8,7 +8,7 @@
 
 #include <optional>
 
-// The rules of the knowledge files, the templates and the cipher read the
+// The rules of the knowledge files, the selection and the cipher read the
 // plain way, one step after another, for the harnesses to hold the real code
 // against. Files come in through the one reading that every reader shares.
 namespace Model {
@@ -35,12 +35,10 @@ struct Block {
 };
 Block Gather(const QString &sText, const QString &sCode, int mode);
 
-// What the selection gives for one gathered entry; `fill` false leaves the tags.
+// What the selection gives for one gathered entry (tags filled by FillTemplate,
+// which fuzz_template checks); `fill` false leaves the tags.
 ResponseEntry Outcome(const QString &sEntry, const QString &sAttribute, const KeywordMatch &match, bool fill = true);
 bool Same(const ResponseEntry &a, const ResponseEntry &b);
-
-QString Reflect(const QString &sPhrase);
-QString Fill(const QString &sText, const KeywordMatch &match, const QString &sUserName);
 
 // The cipher by its table of net shifts; `sign` +1 encrypts, -1 decrypts.
 // *pnDropped counts the characters whose shifted code left 0 to 255.
