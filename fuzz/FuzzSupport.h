@@ -43,7 +43,7 @@ struct Input {
     QList<File> files;
 };
 Input Split(const uint8_t *data, size_t size, int nStrings);
-// Writes every file of the input into data/.
+// Writes the input's first eight files into data/.
 void WriteFiles(const Input &input);
 
 }  // namespace Fuzz
