@@ -50,6 +50,7 @@ fuzz: deps fuzz-build
 bench: build
 	$(BUILD)/bench/orvia_bench
 	$(BUILD)/bench/crc_bench
+	$(BUILD)/bench/check_bench
 
 package: build
 	cd $(BUILD) && cpack

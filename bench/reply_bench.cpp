@@ -1,6 +1,7 @@
 // GetReply against keyword indexes whose only matching line is the last one,
 // next to a floor that reads the same file and splits it into lines without
 // decoding. Prints the ratio of the two at each size.
+#include "MedianReporter.h"
 #include "common/Dialogs.h"
 #include "common/modPublic.h"
 #include "engine/Reply.h"
@@ -13,7 +14,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
 #include <string>
 
 namespace {
@@ -92,36 +92,17 @@ void BM_ReadAndSplitFloor(benchmark::State &state)
 BENCHMARK(BM_GetReply)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReadAndSplitFloor)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
-// Collects per-iteration times so that the ratio can be printed at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        // With repetitions the median stands for the benchmark.
-        for (const Run &run : runs) {
-            if (run.run_type == Run::RT_Iteration && !times.count(run.run_name.str()))
-                times[run.run_name.str()] = run.GetAdjustedRealTime();
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                times[run.run_name.str()] = run.GetAdjustedRealTime();
-        }
+void PrintRatios(const MedianReporter &reporter)
+{
+    std::printf("\n%-10s %14s %14s %8s\n", "lines", "GetReply (us)", "floor (us)", "ratio");
+    for (int n : {1000, 10000, 100000}) {
+        const std::string arg = "/" + std::to_string(n);
+        const auto reply = reporter.Time("BM_GetReply" + arg);
+        const auto floor = reporter.Time("BM_ReadAndSplitFloor" + arg);
+        if (reply && floor)
+            std::printf("%-10d %14.1f %14.1f %8.2f\n", n, *reply, *floor, *reply / *floor);
     }
-    void PrintRatios() const
-    {
-        std::printf("\n%-10s %14s %14s %8s\n", "lines", "GetReply (us)", "floor (us)", "ratio");
-        for (int n : {1000, 10000, 100000}) {
-            const std::string arg = "/" + std::to_string(n);
-            const auto reply = times.find("BM_GetReply" + arg);
-            const auto floor = times.find("BM_ReadAndSplitFloor" + arg);
-            if (reply == times.end() || floor == times.end())
-                continue;
-            std::printf("%-10d %14.1f %14.1f %8.2f\n", n, reply->second, floor->second, reply->second / floor->second);
-        }
-    }
-
-private:
-    std::map<std::string, double> times;
-};
+}
 
 }  // namespace
 
@@ -129,9 +110,9 @@ int main(int argc, char **argv)
 {
     benchmark::Initialize(&argc, argv);
     Setup();
-    RatioReporter reporter;
+    MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintRatios();
+    PrintRatios(reporter);
     benchmark::Shutdown();
     delete programFolder;
     return 0;

@@ -83,3 +83,11 @@ void ChatWindow::SetInputText(const QString &sText)
 {
     InputArea->setText(sText);
 }
+
+void ChatWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Only the close control closes: a stray Escape would throw the conversation away.
+    if (event->matches(QKeySequence::Cancel))
+        return event->ignore();
+    QDialog::keyPressEvent(event);
+}

@@ -54,6 +54,7 @@ FrmChecker::FrmChecker(QWidget *parent)
 
     InputArea->setFont(ImpactFont(7.8));
     SetColors(InputArea, Qt::black, QColor(0, 255, 0));
+    SetSolidLook(InputArea, "QLineEdit", Qt::black, QColor(0, 255, 0), QColor(0, 192, 0));
     PlaceTwips(InputArea, 624, 4800, 4452, 384);
     InputArea->setToolTip(QStringLiteral("Type in what you want to say to Orvia and then hit the \"Enter\" key. "
                                          "She will then reply to you (hopefully)."));

@@ -34,5 +34,6 @@ KezOnKez::KezOnKez(QWidget *parent)
 
     Command1->setFont(ImpactFont(9));
     SetColors(Command1, green, Qt::black);
+    SetSolidLook(Command1, "QPushButton", green, Qt::black, Qt::black);
     PlaceTwips(Command1, 960, 3600, 3315, 405);
 }

@@ -3,6 +3,7 @@
 #include "chat/RichText.h"
 
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -83,4 +84,12 @@ void SelfTalkWindow::SetTimerEnabled(bool bEnabled)
 bool SelfTalkWindow::TimerEnabled() const
 {
     return Timer1->isActive();
+}
+
+void SelfTalkWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Only the close control closes: a stray Escape would throw the conversation away.
+    if (event->matches(QKeySequence::Cancel))
+        return event->ignore();
+    QDialog::keyPressEvent(event);
 }

@@ -29,9 +29,25 @@ QString LogPath(const QString &sName)
 
 namespace {
 
-bool IsInside(const QString &sCleanPath, const QString &sCleanFolder)
+bool IsInside(const QString &sPath, const QString &sFolder)
 {
-    return sCleanPath == sCleanFolder || sCleanPath.startsWith(sCleanFolder + QLatin1Char('/'));
+    return sPath == sFolder || sPath.startsWith(sFolder.endsWith(QLatin1Char('/')) ? sFolder : sFolder + QLatin1Char('/'));
+}
+
+// The absolute path with links, "." and ".." resolved as far as it exists; the
+// missing rest is appended as written.
+QString Canonical(const QString &sPath)
+{
+    QString sExisting = QDir::cleanPath(QFileInfo(sPath).absoluteFilePath());
+    QString sRest;
+    while (!QFileInfo::exists(sExisting)) {
+        const qsizetype slash = sExisting.lastIndexOf(QLatin1Char('/'));
+        if (slash <= 0)
+            return sExisting + sRest;
+        sRest.prepend(sExisting.sliced(slash));
+        sExisting.truncate(slash);
+    }
+    return QFileInfo(sExisting).canonicalFilePath() + sRest;
 }
 
 // Walks the path one component at a time, taking a case-insensitive match for
@@ -73,11 +89,12 @@ Resolution Resolve(const QString &sPath)
 {
     QString sSlashed = sPath;
     sSlashed.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const QString sClean = QDir::cleanPath(sSlashed);
-    const QString sData = QDir::cleanPath(DataDir());
-    if (sSlashed.startsWith(sData + QLatin1Char('/')) && !IsInside(sClean, sData))
+    const QString sFound = MatchLetterCase(QDir::cleanPath(QFileInfo(sSlashed).absoluteFilePath()));
+    // Only a name joined to the data folder is held inside it; the comparison is
+    // of resolved paths, so that no way of writing the program folder lets it out.
+    if (sSlashed.startsWith(DataDir() + QLatin1Char('/')) && !IsInside(Canonical(sFound), Canonical(DataDir())))
         return {QString(), QStringLiteral("the name %1 leads outside the data folder").arg(sPath)};
-    return {MatchLetterCase(sClean), QString()};
+    return {sFound, QString()};
 }
 
 }  // namespace DataFolder

@@ -5,30 +5,88 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <cstring>
+
 namespace TextFile {
 
 namespace {
+
 constexpr auto kWindows1252 = "windows-1252";
-}
 
-QString DecodeWindows1252(const QByteArray &bytes)
-{
-    QStringDecoder decoder(kWindows1252);
-    if (!decoder.isValid())  // a Qt without ICU: Latin-1 is the nearest single-byte reading
-        return QString::fromLatin1(bytes);
-    return decoder(bytes);
-}
-
-QString DecodeKnowledgeBytes(const QByteArray &bytes)
+bool IsUtf8(QByteArrayView bytes)
 {
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString sText = utf8(bytes);
-    if (!utf8.hasError()) {
-        if (sText.startsWith(QChar(0xFEFF)))
-            sText.remove(0, 1);
-        return sText;
+    const QString sDecoded = utf8(bytes);  // the error shows only once converted
+    return !utf8.hasError();
+}
+
+}  // namespace
+
+LineReader::LineReader(QByteArray bytes)
+    : m_bytes(std::move(bytes))
+{
+    if (m_bytes.startsWith("\xEF\xBB\xBF")) {
+        m_isUtf8 = IsUtf8(m_bytes);
+        if (*m_isUtf8)
+            m_next = 3;
     }
-    return DecodeWindows1252(bytes);
+}
+
+bool LineReader::NextLine()
+{
+    const qsizetype size = m_bytes.size();
+    if (m_next >= size)
+        return false;
+    const char *start = m_bytes.constData() + m_next;
+    const qsizetype remaining = size - m_next;
+    const char *lf = static_cast<const char *>(std::memchr(start, '\n', size_t(remaining)));
+    const qsizetype toLf = lf ? lf - start : remaining;
+    const char *cr = static_cast<const char *>(std::memchr(start, '\r', size_t(toLf)));
+    qsizetype length = toLf;
+    qsizetype step = lf ? toLf + 1 : toLf;
+    if (cr) {
+        // CR LF, or a lone CR that ends the line before the next LF.
+        length = cr - start;
+        step = (cr + 1 == lf) ? length + 2 : length + 1;
+    }
+    m_line = QByteArrayView(start, length);
+    m_next += step;
+    ++m_nLine;
+    return true;
+}
+
+QString LineReader::Decoded()
+{
+    return Decode(m_line);
+}
+
+QString LineReader::DecodedRest()
+{
+    const QByteArrayView rest = QByteArrayView(m_bytes).sliced(m_next);
+    if (!m_isUtf8 && m_next == 0) {
+        // Nothing read yet, so the rest is the whole file: one pass tests and decodes it.
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        const QString sText = utf8(rest);
+        m_isUtf8 = !utf8.hasError();
+        if (*m_isUtf8)
+            return sText;
+    }
+    return Decode(rest);
+}
+
+QString LineReader::Decode(QByteArrayView bytes)
+{
+    if (!m_decoder.isValid()) {
+        if (!m_isUtf8)
+            m_isUtf8 = IsUtf8(m_bytes);
+        // The mark was passed over as the file was opened; any other U+FEFF is text.
+        m_decoder = *m_isUtf8 ? QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless
+                                                                          | QStringConverter::Flag::ConvertInitialBom)
+                              : QStringDecoder(kWindows1252, QStringConverter::Flag::Stateless);
+        if (!m_decoder.isValid())  // a Qt without ICU
+            return QString::fromLatin1(bytes);
+    }
+    return m_decoder(bytes);
 }
 
 std::optional<QString> ReadText(const QString &sPath, Failure *failure)
@@ -36,7 +94,7 @@ std::optional<QString> ReadText(const QString &sPath, Failure *failure)
     const std::optional<QByteArray> bytes = ReadBytes(sPath, failure);
     if (!bytes)
         return std::nullopt;
-    return DecodeKnowledgeBytes(*bytes);
+    return LineReader(*bytes).DecodedRest();
 }
 
 std::optional<QByteArray> ReadBytes(const QString &sPath, Failure *failure)

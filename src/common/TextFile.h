@@ -1,14 +1,45 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringView>
 
 #include <optional>
 
-// Reading knowledge files: the whole file at once, decoded as UTF-8 (a
-// byte-order mark is skipped) or, when it is not valid UTF-8, as Windows-1252.
+// Reading knowledge files: decoded as UTF-8 or, when the file is not valid
+// UTF-8, as Windows-1252. A byte-order mark is skipped at the start of a UTF-8
+// file and nowhere else.
 namespace TextFile {
+
+// The one reading of a knowledge file, whether it is taken line by line or
+// whole. CR LF, LF and a lone CR end a line; a terminator at the very end adds
+// no empty line. Lines of ASCII bytes read the same in both encodings, so a
+// caller may look at the raw bytes and decode only the lines it needs.
+class LineReader {
+public:
+    explicit LineReader(QByteArray bytes);
+
+    // Moves to the next line; false at the end of the file.
+    bool NextLine();
+    QByteArrayView Raw() const { return m_line; }
+    int LineNumber() const { return m_nLine; }
+    QString Decoded();
+    // Everything from the current position on, decoded (the whole file when
+    // no line has been read yet).
+    QString DecodedRest();
+
+private:
+    QString Decode(QByteArrayView bytes);
+
+    QByteArray m_bytes;
+    qsizetype m_next = 0;
+    QByteArrayView m_line;
+    int m_nLine = 0;
+    std::optional<bool> m_isUtf8;
+    QStringDecoder m_decoder;
+};
 
 // Why a file could not be read, in the parts an error-log entry shows.
 struct Failure {
@@ -17,12 +48,10 @@ struct Failure {
     QString sComponent;
 };
 
+// The whole file through LineReader.
 std::optional<QString> ReadText(const QString &sPath, Failure *failure = nullptr);
 // The file's bytes, undecoded.
 std::optional<QByteArray> ReadBytes(const QString &sPath, Failure *failure = nullptr);
-
-QString DecodeKnowledgeBytes(const QByteArray &bytes);
-QString DecodeWindows1252(const QByteArray &bytes);
 
 // CR LF, LF and a lone CR all end a line; a terminator at the very end adds no
 // empty line. The views point into sText.

@@ -39,22 +39,27 @@ QString Transform(const QString &sText, const QString &sKey, Direction direction
     QString sResult;
     sResult.reserve(sText.size());
     int p = 0;
-    for (const uint ucs4 : sText.toUcs4()) {
-        const char32_t codePoint = ucs4;
+    // Walked by UTF-16 units so that what has no code (a pair, a lone surrogate,
+    // U+FEFF) is copied unit for unit and comes back exactly as it was.
+    for (qsizetype i = 0; i < sText.size(); ++i) {
         p = p + 1;
         if (p == 6)
             p = 0;
-        const int c = Windows1252Code(codePoint);
+        const QChar ch = sText[i];
+        if (ch.isHighSurrogate() && i + 1 < sText.size() && sText[i + 1].isLowSurrogate()) {
+            sResult.append(ch).append(sText[++i]);
+            continue;
+        }
+        const int c = Windows1252Code(ch.unicode());
         if (c < 0) {
-            sResult.append(QString::fromUcs4(&codePoint, 1));
+            sResult.append(ch);
             continue;
         }
         const qint64 shift = EncryptShift(p, k);
         const qint64 v = direction == Direction::Encrypt ? c + shift : c - shift;
         if (v < 0 || v > 255)
             continue;
-        const char32_t shifted = Windows1252Char(int(v));
-        sResult.append(QString::fromUcs4(&shifted, 1));
+        sResult.append(QChar(char16_t(Windows1252Char(int(v)))));
     }
     return sResult;
 }

@@ -135,9 +135,12 @@ void FrmClientConsole::closeEvent(QCloseEvent *event)
 void FrmClientConsole::Load()
 {
     const QSize outer = TwipsSize(ConsoleLayout::OuterWidth, ConsoleLayout::OuterHeight, this);
-    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget())) {
+        // Closed while maximised, the frame would come back maximised at the
+        // loaded size: every loading starts from the normal state.
+        sub->setWindowState(sub->windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
         sub->resize(outer);
-    else
+    } else
         resize(outer);
 
     m_loaded = true;

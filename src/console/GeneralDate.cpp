@@ -25,7 +25,8 @@ QString LongTimeFormatWithoutZone(const QLocale &locale)
 QString FormatGeneralDate(const QDateTime &when, const QLocale &locale)
 {
     const QString sDate = locale.toString(when.date(), FullYearShortDateFormat(locale));
-    if (when.time() == QTime(0, 0))
+    // The text shows whole seconds, so the whole first second of the day is midnight.
+    if (QTime(0, 0).secsTo(when.time()) == 0)
         return sDate;
     return sDate + QLatin1Char(' ') + locale.toString(when.time(), LongTimeFormatWithoutZone(locale));
 }

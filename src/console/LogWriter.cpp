@@ -22,7 +22,9 @@ LogWriteStatus AppendLine(const QString &sPath, const QString &sLine)
     if (!QFileInfo(QFileInfo(sPath).path()).isDir())
         return {false, sPath, QStringLiteral("the folder %1 does not exist").arg(QFileInfo(sPath).path())};
     QFile file(sPath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    // One unbuffered write per line onto a file opened for appending: another
+    // process writing the same log can neither tear the line nor overwrite it.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return {false, sPath, file.errorString()};
     const QByteArray bytes = TextFile::EncodeWindows1252(sLine) + "\r\n";
     if (file.write(bytes) != bytes.size())

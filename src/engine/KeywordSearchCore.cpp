@@ -3,13 +3,14 @@
 #include "common/DataFolder.h"
 #include "common/TextFile.h"
 #include "engine/EngineErrors.h"
-#include "engine/IndexReader.h"
 #include "engine/KeywordIndex.h"
 
-#include <array>
+#include <algorithm>
 #include <bitset>
+#include <functional>
 #include <memory>
-#include <vector>
+#include <string>
+#include <string_view>
 
 namespace KeywordSearchCore {
 
@@ -22,30 +23,34 @@ char LowerAscii(char c)
     return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
 }
 
-// The lower-cased sentence (UTF-8) prepared for many phrase tests: the pairs
-// of adjacent bytes it holds, so that most index lines are passed over after a
-// glance at their first two letters, and for each byte value the chain of its
-// positions, so that candidate positions are visited without searching.
+// Whether phrase occurs in text. Boyer-Moore with the good-suffix rule finds
+// the first occurrence in time linear in the two, whatever they hold.
+template <typename Char>
+bool Contains(std::basic_string_view<Char> text, std::basic_string_view<Char> phrase)
+{
+    if (phrase.empty())
+        return true;
+    if (phrase.size() > text.size())
+        return false;
+    return std::search(text.begin(), text.end(), std::boyer_moore_searcher(phrase.begin(), phrase.end())) != text.end();
+}
+
+// The lower-cased sentence (UTF-8) with the pairs of adjacent bytes it holds,
+// so that most index lines are passed over after a glance at their ends.
 class SentenceIndex {
 public:
     explicit SentenceIndex(QByteArray lowerUtf8)
-        : m_text(std::move(lowerUtf8)), m_next(size_t(m_text.size()), -1)
+        : m_text(std::move(lowerUtf8))
     {
-        m_first.fill(-1);
-        for (qsizetype i = m_text.size() - 1; i >= 0; --i) {
-            const auto a = static_cast<unsigned char>(m_text[i]);
-            m_next[size_t(i)] = m_first[a];
-            m_first[a] = i;
-            if (i + 1 < m_text.size())
-                m_pairs->set(a << 8 | static_cast<unsigned char>(m_text[i + 1]));
-        }
+        for (qsizetype i = 0; i + 1 < m_text.size(); ++i)
+            m_pairs->set(Pair(m_text[i], m_text[i + 1]));
     }
 
-    bool IsEmpty() const { return m_text.isEmpty(); }
-    const QByteArray &Text() const { return m_text; }
+    std::string_view Text() const { return {m_text.constData(), size_t(m_text.size())}; }
 
     // False only when a keyword line cannot match: its code, separator and
-    // first two phrase letters are ASCII and its lower-cased start is absent.
+    // first two phrase letters are ASCII and the first or the last two phrase
+    // letters, lower-cased, stand nowhere side by side in the sentence.
     bool MayMatch(QByteArrayView raw) const
     {
         if (raw.size() < 7)
@@ -53,16 +58,16 @@ public:
         for (qsizetype i = 0; i < 7; ++i)
             if (raw[i] & 0x80)
                 return true;
-        return m_pairs->test(static_cast<unsigned char>(LowerAscii(raw[5])) << 8 | static_cast<unsigned char>(LowerAscii(raw[6])));
+        if (!m_pairs->test(Pair(LowerAscii(raw[5]), LowerAscii(raw[6]))))
+            return false;
+        const char a = raw[raw.size() - 2], b = raw.back();
+        return ((a | b) & 0x80) || m_pairs->test(Pair(LowerAscii(a), LowerAscii(b)));
     }
 
-    qsizetype FirstPosition(char c) const { return m_first[static_cast<unsigned char>(c)]; }
-    qsizetype NextPosition(qsizetype pos) const { return m_next[size_t(pos)]; }
-
 private:
+    static size_t Pair(char a, char b) { return size_t(static_cast<unsigned char>(a)) << 8 | static_cast<unsigned char>(b); }
+
     QByteArray m_text;
-    std::vector<qsizetype> m_next;
-    std::array<qsizetype, 256> m_first;
     std::unique_ptr<std::bitset<65536>> m_pairs = std::make_unique<std::bitset<65536>>();
 };
 
@@ -74,34 +79,22 @@ bool IsAscii(QByteArrayView bytes)
     return true;
 }
 
-enum class Occurrence { No, Yes, NeedsDecoding };
-
-// Whether a phrase, lower-cased on the fly, occurs in the lower-cased sentence.
-// Comparing bytes is conclusive as long as the phrase bytes compared are
-// ASCII; a phrase that holds other characters is left to the decoding way.
-Occurrence OccursLowered(const SentenceIndex &sentence, QByteArrayView phrase)
+// The phrase lower-cased into buffer; false when it holds a byte that is not
+// ASCII, which only the decoding way can lower-case.
+bool LowerAsciiInto(QByteArrayView phrase, std::string &buffer)
 {
-    const qsizetype m = phrase.size();
-    if (m == 0)
-        return Occurrence::Yes;
-    const char first = LowerAscii(phrase[0]);
-    if (first & 0x80)
-        return Occurrence::NeedsDecoding;
-    const char *s = sentence.Text().constData();
-    const qsizetype n = sentence.Text().size();
-    for (qsizetype pos = sentence.FirstPosition(first); pos >= 0; pos = sentence.NextPosition(pos)) {
-        qsizetype j = 1;
-        for (; j < m; ++j) {
-            const char c = phrase[j];
-            if (c & 0x80)
-                return Occurrence::NeedsDecoding;
-            if (pos + j >= n || LowerAscii(c) != s[pos + j])
-                break;
-        }
-        if (j == m)
-            return Occurrence::Yes;
+    buffer.resize(size_t(phrase.size()));
+    for (qsizetype i = 0; i < phrase.size(); ++i) {
+        if (phrase[i] & 0x80)
+            return false;
+        buffer[size_t(i)] = LowerAscii(phrase[i]);
     }
-    return Occurrence::No;
+    return true;
+}
+
+std::u16string_view View(const QString &s)
+{
+    return {reinterpret_cast<const char16_t *>(s.utf16()), size_t(s.size())};
 }
 
 bool EqualsLowered(QByteArrayView phrase, const QByteArray &lower)
@@ -112,14 +105,6 @@ bool EqualsLowered(QByteArrayView phrase, const QByteArray &lower)
         if (LowerAscii(phrase[i]) != lower[i])
             return false;
     return true;
-}
-
-QString LoweredLatin1(QByteArrayView phrase)
-{
-    QString s = QString::fromLatin1(phrase);
-    for (QChar &c : s)
-        c = QChar(LowerAscii(char(c.unicode())));
-    return s;
 }
 
 }  // namespace
@@ -144,32 +129,30 @@ KeywordMatch Search(const QString &sSentence, const QString &sPath, const QStrin
     const QString sLowerSentence = sSentence.toLower();
     const SentenceIndex sentence(sLowerSentence.toUtf8());
     const bool canMatch = !sLowerSentence.isEmpty();
+    const bool sentenceIsValid = sLowerSentence.isValidUtf16();
     const QByteArray excludeUtf8 = psExclude ? psExclude->toUtf8() : QByteArray();
 
-    IndexReader reader(std::move(*bytes));
+    TextFile::LineReader reader(std::move(*bytes));
     QString sSection;
+    std::string lowerPhrase;
     while (reader.NextLine()) {
         const QByteArrayView raw = reader.Raw();
         if (raw.isEmpty() || raw.front() == '/')
             continue;
         if (raw.front() != '[' && !sentence.MayMatch(raw))
             continue;
-        // Keyword lines with an ASCII code, nearly all of them, are matched on
-        // their bytes.
-        if (raw.front() != '[' && raw.size() >= 5 && IsAscii(raw.first(5))) {
-            const QByteArrayView phrase = raw.sliced(5);
-            const Occurrence occurs = canMatch ? OccursLowered(sentence, phrase) : Occurrence::No;
-            if (occurs == Occurrence::No)
+        // Keyword lines with an ASCII code and phrase, nearly all of them, are
+        // matched on their bytes.
+        if (raw.front() != '[' && raw.size() >= 5 && IsAscii(raw.first(5)) && LowerAsciiInto(raw.sliced(5), lowerPhrase)) {
+            if (!canMatch || !Contains(sentence.Text(), std::string_view(lowerPhrase)))
                 continue;
-            if (occurs == Occurrence::Yes) {
-                if (psExclude && EqualsLowered(phrase, excludeUtf8))
-                    continue;
-                result.sKeyword = LoweredLatin1(phrase);
-                result.sCode = QString::fromLatin1(raw.first(4));
-                result.sFile = sSection;
-                nLine = reader.LineNumber();
-                return result;
-            }
+            if (psExclude && EqualsLowered(raw.sliced(5), excludeUtf8))
+                continue;
+            result.sKeyword = QString::fromLatin1(lowerPhrase.data(), qsizetype(lowerPhrase.size()));
+            result.sCode = QString::fromLatin1(raw.first(4));
+            result.sFile = sSection;
+            nLine = reader.LineNumber();
+            return result;
         }
         const QString sLine = reader.Decoded();
         const IndexLine line = ClassifyIndexLine(sLine);
@@ -194,7 +177,12 @@ KeywordMatch Search(const QString &sSentence, const QString &sPath, const QStrin
             break;
         }
         const QString sLowerPhrase = line.sPhrase.toString().toLower();
-        if (!canMatch || !sLowerSentence.contains(sLowerPhrase))
+        if (!canMatch)
+            continue;
+        // Both being valid, the phrase stands in the sentence exactly when its
+        // UTF-8 stands in the sentence's, which the byte search finds fastest.
+        if (sentenceIsValid ? !Contains(sentence.Text(), std::string_view(sLowerPhrase.toUtf8()))
+                            : !Contains(View(sLowerSentence), View(sLowerPhrase)))
             continue;
         if (psExclude && sLowerPhrase == *psExclude)
             continue;

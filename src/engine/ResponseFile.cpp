@@ -2,69 +2,59 @@
 
 #include "engine/Blanks.h"
 
-namespace {
-
-bool IsHeaderFor(QStringView sLine, QStringView sCodeTrimmed)
+QStringView HeaderCode(QStringView sLine)
 {
-    const QStringView sTrimmed = TrimRightBlanks(sLine);
-    return sTrimmed.size() == sCodeTrimmed.size() + 1 && sTrimmed.sliced(1) == sCodeTrimmed;
+    return TrimRightBlanks(sLine).sliced(1);
 }
 
-}  // namespace
+BlockLine AddBlockLine(GatheredBlock &block, QStringView sLine, int nLine, int mode)
+{
+    switch (sLine.front().unicode()) {
+    case u'#':
+        if (mode != 1 && mode != 3)
+            return BlockLine::Ignored;
+        block.entries.append(sLine.sliced(1));
+        block.entryLines.append(nLine);
+        ++block.nStatements;
+        return BlockLine::Entry;
+    case u'$':
+        if (mode != 2 && mode != 3)
+            return BlockLine::Ignored;
+        block.entries.append(sLine);
+        block.entryLines.append(nLine);
+        ++block.nQuestions;
+        return BlockLine::Entry;
+    case u'@':
+        if (sLine.size() < 9) {
+            block.nShortAttributeLine = nLine;
+            return BlockLine::ShortAttribute;
+        }
+        block.sAttribute = sLine.sliced(9).toString();
+        return BlockLine::Setting;
+    case u'&':
+        block.followUp = TrimBlanks(sLine.sliced(1)).toString();
+        return BlockLine::FollowUp;
+    default:
+        return BlockLine::Ignored;
+    }
+}
 
 GatheredBlock GatherBlock(const QList<QStringView> &lines, QStringView sCode, int mode)
 {
     GatheredBlock block;
     const QStringView sCodeTrimmed = TrimRightBlanks(sCode);
-    const bool wantStatements = mode == 1 || mode == 3;
-    const bool wantQuestions = mode == 2 || mode == 3;
     bool inBlock = false;
-    bool atHeader = false;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QStringView sLine = lines[i];
         if (sLine.isEmpty())
             continue;
-        const QChar first = sLine.front();
-        if (first == u'*' && IsHeaderFor(sLine, sCodeTrimmed)) {
-            inBlock = true;
-            atHeader = true;
-        }
-        if (!inBlock)
+        // A header of the code opens (or keeps open) its block; any other "*" line closes it.
+        if (sLine.front() == u'*') {
+            inBlock = HeaderCode(sLine) == sCodeTrimmed;
             continue;
-        switch (first.unicode()) {
-        case u'*':
-            if (atHeader)
-                atHeader = false;
-            else
-                inBlock = false;
-            break;
-        case u'#':
-            if (wantStatements) {
-                block.entries.append(sLine.sliced(1));
-                block.entryLines.append(int(i + 1));
-                ++block.nStatements;
-            }
-            break;
-        case u'$':
-            if (wantQuestions) {
-                block.entries.append(sLine);
-                block.entryLines.append(int(i + 1));
-                ++block.nQuestions;
-            }
-            break;
-        case u'@':
-            if (sLine.size() < 9) {
-                block.nShortAttributeLine = int(i + 1);
-                return block;
-            }
-            block.sAttribute = sLine.sliced(qMin<qsizetype>(9, sLine.size())).toString();
-            break;
-        case u'&':
-            block.followUp = TrimBlanks(sLine.sliced(1)).toString();
-            break;
-        default:
-            break;
         }
+        if (inBlock && AddBlockLine(block, sLine, int(i + 1), mode) == BlockLine::ShortAttribute)
+            return block;
     }
     return block;
 }

@@ -27,6 +27,14 @@ struct GatheredBlock {
 
 GatheredBlock GatherBlock(const QList<QStringView> &lines, QStringView sCode, int mode);
 
+// What one line inside an open block (not a "*" line) did to the block; nLine
+// counts from 1. After ShortAttribute the block takes nothing more.
+enum class BlockLine { Ignored, Entry, Setting, FollowUp, ShortAttribute };
+BlockLine AddBlockLine(GatheredBlock &block, QStringView sLine, int nLine, int mode);
+
+// The code a "*" line opens: the line without its "*" and trailing blanks ("" for a closing line).
+QStringView HeaderCode(QStringView sLine);
+
 // A chosen entry ("#..." or "$...", lower-cased) as the caller gets it: the first
 // character tells a question, and from the first "{" on is the control part. `fill`
 // runs before that cut, since a filled-in tag may bring a "{" of its own.

@@ -79,7 +79,10 @@ void FrmGenerateCRC::Files_Click(const QString &sName)
 {
     m_sSelectedFile = sName;
     Label1->setText(sName);
-    Label2->setText(QStringLiteral("Size: %1 Bytes").arg(QFileInfo(m_sFolder + QLatin1Char('/') + sName).size()));
+    const QFileInfo file(m_sFolder + QLatin1Char('/') + sName);
+    // A file removed since the list was filled has no size to show.
+    Label2->setText(file.isFile() ? QStringLiteral("Size: %1 Bytes").arg(file.size())
+                                  : QStringLiteral("This file no longer exists."));
 }
 
 void FrmGenerateCRC::Command1_Click()

@@ -95,8 +95,15 @@ FrmValidKeyword::FrmValidKeyword(QWidget *parent)
     connect(&m_validator, &KeywordValidator::ReportCleared, TxtReport, &QPlainTextEdit::clear);
     connect(&m_validator, &KeywordValidator::ReportLine, this, &FrmValidKeyword::AppendReportLine);
     connect(&m_validator, &KeywordValidator::CounterChanged, this, &FrmValidKeyword::ShowCounter);
-    // Repaint and take input between index lines, so the counters are seen to climb.
-    connect(&m_validator, &KeywordValidator::LineDone, this, [] { QCoreApplication::processEvents(); });
+    // Repaint and take input between index lines, so the counters are seen to
+    // climb; at most every 20 ms, or a large index spends its walk repainting.
+    connect(&m_validator, &KeywordValidator::WalkStarted, this, [this] { m_sinceEvents.start(); });
+    connect(&m_validator, &KeywordValidator::LineDone, this, [this] {
+        if (m_sinceEvents.elapsed() < 20)
+            return;
+        QCoreApplication::processEvents();
+        m_sinceEvents.start();
+    });
 }
 
 void FrmValidKeyword::ShowCounter(KeywordValidator::Counter counter, int nValue)

@@ -2,6 +2,7 @@
 
 #include "tools/KeywordValidator.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QGroupBox;
@@ -44,4 +45,5 @@ private:
     void AppendReportLine(const QString &sLine, bool bSummary);
 
     KeywordValidator m_validator;
+    QElapsedTimer m_sinceEvents;
 };

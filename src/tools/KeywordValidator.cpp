@@ -1,12 +1,8 @@
 #include "tools/KeywordValidator.h"
 
 #include "common/DataFolder.h"
-#include "common/TextFile.h"
-#include "engine/KeywordIndex.h"
-#include "engine/Randomizer.h"
-#include "engine/ResponseFile.h"
+#include "tools/IndexWalk.h"
 
-#include <QFileInfo>
 #include <QPointer>
 
 namespace {
@@ -42,12 +38,6 @@ const QString kIndent = QStringLiteral("     ");
 QString Number(int n)
 {
     return QString::number(n);
-}
-
-bool IsDataFile(const QString &sName)
-{
-    const DataFolder::Resolution resolved = DataFolder::Resolve(DataFolder::DataPath(sName));
-    return !resolved.sPath.isEmpty() && QFileInfo(resolved.sPath).isFile();
 }
 
 }  // namespace
@@ -106,89 +96,88 @@ void KeywordValidator::Run()
     for (Counter counter : kAllCounters)
         Show(counter);
 
-    const QString sIndexPath = DataFolder::DataPath(IndexFileName());
-    const DataFolder::Resolution resolved = DataFolder::Resolve(sIndexPath);
-    TextFile::Failure failure;
-    const std::optional<QString> text =
-        resolved.sPath.isEmpty() ? std::nullopt : TextFile::ReadText(resolved.sPath, &failure);
-    if (!text) {
-        if (!QFileInfo::exists(resolved.sPath))
-            Append(QStringLiteral("Keyword index file not found (%1)").arg(sIndexPath));
+    KnowledgeFiles files;  // read afresh for each walk, once each
+    IndexWalk walk(files, IndexFileName());
+    if (!walk.Index().Readable()) {
+        if (!walk.Index().bExists)
+            Append(QStringLiteral("Keyword index file not found (%1)").arg(DataFolder::DataPath(IndexFileName())));
         else
-            Append(QStringLiteral("Keyword index file could not be read (%1)").arg(failure.sDescription));
+            Append(QStringLiteral("Keyword index file could not be read (%1)").arg(walk.Index().sError));
         Add(MissingFiles);
         Add(Errors);
         Show(MissingFiles);
         Show(Errors);
-    } else {
-        const QList<QStringView> lines = TextFile::SplitLines(*text);
-        QString sSection;
-        for (const QStringView sLine : lines) {
-            Add(LineCounter);
-            const IndexLine line = ClassifyIndexLine(sLine);
-            switch (line.kind) {
-            case IndexLine::Empty:
-                Add(Blanks);
-                Show(Blanks);
-                break;
-            case IndexLine::Comment:
-                Add(Comments);
-                Show(Comments);
-                break;
-            case IndexLine::Section:
-                sSection = line.sSection.toString();
+    }
+    while (walk.Next()) {
+        const WalkLine &line = walk.Line();
+        Add(LineCounter);
+        switch (line.index.kind) {
+        case IndexLine::Empty:
+            Add(Blanks);
+            Show(Blanks);
+            break;
+        case IndexLine::Comment:
+            Add(Comments);
+            Show(Comments);
+            break;
+        case IndexLine::Section:
+            Add(RefFound);
+            if (!line.sectionFile->bExists) {
+                Add(MissingFiles);
+                Add(Errors);
+                Show(MissingFiles);
+                Append(QStringLiteral("Line ") + Number(m_counts.LineCounter) + QStringLiteral(" - Response file not found (")
+                       + line.sSection + QLatin1Char(')'));
+            }
+            break;
+        case IndexLine::Malformed:
+            // Keeps the summary's sum whole: a broken section line is still
+            // a reference, a broken keyword line still a keyword.
+            if (line.sText.front() == u'[') {
                 Add(RefFound);
-                if (!IsDataFile(sSection)) {
-                    Add(MissingFiles);
-                    Add(Errors);
-                    Show(MissingFiles);
-                    Append(QStringLiteral("Line ") + Number(m_counts.LineCounter) + QStringLiteral(" - Response file not found (")
-                           + sSection + QLatin1Char(')'));
-                }
-                break;
-            case IndexLine::Malformed:
-                // Keeps the summary's sum whole: a broken section line is still
-                // a reference, a broken keyword line still a keyword.
-                if (sLine.front() == u'[') {
-                    Add(RefFound);
-                    sSection.clear();  // the search stops here, so nothing below it is answerable
-                    Add(MissingReferences);
-                    Add(Errors);
-                    Show(MissingReferences);
-                    Append(QStringLiteral("Line ") + Number(m_counts.LineCounter)
-                           + QStringLiteral(" - Section line names no response file (") + sLine.toString() + QLatin1Char(')'));
-                } else {
-                    Add(WorkingWords);
-                    Show(WorkingWords);
-                    Add(MissingReferences);
-                    Add(Errors);
-                    Show(MissingReferences);
-                    Append(QStringLiteral("Line ") + Number(m_counts.LineCounter)
-                           + QStringLiteral(" - Keyword line too short for a code and a phrase (") + sLine.toString() + QLatin1Char(')'));
-                }
-                break;
-            case IndexLine::Keyword: {
+                Add(MissingReferences);
+                Add(Errors);
+                Show(MissingReferences);
+                Append(QStringLiteral("Line ") + Number(m_counts.LineCounter)
+                       + QStringLiteral(" - Section line names no response file (") + line.sText.toString() + QLatin1Char(')'));
+            } else {
                 Add(WorkingWords);
                 Show(WorkingWords);
-                const QString sPhrase = line.sPhrase.toString().toLower();
-                const KeywordMatch match{sPhrase, line.sCode.toString(), sSection, QString()};
-                QString sProblem;
-                if (GetEntryForCheck(match, StatementsAndQuestions, &sProblem).sText.isEmpty())
-                    MissingReference(sPhrase, line.sCode, sProblem);
-                break;
+                Add(MissingReferences);
+                Add(Errors);
+                Show(MissingReferences);
+                Append(QStringLiteral("Line ") + Number(m_counts.LineCounter)
+                       + QStringLiteral(" - Keyword line too short for a code and a phrase (") + line.sText.toString() + QLatin1Char(')'));
             }
+            break;
+        case IndexLine::Keyword:
+            Add(WorkingWords);
+            Show(WorkingWords);
+            // Each keyword line counts the entries of its block, as if it read them again.
+            if (const CodeBlock *block = line.answer.block) {
+                if (block->gathered.nStatements) {
+                    Add(Statements, block->gathered.nStatements);
+                    Show(Statements);
+                }
+                if (block->gathered.nQuestions) {
+                    Add(Questions, block->gathered.nQuestions);
+                    Show(Questions);
+                }
             }
-            Show(LineCounter);
-            Show(Errors);
-            emit LineDone();
-            if (!alive)
-                return;
-            if (m_stopRequested) {
-                Append(QStringLiteral("Validation stopped after line %1 of %2").arg(m_counts.LineCounter).arg(IndexFileName()));
-                m_running = false;
-                emit WalkFinished(false);
-                return;
-            }
+            if (!line.answer.Usable())
+                MissingReference(line.sPhrase, line.index.sCode, line.answer.Detail());
+            break;
+        }
+        Show(LineCounter);
+        Show(Errors);
+        emit LineDone();
+        if (!alive)
+            return;
+        if (m_stopRequested) {
+            Append(QStringLiteral("Validation stopped after line %1 of %2").arg(m_counts.LineCounter).arg(IndexFileName()));
+            m_running = false;
+            emit WalkFinished(false);
+            return;
         }
     }
     AppendSummary();
@@ -210,48 +199,4 @@ void KeywordValidator::AppendSummary()
     Append(c.sErrors == 0 ? QStringLiteral("The Operation was completed Successfully")
                           : QStringLiteral("The Operation was completed but errors were encountered"),
            true);
-}
-
-ResponseEntry KeywordValidator::GetEntryForCheck(const KeywordMatch &match, int mode, QString *psProblem)
-{
-    auto problem = [psProblem](const QString &sProblem) {
-        if (psProblem)
-            *psProblem = sProblem;
-        return ResponseEntry{};
-    };
-    if (match.sFile.isEmpty())
-        return problem(QStringLiteral("No response file is named for this keyword"));
-    const DataFolder::Resolution resolved = DataFolder::Resolve(DataFolder::DataPath(match.sFile));
-    if (resolved.sPath.isEmpty())
-        return problem(resolved.sError);
-    if (!QFileInfo::exists(resolved.sPath))
-        return {};  // already reported at its section line
-    TextFile::Failure failure;
-    const std::optional<QString> text = TextFile::ReadText(resolved.sPath, &failure);
-    if (!text)
-        return problem(failure.sDescription);
-
-    const GatheredBlock block = GatherBlock(TextFile::SplitLines(*text), match.sCode, mode);
-    if (block.nStatements) {
-        Add(Statements, block.nStatements);
-        Show(Statements);
-    }
-    if (block.nQuestions) {
-        Add(Questions, block.nQuestions);
-        Show(Questions);
-    }
-    if (block.nShortAttributeLine)
-        return problem(QStringLiteral("Attribute line %1 of %2 is shorter than nine characters")
-                           .arg(block.nShortAttributeLine)
-                           .arg(match.sFile));
-    const qsizetype n = block.entries.size();
-    if (n == 0)
-        return {};
-
-    Randomizer::ReseedFromClock();
-    QString sEntry = block.entries[Randomizer::PickPosition(n) - 1].toString();
-    // A lone "#" was picked: the entry before the last stands in, when there is one.
-    if (sEntry.isEmpty() && n >= 2)
-        sEntry = block.entries[n - 2].toString();
-    return EntryFromLine(sEntry.toLower(), block.sAttribute);
 }

@@ -1,14 +1,12 @@
 #pragma once
 
-#include "engine/EngineTypes.h"
-
 #include <QObject>
 #include <QString>
 
 // The validator's walk over the main keyword index: checks that every section
 // names a response file that exists and every keyword line leads to a usable
-// answer, counting what it meets. Toolkit-free, so a window or a command line
-// can drive it through the signals.
+// answer, counting what it meets and reporting it as the window shows it. The
+// lines themselves come from IndexWalk, which the command-line checker shares.
 class KeywordValidator : public QObject {
     Q_OBJECT
 
@@ -53,12 +51,6 @@ public:
     const Counts &counts() const { return m_counts; }
     // Every report line so far, each preceded by CR LF.
     const QString &Report() const { return m_sReport; }
-
-    // The validator's own response reader: the entry picked from the match's
-    // block, with an empty sText when there is no usable answer. Adds the
-    // entries it gathers to the statement and question counters. When the
-    // reader finds a fault of the file itself, psProblem receives it.
-    ResponseEntry GetEntryForCheck(const KeywordMatch &match, int mode, QString *psProblem = nullptr);
 
     static QString IndexFileName() { return QStringLiteral("keywords.txt"); }
 

@@ -2,7 +2,9 @@
 
 #include "chat/FrmChecker.h"
 #include "chat/FrmOrvia.h"
+#include "chat/KezOnKez.h"
 #include "chat/KezWindow.h"
+#include "chat/OrviaOnOrvia.h"
 #include "common/modPublic.h"
 #include "support/ScriptedDialogs.h"
 
@@ -10,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -239,6 +243,65 @@ private slots:
             QTRY_VERIFY(created->windowState() & Qt::WindowMaximized);
         }
         delete created;
+    }
+
+    // Frames, thumbs and buttons drawn on black must not vanish into it.
+    void controlsStandOutOnBlack()
+    {
+        auto bright = [](const QColor &c) { return c.green() > 100; };
+        FrmChecker checker;
+        checker.show();
+        checker.ResponseArea->setFocus();
+        const QImage input = checker.InputArea->grab().toImage();
+        QVERIFY(bright(input.pixelColor(0, input.height() / 2)));
+
+        for (int i = 0; i < 60; ++i)
+            checker.ResponseArea->append(QStringLiteral("line"));
+        QScrollBar *bar = checker.ResponseArea->verticalScrollBar();
+        bar->setValue(bar->maximum() / 2);
+        // The thumb's ends cross the bar: some row in its middle is bright nearly all across.
+        const QImage image = bar->grab().toImage();
+        bool thumbEdge = false;
+        for (int y = image.height() / 5; y < image.height() * 4 / 5 && !thumbEdge; ++y) {
+            int n = 0;
+            for (int x = 0; x < image.width(); ++x)
+                n += bright(image.pixelColor(x, y));
+            thumbEdge = n > image.width() / 2;
+        }
+        QVERIFY(thumbEdge);
+
+        KezOnKez kez;
+        kez.show();
+        const QImage button = kez.Command1->grab().toImage();
+        QCOMPARE(button.pixelColor(4, button.height() / 2), QColor(0, 255, 0));
+    }
+
+    void escapeLeavesTheWindowOpen_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *name : {"FrmChecker", "FrmOrvia", "KezWindow", "KezOnKez", "OrviaOnOrvia"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void escapeLeavesTheWindowOpen()
+    {
+        QFETCH(QString, window);
+        std::unique_ptr<QWidget> widget;
+        if (window == "FrmChecker")
+            widget = std::make_unique<FrmChecker>();
+        else if (window == "FrmOrvia")
+            widget = std::make_unique<FrmOrvia>();
+        else if (window == "KezWindow")
+            widget = std::make_unique<KezWindow>();
+        else if (window == "KezOnKez")
+            widget = std::make_unique<KezOnKez>();
+        else
+            widget = std::make_unique<OrviaOnOrvia>();
+        widget->show();
+        QList<QWidget *> targets = widget->findChildren<QWidget *>();
+        targets << widget.get();
+        for (QWidget *target : targets)
+            QTest::keyClick(target, Qt::Key_Escape);
+        QVERIFY(widget->isVisible());
     }
 
 private:

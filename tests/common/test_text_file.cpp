@@ -1,61 +1,59 @@
 #include "common/DataFolder.h"
 #include "common/TextFile.h"
+#include "common/modPublic.h"
 #include "support/ProgramFolder.h"
 
+#include <QDir>
 #include <QTest>
 
 class TestTextFile : public QObject {
     Q_OBJECT
 
 private slots:
-    void splitLines_data();
-    void splitLines();
-    void decoding_data();
-    void decoding();
+    void oneReading_data();
+    void oneReading();
     void unreadable();
     void encodeWindows1252();
+    void resolve_data();
     void resolve();
 };
 
-void TestTextFile::splitLines_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("lines");
-    QTest::newRow("empty") << "" << QStringList();
-    QTest::newRow("crlf") << "a\r\nb\r\n" << QStringList{"a", "b"};
-    QTest::newRow("lf and lone cr") << "a\nb\rc" << QStringList{"a", "b", "c"};
-    QTest::newRow("empty lines kept") << "a\r\n\r\n\nb" << QStringList{"a", "", "", "b"};
-    QTest::newRow("blank line is not empty") << "  \r\n" << QStringList{"  "};
-    QTest::newRow("cr cr lf") << "a\r\r\nb" << QStringList{"a", "", "b"};
-}
-
-void TestTextFile::splitLines()
-{
-    QFETCH(QString, text);
-    QFETCH(QStringList, lines);
-    QStringList got;
-    for (QStringView v : TextFile::SplitLines(text))
-        got << v.toString();
-    QCOMPARE(got, lines);
-}
-
-void TestTextFile::decoding_data()
+// The search reads line by line, the selection and the validator the whole
+// file: both must give the same lines.
+void TestTextFile::oneReading_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("utf8") << QByteArray("caf\xC3\xA9") << QString::fromUtf8("café");
-    QTest::newRow("bom skipped") << QByteArray("\xEF\xBB\xBFhi") << QString("hi");
-    QTest::newRow("windows-1252") << QByteArray("\x93hi\x94 \x80") << QString::fromUtf8("“hi” €");
-    QTest::newRow("broken utf8 read as 1252") << QByteArray("\xC3\xA9\xE9") << QString::fromUtf8("Ã©é");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("empty") << QByteArray() << QStringList();
+    QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+    QTest::newRow("lf and lone cr") << QByteArray("a\nb\rc") << QStringList{"a", "b", "c"};
+    QTest::newRow("empty and blank lines kept") << QByteArray("a\r\n\r\n\n  \r\r\nb") << QStringList{"a", "", "", "  ", "", "b"};
+    QTest::newRow("utf8") << QByteArray("caf\xC3\xA9") << QStringList{QString::fromUtf8("café")};
+    QTest::newRow("windows-1252") << QByteArray("\x93hi\x94\r\n\x80") << QStringList{QString::fromUtf8("“hi”"), QString::fromUtf8("€")};
+    QTest::newRow("broken utf8 read as 1252") << QByteArray("\xC3\xA9\xE9") << QStringList{QString::fromUtf8("Ã©é")};
+    QTest::newRow("bom skipped") << QByteArray("\xEF\xBB\xBFhi") << QStringList{"hi"};
+    QTest::newRow("only the first bom") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFhi") << QStringList{QChar(0xFEFF) + QString("hi")};
+    QTest::newRow("bom of a joined file is text") << QByteArray("\xEF\xBB\xBFhi\r\n\xEF\xBB\xBF\r\n\xEF\xBB\xBF\xC3\xA9")
+                                                   << QStringList{"hi", QString(QChar(0xFEFF)), QChar(0xFEFF) + QString::fromUtf8("é")};
+    QTest::newRow("bom of a 1252 file is text") << QByteArray("\xEF\xBB\xBF" "caf\xE9") << QStringList{QString::fromUtf8("ï»¿café")};
 }
 
-void TestTextFile::decoding()
+void TestTextFile::oneReading()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    TextFile::LineReader reader(bytes);
+    QStringList byLine;
+    while (reader.NextLine())
+        byLine << reader.Decoded();
+    QCOMPARE(byLine, lines);
     ProgramFolder folder;
     folder.WriteDataBytes("f.txt", bytes);
-    QCOMPARE(TextFile::ReadText(folder.DataPath("f.txt")).value_or("<failed>"), text);
+    const QString sText = TextFile::ReadText(folder.DataPath("f.txt")).value_or("<failed>");
+    QStringList whole;
+    for (QStringView v : TextFile::SplitLines(sText))
+        whole << v.toString();
+    QCOMPARE(whole, lines);
 }
 
 void TestTextFile::unreadable()
@@ -75,18 +73,38 @@ void TestTextFile::encodeWindows1252()
     QCOMPARE(TextFile::EncodeWindows1252(QString::fromUtf8("日本\x1A")), QByteArray("??\x1A"));
 }
 
+// However the program folder is written, names stay inside data/.
+void TestTextFile::resolve_data()
+{
+    QTest::addColumn<QString>("programFolder");  // "T" stands for the temporary folder
+    QTest::newRow("clean") << "T";
+    QTest::newRow("unclean") << "T/./";
+    QTest::newRow("relative") << ".";
+    QTest::newRow("root") << "/";
+}
+
 void TestTextFile::resolve()
 {
+    QFETCH(QString, programFolder);
     ProgramFolder folder;
     folder.WriteData("Topics/Pets.txt", {"x"});
-    const QString sExpected = folder.DataPath("Topics/Pets.txt");
-    QCOMPARE(DataFolder::Resolve(DataFolder::DataPath("Topics\\Pets.txt")).sPath, sExpected);
-    QCOMPARE(DataFolder::Resolve(DataFolder::DataPath("topics/PETS.TXT")).sPath, sExpected);
-    const DataFolder::Resolution escaped = DataFolder::Resolve(DataFolder::DataPath("..\\..\\etc\\passwd"));
-    QVERIFY(escaped.sPath.isEmpty());
-    QVERIFY(!escaped.sError.isEmpty());
-    // A missing file resolves to itself, so that opening it reports the real cause.
-    QCOMPARE(DataFolder::Resolve(DataFolder::DataPath("none.txt")).sPath, folder.DataPath("none.txt"));
+    const QString sCurrent = QDir::currentPath();
+    QDir::setCurrent(folder.Path());
+    modPublic::ProgramFolder = programFolder.replace("T", folder.Path());
+    auto resolve = [](const QString &sName) { return DataFolder::Resolve(DataFolder::DataPath(sName)); };
+    if (programFolder != "/") {
+        const QFileInfo expected(folder.DataPath("Topics/Pets.txt"));
+        QCOMPARE(QFileInfo(resolve("Topics\\Pets.txt").sPath), expected);
+        QCOMPARE(QFileInfo(resolve("topics/PETS.TXT").sPath), expected);
+        // A missing file resolves to itself, so that opening it reports the real cause.
+        QCOMPARE(QFileInfo(resolve("none.txt").sPath), QFileInfo(folder.DataPath("none.txt")));
+    }
+    for (const char *sName : {"..\\..\\etc\\passwd", "../../../../../../etc/hostname", "Topics/../../logs/x"}) {
+        const DataFolder::Resolution escaped = resolve(sName);
+        QVERIFY2(escaped.sPath.isEmpty(), qPrintable(escaped.sPath));
+        QVERIFY(!escaped.sError.isEmpty());
+    }
+    QDir::setCurrent(sCurrent);
 }
 
 QTEST_GUILESS_MAIN(TestTextFile)

@@ -6,6 +6,8 @@
 #include "support/ScriptedDialogs.h"
 
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTest>
@@ -46,6 +48,7 @@ private slots:
     void closingAndReopeningStartsAfresh();
     void failedErrorEntryLeavesTranscript();
     void resizeKeepsInputAtTheBottom();
+    void reopenedAfterMaximisedIsNormal();
     void destructionClearsTheFlag();
 };
 
@@ -232,6 +235,26 @@ void TestClientConsole::resizeKeepsInputAtTheBottom()
     console.resize(3, 3);
     QCOMPARE(console.txtInput->geometry(), input);
     QCOMPARE(console.txtConsoleLog->geometry(), log);
+}
+
+void TestClientConsole::reopenedAfterMaximisedIsNormal()
+{
+    ProgramFolder folder;
+    QMdiArea area;
+    area.resize(1000, 800);
+    area.show();
+    auto *console = new FrmClientConsole;
+    QMdiSubWindow *sub = area.addSubWindow(console);
+    sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    sub->show();
+    const QSize normal = sub->size();
+    sub->showMaximized();
+    QVERIFY(sub->close());
+    // Opened again as the main window does it.
+    console->show();
+    sub->show();
+    QVERIFY(!sub->isMaximized());
+    QCOMPARE(sub->size(), normal);
 }
 
 void TestClientConsole::destructionClearsTheFlag()

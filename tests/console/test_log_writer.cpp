@@ -6,6 +6,8 @@
 #include "support/ScriptedDialogs.h"
 
 #include <QFile>
+#include <QMap>
+#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -53,6 +55,7 @@ private slots:
     void missingFolderIsAFailure();
     void rowsOnlyWhileConsoleLoaded();
     void badPriorityStillWritesTheLine();
+    void twoProcessesLoseNoLine();
     void generalDate_data();
     void generalDate();
 };
@@ -122,10 +125,37 @@ void TestLogWriter::badPriorityStillWritesTheLine()
     FakeRows rows;
     RegisterConsoleRows(&rows);
     modPublic::ConsoleLoaded = true;
-    QVERIFY(!WriteEventLog(kEntry, 7));
+    const LogWriteStatus status = WriteEventLog(kEntry, 7);
     RegisterConsoleRows(nullptr);
+    QVERIFY(!status);
+    QCOMPARE(status.sPath, folder.LogPath("EventLog.txt"));
     QVERIFY(rows.rows.isEmpty());
     QCOMPARE(folder.LogLines("EventLog.txt").size(), 1);
+}
+
+void TestLogWriter::twoProcessesLoseNoLine()
+{
+    ProgramFolder folder;
+    constexpr int kLines = 10000;
+    QProcess first, second;
+    for (QProcess *process : {&first, &second})
+        process->start(LOG_LOAD_WRITER, {folder.Path(), process == &first ? "A" : "B", QString::number(kLines)});
+    for (QProcess *process : {&first, &second}) {
+        QVERIFY(process->waitForFinished(120000));
+        QCOMPARE(process->exitCode(), 0);
+    }
+    QMap<QString, QList<bool>> seen{{"A", QList<bool>(kLines)}, {"B", QList<bool>(kLines)}};
+    const QStringList lines = folder.LogLines("EventLog.txt");
+    QCOMPARE(lines.size(), 2 * kLines);
+    for (const QString &sLine : lines) {
+        // date, tag, "load", number + filler, priority: a torn line breaks this shape.
+        const QStringList fields = sLine.split(QChar(0xA5));
+        QCOMPARE(fields.size(), 5);
+        const int i = QStringView(fields[3]).left(fields[3].indexOf('x')).toInt();
+        QCOMPARE(fields[3].size() - QString::number(i).size(), i % 100 == 0 ? 20000 : 10);
+        QVERIFY(seen.contains(fields[1]) && !seen[fields[1]][i]);
+        seen[fields[1]][i] = true;
+    }
 }
 
 void TestLogWriter::generalDate_data()
@@ -134,6 +164,7 @@ void TestLogWriter::generalDate_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("evening") << QDateTime(QDate(2026, 12, 4), QTime(19, 55, 10)) << "12/4/2026 7:55:10 PM";
     QTest::newRow("midnight has no time") << QDateTime(QDate(2026, 1, 2), QTime(0, 0)) << "1/2/2026";
+    QTest::newRow("midnight and a half second") << QDateTime(QDate(2026, 1, 2), QTime(0, 0, 0, 500)) << "1/2/2026";
     QTest::newRow("one second past") << QDateTime(QDate(2026, 1, 2), QTime(0, 0, 1)) << "1/2/2026 12:00:01 AM";
 }
 

@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QTest>
 
+#include <ctime>
 #include <memory>
 
 namespace {
@@ -85,6 +86,12 @@ private slots:
         QTest::newRow("short line reached") << Lines("  |     ") << "anything" << "" << "" << "" << 1;
         QTest::newRow("short line below the match") << Lines("[f]|0001 hello|ab") << "hello" << "hello" << "0001" << "f" << 0;
         QTest::newRow("windows-1252") << QByteArray("[f]\r\n0001 caf\xE9\r\n") << "un CAFÉ" << "café" << "0001" << "f" << 0;
+        // The mark is skipped at the start of a UTF-8 file only.
+        QTest::newRow("bom of a 1252 file") << QByteArray("\xEF\xBB\xBF[f]\r\n0001 caf\xE9") << "café" << "café" << "0001" << "" << 0;
+        QTest::newRow("bom inside a joined file") << QByteArray("\xEF\xBB\xBF[f]\r\n\xEF\xBB\xBF" "0001 hi") << "oh hi" << " hi"
+                                                  << QChar(0xFEFF) + QString("000") << "f" << 0;
+        QTest::newRow("lone surrogate in the sentence") << QByteArray("0001 \xC3\xA9") << QString(QChar(0xD800)) + "É" << "é" << "0001" << "" << 0;
+        QTest::newRow("lone bom line is too short") << QByteArray("[f]\r\n\xEF\xBB\xBF\r\n0001 hi") << "hi" << "" << "" << "" << 1;
         QTest::newRow("bom, lf and lone cr") << QByteArray("\xEF\xBB\xBF/x\n[f]\r0001 na\xC3\xAFve") << "naïve" << "naïve" << "0001" << "f" << 0;
     }
 
@@ -127,6 +134,31 @@ private slots:
         QVERIFY(m_dialogs->messages.isEmpty());
     }
 
+    // Long sentences and long phrases that nearly match everywhere stay quick.
+    void searchTimeIsLinear_data()
+    {
+        QTest::addColumn<QString>("phrase");
+        QTest::newRow("a... b") << QString(2000, 'a') + 'b';
+        // Ends that stand in the sentence, so the lines are really searched.
+        QTest::newRow("a... b a a") << QString(2000, 'a') + "baa";
+        QTest::newRow("a a b a...") << "aab" + QString(2000, 'a');
+        QTest::newRow("decoded") << QString(2000, 'a') + QString::fromUtf8("é");
+    }
+    void searchTimeIsLinear()
+    {
+        QFETCH(QString, phrase);
+        m_folder->WriteData("keywords.txt", QStringList(200, "0001 " + phrase));
+        // Processor time, so that other work on the machine does not count.
+        const std::clock_t start = std::clock();
+        QCOMPARE(KeywordSearch(QString(100000, 'a')).sCode, "");
+        const double seconds = double(std::clock() - start) / CLOCKS_PER_SEC;
+#ifdef ORVIA_SLOW_BUILD  // unoptimised and instrumented: a looser bound, still far from minutes
+        QVERIFY2(seconds < 15.0, qPrintable(QString::number(seconds)));
+#else
+        QVERIFY2(seconds < 1.0, qPrintable(QString::number(seconds)));
+#endif
+    }
+
     void excludePassesOverLastKeyword()
     {
         Write("keywords.txt", "[f]|0001 cat|0002 cat|0003 my cat|00045");
@@ -159,7 +191,7 @@ private slots:
         QTest::newRow("empty file name") << "" << "" << select << access << 3 << "cannot be read";
         QTest::newRow("no block") << "r.txt" << "*0002|# x" << select << selection << 3 << "no entries for code 0001 of r.txt";
         QTest::newRow("only questions, statements asked") << "r.txt" << "*0001|$x?" << select << selection << 1 << "no entries";
-        QTest::newRow("short attribute") << "r.txt" << "*0001|# x|@short" << select << selection << 3 << "attribute line 3";
+        QTest::newRow("attribute of eight characters") << "r.txt" << "*0001|# x|@1234567" << select << selection << 3 << "attribute line 3";
         QTest::newRow("lone hash chosen") << "r.txt" << "*0001|#" << select << selection << 3 << "empty statement";
     }
 
@@ -244,6 +276,10 @@ private slots:
         QCOMPARE(modPublic::FollowUpFile, "next.txt");
         GetRandomEntryFromFile(Block("r.txt", "0003"), 3);  // no entries, but "&" alone clears
         QCOMPARE(modPublic::FollowUpFile, "");
+        Write("r.txt", "*0001|@mood    calm|@12345678|# x");  // nine characters: an empty value
+        const ResponseEntry nine = GetRandomEntryFromFile(Block("r.txt"), 3);
+        QCOMPARE(nine.sText, "x");
+        QCOMPARE(nine.sAttribute, "");
         modPublic::UserName = "Zoe";
         Write("Preset3.txt", "*0002|# Hello [NAME]!");
         QCOMPARE(GetPresetResponse("preset3.TXT", "0002"), "hello Zoe!");  // the name's letter case does not matter

@@ -1,21 +1,20 @@
-// Checks over the knowledge base that ships in data/: every keyword reaches a
-// usable answer, no keyword line is hidden by an earlier one, and the
-// evaluation sentences are mostly answered from a keyword.
+// Checks over the knowledge base that ships in data/: orvia-check finds
+// nothing, the house rules hold, and the evaluation sentences are mostly
+// answered from a keyword.
 #include "common/TextFile.h"
 #include "common/modPublic.h"
 #include "chat/ConversationTurn.h"
-#include "engine/KeywordIndex.h"
 #include "engine/ModFunctions.h"
-#include "engine/Reflection.h"
 #include "engine/Reply.h"
 #include "engine/ResponseFile.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
+#include "tools/KnowledgeCheck.h"
 
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
-#include <QStringDecoder>
 #include <QTest>
 
 #define EXPECT_NONE(list) QVERIFY2((list).isEmpty(), qPrintable(QStringList(list).join('\n')))
@@ -49,110 +48,32 @@ struct ShippedFolder : ProgramFolder {
     ScriptedDialogs dialogs;
 };
 
-QString ReadData(const QString &sName, QStringList *errors)
+// orvia-check's walk of data/ as the source tree holds it.
+const KnowledgeCheck &ShippedCheck()
 {
-    TextFile::Failure failure;
-    const auto text = TextFile::ReadText(kData + '/' + sName, &failure);
-    if (!text)
-        *errors << sName + ": cannot be read: " + failure.sDescription;
-    return text.value_or(QString());
-}
-
-// A phrase that contains an earlier phrase is reached only by the repeat
-// search; a comment right above that says "shadow" marks it as meant.
-QStringList FindShadowed(const QList<QStringView> &lines)
-{
-    QStringList found, earlier;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const IndexLine line = ClassifyIndexLine(lines[i]);
-        if (line.kind != IndexLine::Keyword)
-            continue;
-        const QString sPhrase = line.sPhrase.toString().toLower();
-        const bool meant = i > 0 && lines[i - 1].startsWith(u'/') && lines[i - 1].contains(u"shadow", Qt::CaseInsensitive);
-        for (const QString &sEarlier : std::as_const(earlier))
-            if (!meant && sPhrase.contains(sEarlier)) {
-                found << QString("line %1 \"%2\" contains \"%3\"").arg(i + 1).arg(sPhrase, sEarlier);
-                break;
-            }
-        earlier << sPhrase;
-    }
-    return found;
-}
-
-struct Block {
-    QStringList entries;
-    int nStatements = 0, nQuestions = 0;
-    std::optional<QString> followUp;
-};
-
-// One block of a response file, read as the selection reads it, with what would spoil an answer.
-Block CheckBlock(const QString &sFile, const QString &sCode, const QString &sWhere, QStringList *errors)
-{
-    const QString sText = ReadData(sFile, errors);
-    const GatheredBlock b = GatherBlock(TextFile::SplitLines(sText), sCode, 3);
-    const QString sBlock = QString("%1 (%2 code %3): ").arg(sWhere, sFile, sCode);
-    if (b.nShortAttributeLine || b.entries.isEmpty())
-        *errors << sBlock + "no entries or a short attribute line";
-    Block block{{}, b.nStatements, b.nQuestions, b.followUp};
-    for (const QStringView entry : b.entries) {
-        block.entries << entry.toString();
-        QString sTags = entry.toString().toLower();
-        for (const char *tag : {"[name]", "[keyword]", "[next]", "[following]"})
-            sTags.remove(QLatin1String(tag));
-        if (entry.size() < 2 || entry.contains(u'{') || sTags.contains('[') || sTags.contains(']'))
-            *errors << sBlock + "empty, unknown tag or \"{\" in: " + entry.toString();
-    }
-    return block;
-}
-
-struct Walk {
-    QStringList errors, shadowed, thinMainCodes, nameTurnBlocks;
-    QSet<QString> followUps;
-    QMap<QString, bool> checked;  // "file code" of every block checked
-    int nMainLines = 0, nMainCodes = 0;
-};
-
-// keywords.txt, preset1.txt and every follow-up index their answers name.
-const Walk &ShippedWalk()
-{
-    static const Walk walk = [] {
-        Walk w;
-        QStringList queue{"keywords.txt", "preset1.txt"};
-        for (qsizetype q = 0; q < queue.size(); ++q) {
-            const QString sIndex = queue[q], sText = ReadData(sIndex, &w.errors);
-            const QList<QStringView> lines = TextFile::SplitLines(sText);
-            for (const QString &s : FindShadowed(lines))
-                w.shadowed << sIndex + ": " + s;
-            QString sSection;
-            for (qsizetype i = 0; i < lines.size(); ++i) {
-                const IndexLine line = ClassifyIndexLine(lines[i]);
-                const QString sWhere = QString("%1 line %2").arg(sIndex).arg(i + 1);
-                if (line.kind == IndexLine::Section)
-                    sSection = line.sSection.toString();
-                if (line.kind == IndexLine::Malformed || (line.kind == IndexLine::Keyword && (line.sPhrase.isEmpty() || sSection.isEmpty())))
-                    w.errors << sWhere + ": malformed, an empty phrase or above every section line";
-                if (line.kind != IndexLine::Keyword || sSection.isEmpty())
-                    continue;
-                const QString sKey = sSection + ' ' + line.sCode.toString();
-                w.nMainLines += q == 0;
-                if (sIndex == "preset1.txt" && !w.nameTurnBlocks.contains(sKey))
-                    w.nameTurnBlocks << sKey;
-                if (std::exchange(w.checked[sKey], true))
-                    continue;
-                const Block b = CheckBlock(sSection, line.sCode.toString(), sWhere, &w.errors);
-                w.nMainCodes += q == 0;
-                if (q == 0 && (b.entries.size() < 3 || !b.nStatements || !b.nQuestions))
-                    w.thinMainCodes << sKey;
-                if (b.followUp && !b.followUp->isEmpty()) {
-                    w.followUps.insert(*b.followUp);
-                    if (!queue.contains(*b.followUp))
-                        queue << *b.followUp;
-                }
-            }
-        }
-        return w;
+    static KnowledgeCheck check;
+    static const bool ran = [] {
+        const QString sProgramFolder = std::exchange(modPublic::ProgramFolder, QFileInfo(kData).absolutePath());
+        const bool ok = check.Run();
+        modPublic::ProgramFolder = sProgramFolder;
+        return ok;
     }();
-    return walk;
+    if (!ran)
+        qFatal("%s", qPrintable(check.IndexError()));
+    return check;
+}
+
+QStringList Entries(const KnowledgeCheck::UsedBlock &used)
+{
+    QStringList entries;
+    for (const QStringView entry : used.block->gathered.entries)
+        entries << entry.toString();
+    return entries;
+}
+
+QString Name(const KnowledgeCheck::UsedBlock &used)
+{
+    return used.file->sName + ' ' + used.block->sCode;
 }
 
 // Why a reply reads badly: an unfilled tag, two blanks in a row, "i are" or nothing at all.
@@ -189,63 +110,61 @@ class KnowledgeTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void shippedFilesAreUtf8WithCrLf()
+    // orvia-check finds nothing: every answer usable, no shadowed phrase,
+    // no unknown tag, no encoding trouble, nothing unused.
+    void shippedDataChecksClean()
     {
-        QStringList errors;
-        for (const QString &sPath : ShippedFiles()) {
-            const QByteArray bytes = Bytes(sPath);
-            QStringDecoder utf8(QStringDecoder::Utf8);
-            (void)QString(utf8(bytes));
-            const QByteArray rest = QByteArray(bytes).replace("\r\n", "");
-            if (utf8.hasError() || rest.contains('\r') || rest.contains('\n') || !bytes.endsWith("\r\n"))
-                errors << sPath + ": not UTF-8, or a line not ended by CR LF";
-        }
-        QVERIFY(ShippedFiles().size() > 10);
-        EXPECT_NONE(errors);
+        QStringList findings;
+        for (const Finding &f : ShippedCheck().Findings())
+            findings << QString("%1:%2: %3").arg(f.sFile).arg(f.nLine).arg(f.sMessage);
+        EXPECT_NONE(findings);
     }
 
-    void everyKeywordHasAUsableAnswer()
+    // House rules beyond the checker's: UTF-8 with CR LF, no control parts,
+    // main codes of three entries or more of both kinds, a base of some size.
+    void shippedDataKeepsTheHouseRules()
     {
-        const Walk &walk = ShippedWalk();
-        QStringList errors = walk.errors;
-        for (const auto &[file, code, minEntries] : {std::tuple{"Preset2.txt", "0010", 3}, {"Preset2.txt", "0013", 3},
-                                                     {"Preset3.txt", "0002", 3}, {"Preset3.txt", "0001", 3}, {"Preset4.txt", "0001", 15}})
-            if (CheckBlock(file, code, "preset", &errors).entries.size() < minEntries)
-                errors << QString("%1 %2: fewer than %3 entries").arg(file, code).arg(minEntries);
-        QStringList reflectionProblems;
-        Reflection::Parse(ReadData("reflections.txt", &errors), &reflectionProblems);
-        for (const QString &s : std::as_const(reflectionProblems))
-            errors << "reflections.txt " + s;
-        EXPECT_NONE(errors);
-        QVERIFY2(walk.thinMainCodes.isEmpty(), qPrintable("fewer than three entries or not both kinds: " + walk.thinMainCodes.join(' ')));
-        QVERIFY2(walk.nMainLines >= 400 && walk.nMainCodes >= 30 && walk.followUps.size() >= 8, "too small a knowledge base");
-        qInfo("keywords.txt: %d keyword lines, %d codes; %d follow-up indexes", walk.nMainLines, walk.nMainCodes,
-              int(walk.followUps.size()));
-    }
-
-    void noKeywordIsShadowed()
-    {
-        // The check itself, on small indexes first.
-        for (const auto &[sLines, nShadowed] : {std::pair{"0001 cat|0002 cats", 1}, {"0002 cats|0001 cat", 0}, {"0001 Hi |0002 oh hi ", 1},
-                                                {"0001 no|[b.txt]|0001 not now", 1}, {"0001 hi |0002 this", 0},
-                                                {"0001 cat|/ shadowed on purpose: repeats|0002 cats", 0}, {"0001 cat|/ cats|0002 cats", 1},
-                                                {"0001 cat|/ shadowed on purpose||0002 cats", 1}}) {
-            const QString sText = QString("[a.txt]|%1").arg(sLines).replace('|', "\r\n");
-            QVERIFY2(FindShadowed(TextFile::SplitLines(sText)).size() == nShadowed, sLines);
+        const KnowledgeCheck &check = ShippedCheck();
+        QStringList errors, thin;
+        for (const KnowledgeFile *file : check.Files().Files())
+            if (!file->bUtf8 || file->firstLineEnd != KnowledgeFile::CrLf || file->nMixedEndLine)
+                errors << file->sName + ": not UTF-8, or a line not ended by CR LF";
+        QSet<QString> followUps;
+        int nMainCodes = 0;
+        for (const KnowledgeCheck::UsedBlock &used : check.UsedBlocks()) {
+            const GatheredBlock &b = used.block->gathered;
+            for (const QString &s : Entries(used))
+                if (s.contains('{'))
+                    errors << Name(used) + ": \"{\" in " + s;
+            if (used.sIndex != "keywords.txt" && used.sIndex != "preset1.txt" && !used.sIndex.isEmpty())
+                followUps.insert(used.sIndex);
+            if (used.sIndex == "keywords.txt" && ++nMainCodes && (b.entries.size() < 3 || !b.nStatements || !b.nQuestions))
+                thin << Name(used);
+            if (used.sIndex.isEmpty() && b.entries.size() < (used.file->sName == "Preset4.txt" ? 15 : 3))
+                errors << Name(used) + ": too few entries";
         }
-        EXPECT_NONE(ShippedWalk().shadowed);
+        QVERIFY(check.Files().Files().size() > 10);
+        EXPECT_NONE(errors);
+        QVERIFY2(thin.isEmpty(), qPrintable("fewer than three entries or not both kinds: " + thin.join(' ')));
+        QVERIFY2(check.KeywordLines() >= 400 && nMainCodes >= 30 && followUps.size() >= 8, "too small a knowledge base");
+        qInfo("%d keyword lines, %d main codes, %d follow-up indexes", check.KeywordLines(), nMainCodes, int(followUps.size()));
     }
 
     // While the name is asked for, every answer asks for it again.
     void nameTurnAnswersAskForTheName()
     {
-        QStringList blocks = ShippedWalk().nameTurnBlocks, errors;
-        QVERIFY(blocks.size() > 2);
-        blocks << "Preset2.txt 0010" << "Preset2.txt 0013" << "Preset3.txt 0002";
-        for (const QString &sBlock : std::as_const(blocks))
-            for (const QString &s : CheckBlock(sBlock.section(' ', 0, 0), sBlock.section(' ', 1), "name turn", &errors).entries)
+        QStringList errors;
+        int nBlocks = 0;
+        for (const KnowledgeCheck::UsedBlock &used : ShippedCheck().UsedBlocks()) {
+            const QString sName = Name(used);
+            if (used.sIndex != "preset1.txt" && sName != "Preset2.txt 0010" && sName != "Preset2.txt 0013" && sName != "Preset3.txt 0002")
+                continue;
+            ++nBlocks;
+            for (const QString &s : Entries(used))
                 if (!s.contains("name", Qt::CaseInsensitive) && !s.contains("call you", Qt::CaseInsensitive))
-                    errors << sBlock + ": " + s;
+                    errors << sName + ": " + s;
+        }
+        QVERIFY(nBlocks > 5);
         EXPECT_NONE(errors);
     }
 

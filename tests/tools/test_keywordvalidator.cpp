@@ -2,9 +2,11 @@
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "tools/KeywordValidator.h"
+#include "tools/PhraseShadows.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -41,9 +43,8 @@ private slots:
     void walkReportsAndCounts();
     void twoWalksGiveTheSameCounts();
     void missingIndexIsOneError();
-    void entryForCheck_data();
-    void entryForCheck();
     void shippedDataValidates();
+    void shadowsAgreeWithAPlainSearch();
 };
 
 void TestKeywordValidator::walkReportsAndCounts_data()
@@ -103,14 +104,18 @@ void TestKeywordValidator::walkReportsAndCounts_data()
         << QStringList{QStringLiteral("Checking Keyword: hello(Line: 2 Number: 0001)"), kNotFound,
                        QStringLiteral("     Attribute line 3 of r.txt is shorter than nine characters")}
         << QList<int>{2, 0, 0, 1, 1, 0, 1, 1, 1, 0};
+    // Every entry is judged, so a block that can fail on some draw always counts as missing.
     QTest::newRow("entries that leave no text")
         << QStringList{QStringLiteral("[r.txt]"), QStringLiteral("0001 a"), QStringLiteral("0002 b"), QStringLiteral("0003 c")}
-        << QStringList{QStringLiteral("*0001"), QStringLiteral("#"), QStringLiteral("*0002"), QStringLiteral("$"),
-                       QStringLiteral("*0003"), QStringLiteral("# {bye}")}
+        << QStringList{QStringLiteral("*0001"), QStringLiteral("# one"), QStringLiteral("#"), QStringLiteral("*0002"),
+                       QStringLiteral("$"), QStringLiteral("*0003"), QStringLiteral("# {bye}"), QStringLiteral("$fine?")}
         << QStringList{QStringLiteral("Checking Keyword: a(Line: 2 Number: 0001)"), kNotFound,
+                       QStringLiteral("     Line 3 of r.txt is a lone \"#\", which fails when it is picked"),
                        QStringLiteral("Checking Keyword: b(Line: 3 Number: 0002)"), kNotFound,
-                       QStringLiteral("Checking Keyword: c(Line: 4 Number: 0003)"), kNotFound}
-        << QList<int>{4, 0, 0, 3, 1, 0, 3, 3, 2, 1};
+                       QStringLiteral("     Line 5 of r.txt leaves no answer text"),
+                       QStringLiteral("Checking Keyword: c(Line: 4 Number: 0003)"), kNotFound,
+                       QStringLiteral("     Line 7 of r.txt leaves no answer text")}
+        << QList<int>{4, 0, 0, 3, 1, 0, 3, 3, 3, 2};
 }
 
 void TestKeywordValidator::walkReportsAndCounts()
@@ -171,46 +176,6 @@ void TestKeywordValidator::missingIndexIsOneError()
     QCOMPARE(validator.counts().sComments, 1);
 }
 
-void TestKeywordValidator::entryForCheck_data()
-{
-    QTest::addColumn<QStringList>("block");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<bool>("question");
-    QTest::newRow("statement keeps its tags") << QStringList{QStringLiteral("# Hi [Name]! ")} << QStringLiteral("hi [name]! ")
-                                              << QString() << false;
-    QTest::newRow("question") << QStringList{QStringLiteral("$How ARE you?")} << QStringLiteral("how are you?") << QString()
-                              << true;
-    QTest::newRow("control part") << QStringList{QStringLiteral("# see you {bye}")} << QStringLiteral("see you")
-                                  << QStringLiteral("{bye}") << false;
-    QTest::newRow("text written against the #") << QStringList{QStringLiteral("#xhello")} << QStringLiteral("hello") << QString()
-                                                << false;
-    // A lone "#" picked stands in for the entry before the last, so either pick gives "one".
-    QTest::newRow("lone # after an entry") << QStringList{QStringLiteral("# one"), QStringLiteral("#")} << QStringLiteral("one")
-                                           << QString() << false;
-    QTest::newRow("lone # only") << QStringList{QStringLiteral("#")} << QString() << QString() << false;
-    QTest::newRow("follow-up left alone") << QStringList{QStringLiteral("&next.txt"), QStringLiteral("# ok")} << QStringLiteral("ok")
-                                          << QString() << false;
-}
-
-void TestKeywordValidator::entryForCheck()
-{
-    QFETCH(QStringList, block);
-    QFETCH(QString, text);
-    QFETCH(QString, control);
-    QFETCH(bool, question);
-    ProgramFolder folder;
-    folder.WriteData(QStringLiteral("r.txt"), QStringList{QStringLiteral("*0005")} + block + QStringList{QStringLiteral("*")});
-    KeywordValidator validator;
-    for (int i = 0; i < 10; ++i) {
-        const ResponseEntry entry = validator.GetEntryForCheck({QStringLiteral("k"), QStringLiteral("0005"), QStringLiteral("r.txt"), {}}, 3);
-        QCOMPARE(entry.sText, text);
-        QCOMPARE(entry.sControl, control);
-        QCOMPARE(entry.IsQuestion, question);
-    }
-    QCOMPARE(modPublic::FollowUpFile, QString());
-}
-
 void TestKeywordValidator::shippedDataValidates()
 {
     ProgramFolder folder;
@@ -223,6 +188,29 @@ void TestKeywordValidator::shippedDataValidates()
     validator.Run();
     QVERIFY2(validator.counts().sErrors == 0, qPrintable(validator.Report()));
     QVERIFY(validator.counts().sWorkingWords > 0);
+}
+
+// The automaton against the plain search: the topmost earlier phrase held within each phrase.
+void TestKeywordValidator::shadowsAgreeWithAPlainSearch()
+{
+    QRandomGenerator random(7);
+    for (int round = 0; round < 200; ++round) {
+        QStringList phrases;
+        for (int i = 0; i < 30; ++i) {
+            QString s;
+            for (int n = random.bounded(5); n > 0; --n)
+                s += QLatin1Char("ab "[random.bounded(3)]);
+            phrases << s;
+        }
+        QList<int> expected;
+        for (qsizetype i = 0; i < phrases.size(); ++i) {
+            qsizetype j = 0;
+            while (j < i && (phrases[i].isEmpty() || phrases[j].isEmpty() || !phrases[i].contains(phrases[j])))
+                ++j;
+            expected << (j < i ? int(j) : -1);
+        }
+        QCOMPARE(FindShadowingPhrases(phrases), expected);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestKeywordValidator)

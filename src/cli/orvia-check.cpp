@@ -1,0 +1,130 @@
+// orvia-check [FOLDER]: every fault of a knowledge base, one line each, in the
+// "file:line: severity: message" form that editors and CI systems read.
+#include "cli/ChatCommandLine.h"
+#include "common/modPublic.h"
+#include "console/ProgramFolderStart.h"
+#include "tools/KnowledgeCheck.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+
+namespace {
+
+void Print(FILE *stream, const QString &sText)
+{
+    const QByteArray bytes = sText.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+int CannotRun(const QString &sReason)
+{
+    Print(stderr, QStringLiteral("orvia-check: %1\n").arg(sReason));
+    return 2;
+}
+
+const char *SeverityName(Finding::Severity severity)
+{
+    return severity == Finding::Error ? "error" : "warning";
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("orvia-check"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORVIA_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Checks an Orvia knowledge base: the main keyword index, preset1.txt, every follow-up index an answer names and "
+        "every response file they name. Each finding is printed as FILE:LINE: error|warning: MESSAGE, then a summary."));
+    parser.addPositionalArgument(QStringLiteral("FOLDER"),
+                                 QStringLiteral("A program folder holding data/, or a data/ folder itself (default: the "
+                                                "program folder orvia uses)."),
+                                 QStringLiteral("[FOLDER]"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Write the findings as one JSON document."));
+    const QCommandLineOption werror(QStringLiteral("werror"), QStringLiteral("Fail on warnings too."));
+    parser.addOption(json);
+    parser.addOption(werror);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    if (!parser.parse(QCoreApplication::arguments()))
+        return CannotRun(parser.errorText() + QStringLiteral(" (try --help)"));
+    if (parser.isSet(help)) {
+        Print(stdout, parser.helpText()
+                          + QStringLiteral("\nExit status: 0 no error, 1 errors (or warnings with --werror), 2 cannot run.\n"));
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        Print(stdout, QStringLiteral("orvia-check (Orvia) %1\n").arg(QStringLiteral(ORVIA_VERSION)));
+        return 0;
+    }
+    const QStringList args = parser.positionalArguments();
+    if (args.size() > 1)
+        return CannotRun(QStringLiteral("one FOLDER at most (try --help)"));
+
+    // Without FOLDER: the program folder orvia uses (set up, for an installed
+    // program, as orvia sets it up).
+    QString sFolder = args.value(0);
+    if (sFolder.isEmpty()) {
+        const ProgramFolderSetup setup = StartInProgramFolder(QCoreApplication::applicationDirPath());
+        if (!setup.ok())  // told, not fatal: the folder is judged below
+            Print(stderr, QStringLiteral("orvia-check: %1\n").arg(setup.sProblem));
+        sFolder = setup.sFolder;
+    }
+    QString sError;
+    modPublic::ProgramFolder = ProgramFolderFor(sFolder, &sError);
+    if (modPublic::ProgramFolder.isEmpty())
+        return CannotRun(sError);
+    // Findings name their files as FOLDER was given: FOLDER/data/name, or FOLDER/name for a data/ folder.
+    const bool givenDataFolder = QDir(modPublic::ProgramFolder) != QDir(sFolder);
+    const QString sShownData = givenDataFolder ? sFolder : sFolder + QStringLiteral("/data");
+
+    KnowledgeCheck check;
+    if (!check.Run())
+        return CannotRun(check.IndexError());
+    auto shown = [&](const Finding &f) { return QDir::cleanPath(sShownData + QLatin1Char('/') + f.sFile); };
+    const int nErrors = check.Count(Finding::Error);
+    const int nWarnings = check.Count(Finding::Warning);
+    const int nCodes = int(check.UsedBlocks().size());
+
+    if (parser.isSet(json)) {
+        QJsonArray findings;
+        for (const Finding &f : check.Findings()) {
+            QJsonObject o{{QStringLiteral("file"), shown(f)},
+                          {QStringLiteral("severity"), QLatin1String(SeverityName(f.severity))},
+                          {QStringLiteral("message"), f.sMessage}};
+            if (f.nLine > 0)
+                o.insert(QStringLiteral("line"), f.nLine);
+            findings.append(o);
+        }
+        const QJsonObject summary{{QStringLiteral("files"), check.FilesRead()},
+                                  {QStringLiteral("keywordLines"), check.KeywordLines()},
+                                  {QStringLiteral("codes"), nCodes},
+                                  {QStringLiteral("errors"), nErrors},
+                                  {QStringLiteral("warnings"), nWarnings}};
+        const QJsonObject document{{QStringLiteral("findings"), findings}, {QStringLiteral("summary"), summary}};
+        Print(stdout, QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Indented)));
+    } else {
+        QString sOut;
+        for (const Finding &f : check.Findings()) {
+            const QString sWhere = f.nLine > 0 ? QStringLiteral("%1:%2").arg(shown(f)).arg(f.nLine) : shown(f);
+            sOut += QStringLiteral("%1: %2: %3\n").arg(sWhere, QLatin1String(SeverityName(f.severity)), f.sMessage);
+        }
+        sOut += QStringLiteral("checked %1 files, %2 keyword lines, %3 codes: %4 errors, %5 warnings\n")
+                    .arg(check.FilesRead())
+                    .arg(check.KeywordLines())
+                    .arg(nCodes)
+                    .arg(nErrors)
+                    .arg(nWarnings);
+        Print(stdout, sOut);
+    }
+    return nErrors > 0 || (parser.isSet(werror) && nWarnings > 0) ? 1 : 0;
+}

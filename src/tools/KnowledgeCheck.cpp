@@ -1,0 +1,432 @@
+#include "tools/KnowledgeCheck.h"
+
+#include "common/DataFolder.h"
+#include "engine/Reflection.h"
+#include "tools/IndexWalk.h"
+#include "tools/PhraseShadows.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+
+const QString kMainIndex = QStringLiteral("keywords.txt");
+const QString kNameIndex = QStringLiteral("preset1.txt");
+
+QString Quoted(QStringView s)
+{
+    return QLatin1Char('"') + s.toString() + QLatin1Char('"');
+}
+
+QString FileName(const KnowledgeFile &file)
+{
+    return file.sPath.isEmpty() ? file.sName : QDir(DataFolder::DataDir()).relativeFilePath(file.sPath);
+}
+
+// Why a block cannot answer, for the line that names it.
+QString Reason(const AnswerCheck &answer, QStringView sCode)
+{
+    const QString sFile = answer.file ? Quoted(answer.file->sName) : QString();
+    const QString sHeader = Quoted(QLatin1Char('*') + sCode.trimmed().toString());
+    switch (answer.fault) {
+    case AnswerCheck::NoFileNamed:
+        return QStringLiteral("no response file is named above it; add a \"[file.txt]\" section line above it");
+    case AnswerCheck::FileMissing:
+        return QStringLiteral("its response file %1 does not exist").arg(sFile);
+    case AnswerCheck::FileUnreadable:
+        return QStringLiteral("its response file %1 cannot be read (%2)").arg(sFile, answer.file->sError);
+    case AnswerCheck::NoBlock:
+        return QStringLiteral("%1 has no block %2; add the block or correct the code").arg(sFile, sHeader);
+    case AnswerCheck::NoEntries:
+        return QStringLiteral("block %1 of %2 (line %3) has no \"#\" or \"$\" entry").arg(sHeader, sFile).arg(answer.block->nHeaderLine);
+    case AnswerCheck::ShortAttribute:
+        return QStringLiteral("block %1 of %2 has an attribute line shorter than nine characters (line %3)")
+            .arg(sHeader, sFile)
+            .arg(answer.nFaultLine);
+    case AnswerCheck::EmptyEntry:
+        return QStringLiteral("an entry of block %1 of %2 leaves no text (line %3), and fails whenever it is picked")
+            .arg(sHeader, sFile)
+            .arg(answer.nFaultLine);
+    case AnswerCheck::None:
+        break;
+    }
+    return QString();
+}
+
+bool IsKnownTag(QStringView sTag)
+{
+    for (const char16_t *known : {u"[name]", u"[keyword]", u"[next]", u"[following]"})
+        if (sTag.compare(QStringView(known), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+QString LineEndName(KnowledgeFile::LineEnd end)
+{
+    switch (end) {
+    case KnowledgeFile::CrLf: return QStringLiteral("CR LF");
+    case KnowledgeFile::Lf: return QStringLiteral("LF");
+    case KnowledgeFile::Cr: return QStringLiteral("CR");
+    case KnowledgeFile::NoEnd: break;
+    }
+    return QString();
+}
+
+bool HoldsBlanksOnly(QStringView s)
+{
+    return std::all_of(s.begin(), s.end(), [](QChar c) { return c == u' '; });
+}
+
+}  // namespace
+
+void KnowledgeCheck::Add(const KnowledgeFile &file, int nLine, Finding::Severity severity, const QString &sMessage)
+{
+    m_findings.append(Finding{FileName(file), nLine, severity, sMessage});
+    m_findingFiles.append(&file);
+}
+
+void KnowledgeCheck::AddResponseFile(const KnowledgeFile *file)
+{
+    if (!m_isResponseFile.contains(file)) {
+        m_isResponseFile.insert(file);
+        m_responseFiles << file;
+    }
+}
+
+int KnowledgeCheck::Count(Finding::Severity severity) const
+{
+    return int(std::count_if(m_findings.cbegin(), m_findings.cend(), [&](const Finding &f) { return f.severity == severity; }));
+}
+
+int KnowledgeCheck::FilesRead() const
+{
+    const QList<const KnowledgeFile *> files = m_files->Files();
+    return int(std::count_if(files.cbegin(), files.cend(), [](const KnowledgeFile *f) { return f->Readable(); }));
+}
+
+bool KnowledgeCheck::Run()
+{
+    m_files = std::make_unique<KnowledgeFiles>();
+    m_sIndexError.clear();
+    m_findings.clear();
+    m_findingFiles.clear();
+    m_usedBlocks.clear();
+    m_used.clear();
+    m_responseFiles.clear();
+    m_isResponseFile.clear();
+    m_queued.clear();
+    m_nKeywordLines = 0;
+
+    const KnowledgeFile &main = m_files->File(kMainIndex);
+    if (!main.Readable()) {
+        m_sIndexError = main.bExists ? QStringLiteral("%1 cannot be read: %2").arg(kMainIndex, main.sError)
+                                     : QStringLiteral("no %1 in %2").arg(kMainIndex, QDir::toNativeSeparators(DataFolder::DataDir()));
+        return false;
+    }
+    m_queue = {kMainIndex, kNameIndex};
+    m_queued = {&main, &m_files->File(kNameIndex)};
+    CheckPresets();
+    for (qsizetype i = 0; i < m_queue.size(); ++i)  // the walks add the follow-up indexes they meet
+        WalkIndex(m_queue[i]);
+    CheckUnusedBlocks();
+    CheckReflections();
+    CheckUnreachedFiles();
+    CheckEncodings();
+
+    // File by file in the order first read, then by line.
+    QHash<const KnowledgeFile *, int> fileOrder;
+    for (const KnowledgeFile *file : m_files->Files())
+        fileOrder.insert(file, int(fileOrder.size()));
+    QList<qsizetype> order(m_findings.size());
+    for (qsizetype i = 0; i < order.size(); ++i)
+        order[i] = i;
+    auto key = [&](qsizetype i) { return std::pair(fileOrder.value(m_findingFiles[i]), m_findings[i].nLine); };
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return key(a) < key(b); });
+    QList<Finding> sorted;
+    for (const qsizetype i : std::as_const(order))
+        sorted << m_findings[i];
+    m_findings = sorted;
+    return true;
+}
+
+void KnowledgeCheck::WalkIndex(const QString &sIndex)
+{
+    IndexWalk walk(*m_files, sIndex);
+    const KnowledgeFile &index = walk.Index();
+    if (!index.Readable()) {
+        // A follow-up index that cannot be read was reported where it is named.
+        if (sIndex == kNameIndex)
+            Add(index, 0, Finding::Error,
+                QStringLiteral("the answer to the name question is searched here, and the search fails without it: %1").arg(index.sError));
+        return;
+    }
+    const QString sStops = QStringLiteral(
+        "every search that reaches it fails with an error message and finds nothing, so no line below it ever answers");
+    QList<int> phraseLines;
+    QStringList phrases;
+    while (walk.Next()) {
+        const WalkLine &line = walk.Line();
+        switch (line.index.kind) {
+        case IndexLine::Section:
+            if (!line.sectionFile->Readable())
+                Add(index, line.nLine, Finding::Error,
+                    line.sectionFile->bExists || line.sectionFile->sPath.isEmpty()
+                        ? QStringLiteral("response file %1 cannot be read: %2").arg(Quoted(line.sSection), line.sectionFile->sError)
+                        : QStringLiteral("response file %1 not found: create it in the data folder or correct the name").arg(Quoted(line.sSection)));
+            else
+                AddResponseFile(line.sectionFile);
+            break;
+        case IndexLine::Malformed:
+            Add(index, line.nLine, Finding::Error,
+                line.sText.front() == u'['
+                    ? QStringLiteral("section line \"[\" names no file: %1; write \"[file.txt]\"").arg(sStops)
+                    : QStringLiteral("keyword line %1 is shorter than five characters: %2; write a four-character code, one blank, "
+                                     "then the phrase")
+                          .arg(Quoted(line.sText), sStops));
+            break;
+        case IndexLine::Keyword:
+            ++m_nKeywordLines;
+            CheckKeywordLine(index, line);
+            phraseLines << line.nLine;
+            phrases << line.sPhrase;
+            break;
+        default:
+            break;
+        }
+    }
+    CheckShadows(index, phraseLines, phrases);
+}
+
+void KnowledgeCheck::CheckKeywordLine(const KnowledgeFile &index, const WalkLine &line)
+{
+    const AnswerCheck &answer = line.answer;
+    if (answer.file && answer.file->Readable())
+        AddResponseFile(answer.file);
+    if (line.sPhrase.isEmpty())
+        Add(index, line.nLine, Finding::Error,
+            QStringLiteral("keyword line has an empty phrase: it matches every sentence, yet a match without a phrase counts as "
+                           "none, so its block never answers; write a phrase after the code and one blank"));
+    if (!answer.Usable())
+        Add(index, line.nLine, Finding::Error,
+            QStringLiteral("%1 cannot answer: %2").arg(Quoted(line.sPhrase), Reason(answer, line.index.sCode)));
+    UseBlock(index.sName, answer);
+}
+
+void KnowledgeCheck::CheckShadows(const KnowledgeFile &index, const QList<int> &lines, const QStringList &phrases)
+{
+    auto meant = [&](int nLine) {
+        const QStringView above = nLine >= 2 ? index.lines[nLine - 2] : QStringView();
+        return above.startsWith(u'/') && above.contains(u"shadow", Qt::CaseInsensitive);
+    };
+    // A phrase of blanks is reported once, not as the shadow of every line holding blanks.
+    QStringList patterns = phrases;
+    for (QString &sPattern : patterns)
+        if (HoldsBlanksOnly(sPattern))
+            sPattern.clear();
+    const QList<int> shadows = FindShadowingPhrases(patterns);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (patterns[i].isEmpty() && !phrases[i].isEmpty() && i + 1 < lines.size())
+            Add(index, lines[i], Finding::Warning,
+                QStringLiteral("phrase of blanks only: it matches every sentence that holds %1 blank(s) in a row, and the keyword "
+                               "lines below it (from line %2) answer only when it does not; write a phrase or remove the line")
+                    .arg(phrases[i].size())
+                    .arg(lines[i + 1]));
+        if (shadows[i] >= 0 && !meant(lines[i]))
+            Add(index, lines[i], Finding::Warning,
+                QStringLiteral("%1 never answers: line %2 %3 matches every sentence that holds it")
+                    .arg(Quoted(phrases[i]))
+                    .arg(lines[shadows[i]])
+                    .arg(Quoted(phrases[shadows[i]])));
+    }
+}
+
+void KnowledgeCheck::UseBlock(const QString &sIndex, const AnswerCheck &answer)
+{
+    const CodeBlock *block = answer.block;
+    if (!block || m_used.contains(block))
+        return;
+    m_used.insert(block);
+    m_usedBlocks.append(UsedBlock{sIndex, answer.file, block});
+    const KnowledgeFile &file = *answer.file;
+    if (const int nShort = block->gathered.nShortAttributeLine)
+        Add(file, nShort, Finding::Error,
+            QStringLiteral("attribute line %1 is shorter than nine characters: every answer of code %2 fails; write \"@\", an "
+                           "eight-character label, then the value")
+                .arg(Quoted(file.lines[nShort - 1]), block->sCode));
+    for (const int nLine : block->gathered.entryLines)
+        CheckEntry(file, *block, nLine);
+    CheckFollowUp(file, *block);
+}
+
+void KnowledgeCheck::CheckEntry(const KnowledgeFile &file, const CodeBlock &block, int nLine)
+{
+    const QStringView sLine = file.lines[nLine - 1];
+    const bool statement = sLine.front() == u'#';
+    if (sLine == u"#")
+        Add(file, nLine, Finding::Error,
+            QStringLiteral("a lone \"#\": the answer of code %1 fails whenever it is picked; write the text after \"# \", or remove "
+                           "the line")
+                .arg(block.sCode));
+    else if (block.nEmptyEntryLine && nLine >= block.nEmptyEntryLine
+             && EntryFromLine(statement ? sLine.sliced(1).toString() : sLine.toString(), {}).sText.isEmpty())
+        Add(file, nLine, Finding::Error,
+            QStringLiteral("entry %1 leaves no text once its mark and any \"{\" part are cut: the answer of code %2 is empty "
+                           "whenever it is picked")
+                .arg(Quoted(sLine), block.sCode));
+    else if (statement && sLine[1].isLetterOrNumber())
+        Add(file, nLine, Finding::Warning,
+            QStringLiteral("no blank after \"#\": the first character is dropped, so the answer begins %1; write \"# \" before "
+                           "the text")
+                .arg(Quoted(sLine.sliced(2).left(20))));
+
+    // Tags, and brackets that open or close nothing.
+    qsizetype open = -1;
+    for (qsizetype i = 0; i < sLine.size(); ++i) {
+        if (sLine[i] == u'[') {
+            if (open >= 0)
+                Add(file, nLine, Finding::Warning, QStringLiteral("unbalanced \"[\": no \"]\" closes it before the next \"[\""));
+            open = i;
+        } else if (sLine[i] == u']') {
+            if (open < 0) {
+                Add(file, nLine, Finding::Warning, QStringLiteral("unbalanced \"]\": no \"[\" opens it"));
+                continue;
+            }
+            const QStringView sTag = sLine.sliced(open, i - open + 1);
+            if (!IsKnownTag(sTag))
+                Add(file, nLine, Finding::Warning,
+                    QStringLiteral("unknown tag %1 is shown as written (a misspelling?); the tags are [name], [keyword], [next] "
+                                   "and [following]")
+                        .arg(Quoted(sTag)));
+            open = -1;
+        }
+    }
+    if (open >= 0)
+        Add(file, nLine, Finding::Warning, QStringLiteral("unbalanced \"[\": no \"]\" closes it"));
+}
+
+void KnowledgeCheck::CheckFollowUp(const KnowledgeFile &file, const CodeBlock &block)
+{
+    const QString sName = block.gathered.followUp.value_or(QString());
+    if (sName.isEmpty())  // none, or "&" alone, which clears a pending follow-up
+        return;
+    const KnowledgeFile &target = m_files->File(sName);
+    if (m_queued.contains(&target))
+        return;
+    if (!target.Readable())
+        Add(file, block.nFollowUpLine, Finding::Error,
+            target.bExists || target.sPath.isEmpty()
+                ? QStringLiteral("follow-up index %1 cannot be read: %2").arg(Quoted(sName), target.sError)
+                : QStringLiteral("follow-up index %1 not found: the sentence after this answer shows an error message; create "
+                                 "it or correct the name")
+                      .arg(Quoted(sName)));
+    else if (!target.HasSectionLine())
+        Add(file, block.nFollowUpLine, Finding::Error,
+            QStringLiteral("follow-up %1 is not a keyword index (it has no \"[file.txt]\" section line), so the sentence after "
+                           "this answer cannot be answered from it")
+                .arg(Quoted(sName)));
+    else {
+        m_queued.insert(&target);
+        m_queue << sName;
+    }
+}
+
+void KnowledgeCheck::CheckPresets()
+{
+    struct Preset {
+        QString sFile, sCode, sRole;
+    };
+    const Preset presets[] = {
+        {QStringLiteral("Preset3.txt"), QStringLiteral("0002"), QStringLiteral("the greeting")},
+        {QStringLiteral("Preset3.txt"), QStringLiteral("0001"), QStringLiteral("the welcome once the name is given")},
+        {QStringLiteral("Preset2.txt"), QStringLiteral("0010"), QStringLiteral("the answer to the watch word")},
+        {QStringLiteral("Preset2.txt"), QStringLiteral("0013"), QStringLiteral("the answer to a name of several words")},
+        {QStringLiteral("Preset4.txt"), QStringLiteral("0001"), QStringLiteral("the answer when no keyword matches")},
+    };
+    for (const Preset &preset : presets) {
+        const AnswerCheck answer = CheckAnswer(*m_files, preset.sFile, preset.sCode);
+        if (answer.file->Readable())
+            AddResponseFile(answer.file);
+        // Faults of a line of the block are reported at that line.
+        if (!answer.Usable() && answer.fault != AnswerCheck::ShortAttribute && answer.fault != AnswerCheck::EmptyEntry)
+            Add(*answer.file, answer.block ? answer.block->nHeaderLine : 0, Finding::Error,
+                QStringLiteral("%1 (code %2) cannot come: %3").arg(preset.sRole, preset.sCode, Reason(answer, preset.sCode)));
+        UseBlock(QString(), answer);
+    }
+}
+
+void KnowledgeCheck::CheckUnusedBlocks()
+{
+    for (const KnowledgeFile *file : std::as_const(m_responseFiles))
+        for (const CodeBlock &block : file->Blocks())
+            if (!block.sCode.isEmpty() && !m_used.contains(&block))
+                Add(*file, block.nHeaderLine, Finding::Warning,
+                    QStringLiteral("block \"*%1\" is never used: no index line names code %1 under \"[%2]\"; add a keyword line "
+                                   "for it or remove the block")
+                        .arg(block.sCode, file->sName));
+}
+
+void KnowledgeCheck::CheckReflections()
+{
+    const KnowledgeFile &file = m_files->File(QStringLiteral("reflections.txt"));
+    if (!file.Readable())
+        return;  // the built-in table is used
+    QStringList problems;
+    Reflection::Parse(file.sText, &problems);
+    static const QRegularExpression where(QStringLiteral("^line (\\d+): (.*)$"));
+    for (const QString &sProblem : std::as_const(problems)) {
+        const QRegularExpressionMatch m = where.match(sProblem);
+        Add(file, m.hasMatch() ? m.captured(1).toInt() : 0, Finding::Warning,
+            QStringLiteral("the reflection table skips this line: %1").arg(m.hasMatch() ? m.captured(2) : sProblem));
+    }
+}
+
+void KnowledgeCheck::CheckUnreachedFiles()
+{
+    QSet<QString> read;
+    for (const KnowledgeFile *file : m_files->Files())
+        read.insert(file->sPath);
+    const QDir data(DataFolder::DataDir());
+    QStringList names;
+    for (QDirIterator it(data.path(), {QStringLiteral("*.txt")}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString sPath = it.next();
+        if (!read.contains(sPath))
+            names << data.relativeFilePath(sPath);
+    }
+    names.sort();
+    for (const QString &sName : std::as_const(names)) {
+        const KnowledgeFile &file = m_files->File(sName);
+        if (!file.Readable())
+            continue;
+        const std::vector<CodeBlock> &blocks = file.Blocks();
+        const bool holdsBlocks = std::any_of(blocks.cbegin(), blocks.cend(), [](const CodeBlock &b) { return !b.sCode.isEmpty(); });
+        if (holdsBlocks)
+            Add(file, 0, Finding::Warning,
+                QStringLiteral("response file that no section line names: none of its blocks ever answers; name it in an index "
+                               "as \"[%1]\" or remove it")
+                    .arg(sName));
+        else if (file.HasSectionLine())
+            Add(file, 0, Finding::Warning,
+                QStringLiteral("follow-up index that no answer names: it is never searched; add \"&%1\" to a block or remove it")
+                    .arg(sName));
+    }
+}
+
+void KnowledgeCheck::CheckEncodings()
+{
+    for (const KnowledgeFile *file : m_files->Files()) {
+        if (!file->Readable())
+            continue;
+        if (file->nUndefinedByteLine)
+            Add(*file, file->nUndefinedByteLine, Finding::Warning,
+                QStringLiteral("the file is not UTF-8, and byte 0x%1 here has no character in Windows-1252, the encoding it is "
+                               "then read in; save the file as UTF-8")
+                    .arg(QString::number(file->nUndefinedByte, 16).toUpper()));
+        if (file->nMixedEndLine)
+            Add(*file, file->nMixedEndLine, Finding::Warning,
+                QStringLiteral("mixed line ends: this line ends with %1, line 1 with %2; save the file with one kind")
+                    .arg(LineEndName(file->mixedLineEnd), LineEndName(file->firstLineEnd)));
+    }
+}

@@ -1,0 +1,212 @@
+// orvia-check run as a program on small knowledge bases with known faults:
+// its exit status and the place and kind of each finding.
+#include "support/ProgramFolder.h"
+#include "tools/KeywordValidator.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+using Files = QMap<QString, QByteArray>;
+
+namespace {
+
+// Lines joined and ended with CR LF; "|" separates them.
+QByteArray L(const char *lines)
+{
+    return QByteArray(lines).replace('|', "\r\n") + "\r\n";
+}
+
+// A base that checks clean; each case replaces some of its files.
+Files CleanBase()
+{
+    return {{"keywords.txt", L("[r.txt]|0001 hello")},
+            {"r.txt", L("*0001|# hi [name]|$how are you?")},
+            {"preset1.txt", L("[Preset2.txt]|0020 my name")},
+            {"Preset2.txt", L("*0010|# but what?|*0013|# one word, please.|*0020|# and it is?")},
+            {"Preset3.txt", L("*0002|# hello! what is your name?|*0001|# welcome, [name].")},
+            {"Preset4.txt", L("*0001|$what else?")}};
+}
+
+// The clean base with some files replaced, or removed where the bytes are null.
+void WriteBase(const ProgramFolder &folder, const Files &files = {})
+{
+    Files all = CleanBase();
+    all.insert(files);
+    for (auto it = all.cbegin(); it != all.cend(); ++it)
+        if (!it.value().isNull())
+            folder.WriteDataBytes(it.key(), it.value());
+}
+
+struct Run {
+    int nExit = -1;
+    QString sOut, sErr;
+};
+
+Run RunCheck(const QString &sFolder, const QStringList &args)
+{
+    QProcess process;
+    process.setWorkingDirectory(sFolder);
+    process.start(QStringLiteral(ORVIA_CHECK), args);
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+// "file:line: severity" of every finding line, the summary left out.
+QStringList Places(const QString &sOut)
+{
+    static const QRegularExpression place(QStringLiteral("^([^ ]+: (error|warning)):"), QRegularExpression::MultilineOption);
+    QStringList places;
+    for (auto it = place.globalMatch(sOut); it.hasNext();)
+        places << it.next().captured(1);
+    return places;
+}
+
+}  // namespace
+
+class TestOrviaCheck : public QObject {
+    Q_OBJECT
+
+private slots:
+    void findings_data();
+    void findings();
+    void cannotRun_data();
+    void cannotRun();
+    void agreesWithTheValidatorWindow();
+};
+
+void TestOrviaCheck::findings_data()
+{
+    QTest::addColumn<Files>("files");
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exit");
+    QTest::addColumn<QStringList>("places");
+
+    const QStringList dot{QStringLiteral(".")};
+    QTest::newRow("clean") << Files{} << dot << 0 << QStringList();
+    const QByteArray shadows = L("[r.txt]|0001 hello|0001 oh hello there|/ shadowed on purpose|0001 hello you|0001 Hello|0001  |0001 x");
+    QTest::newRow("shadows, a marked one, blanks only")
+        << Files{{"keywords.txt", shadows}} << QStringList{QStringLiteral("data")} << 0
+        << QStringList{"data/keywords.txt:3: warning", "data/keywords.txt:6: warning", "data/keywords.txt:7: warning"};
+    QTest::newRow("--werror fails on warnings") << Files{{"keywords.txt", shadows}} << QStringList{"--werror", "."} << 1
+                                               << QStringList{"data/keywords.txt:3: warning", "data/keywords.txt:6: warning",
+                                                              "data/keywords.txt:7: warning"};
+    // A lone "#" beside a good entry fails on some draws: always an error now.
+    QTest::newRow("answers that fail")
+        << Files{{"keywords.txt", L("[r.txt]|0001 hello|0002 bye|0003 why|0004 when|0005 ")},
+                 {"r.txt", L("*0001|# hi|#|*0002|@short|# x|*0003|*0004|$|*0005|# ok")}}
+        << dot << 1
+        << QStringList{"data/keywords.txt:2: error", "data/keywords.txt:3: error", "data/keywords.txt:4: error",
+                       "data/keywords.txt:5: error", "data/keywords.txt:6: error", "data/r.txt:3: error",
+                       "data/r.txt:5: error", "data/r.txt:9: error"};
+    QTest::newRow("malformed lines, missing files")
+        << Files{{"keywords.txt", L("0001 top|[r.txt]|abc|[gone.txt]|0001 hello|[|0001 after")}} << dot << 1
+        << QStringList{"data/keywords.txt:1: error", "data/keywords.txt:3: error", "data/keywords.txt:4: error",
+                       "data/keywords.txt:5: error", "data/keywords.txt:6: error", "data/keywords.txt:7: error",
+                       "data/r.txt:1: warning"};
+    QTest::newRow("follow-ups")
+        << Files{{"keywords.txt", L("[r.txt]|0001 hello|0002 bye|0003 so")},
+                 {"r.txt", L("*0001|# hi|&fu_a.txt|*0002|# ok|&missing.txt|*0003|# so|&Preset4.txt")},
+                 {"fu_a.txt", L("[r.txt]|0009 yes")},
+                 {"fu_b.txt", L("[r.txt]|0001 no")}}
+        << dot << 1
+        << QStringList{"data/r.txt:6: error", "data/r.txt:9: error", "data/fu_a.txt:2: error", "data/fu_b.txt: warning"};
+    QTest::newRow("tags, statements, unused blocks")
+        << Files{{"r.txt", L("*0001|# hi [nmae]|$what [is it?|# fine]|#typo|# ok [Name] [following]|*0002|# never")},
+                 {"old.txt", L("*0001|# stray")}}
+        << dot << 0
+        << QStringList{"data/r.txt:2: warning", "data/r.txt:3: warning", "data/r.txt:4: warning", "data/r.txt:5: warning",
+                       "data/r.txt:7: warning", "data/old.txt: warning"};
+    QTest::newRow("reflection table") << Files{{"reflections.txt", L("/ t|swap i you|swop me you")}} << dot << 0
+                                      << QStringList{"data/reflections.txt:3: warning"};
+    QTest::newRow("encodings")
+        << Files{{"r.txt", QByteArray("*0001\r\n# caf\xe9 \x81\r\n$ok?\n")}} << dot << 0
+        << QStringList{"data/r.txt:2: warning", "data/r.txt:3: warning"};
+    QTest::newRow("missing presets")
+        << Files{{"Preset4.txt", L("*0002|# no")}, {"preset1.txt", QByteArray()}} << dot << 1
+        << QStringList{"data/preset1.txt: error", "data/Preset2.txt:5: warning", "data/Preset4.txt: error",
+                       "data/Preset4.txt:1: warning"};
+}
+
+void TestOrviaCheck::findings()
+{
+    QFETCH(Files, files);
+    QFETCH(QStringList, args);
+    QFETCH(int, exit);
+    QFETCH(QStringList, places);
+    ProgramFolder folder;
+    WriteBase(folder, files);
+
+    const Run run = RunCheck(folder.Path(), args);
+    QVERIFY2(run.sErr.isEmpty(), qPrintable(run.sErr));
+    QCOMPARE(Places(run.sOut), places);
+    QCOMPARE(run.nExit, exit);
+    QVERIFY(run.sOut.endsWith(QStringLiteral(" %1 errors, %2 warnings\n")
+                                  .arg(places.filter(QStringLiteral(": error")).size())
+                                  .arg(places.filter(QStringLiteral(": warning")).size())));
+
+    // The JSON document holds the same findings.
+    const Run json = RunCheck(folder.Path(), args + QStringList{QStringLiteral("--json")});
+    QCOMPARE(json.nExit, exit);
+    QStringList jsonPlaces;
+    for (const QJsonValue &v : QJsonDocument::fromJson(json.sOut.toUtf8())[QStringLiteral("findings")].toArray()) {
+        const QJsonObject f = v.toObject();
+        const QString sLine = f.contains(QStringLiteral("line")) ? QStringLiteral(":%1").arg(f[QStringLiteral("line")].toInt()) : QString();
+        jsonPlaces << f[QStringLiteral("file")].toString() + sLine + QStringLiteral(": ") + f[QStringLiteral("severity")].toString();
+    }
+    QCOMPARE(jsonPlaces, places);
+}
+
+void TestOrviaCheck::cannotRun_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("withIndex");
+    QTest::newRow("no such folder") << QStringList{QStringLiteral("nowhere")} << true;
+    QTest::newRow("no data folder in it") << QStringList{QStringLiteral("logs")} << true;
+    QTest::newRow("no keywords.txt") << QStringList{QStringLiteral(".")} << false;
+    QTest::newRow("unknown option") << QStringList{QStringLiteral("--bogus"), QStringLiteral(".")} << true;
+    QTest::newRow("two folders") << QStringList{QStringLiteral("."), QStringLiteral("data")} << true;
+}
+
+void TestOrviaCheck::cannotRun()
+{
+    QFETCH(QStringList, args);
+    QFETCH(bool, withIndex);
+    ProgramFolder folder;
+    if (withIndex)
+        folder.WriteData(QStringLiteral("keywords.txt"), {QStringLiteral("/ c")});
+    const Run run = RunCheck(folder.Path(), args);
+    QCOMPARE(run.nExit, 2);
+    QVERIFY(run.sOut.isEmpty());
+    QCOMPARE(run.sErr.count(QLatin1Char('\n')), 1);
+}
+
+// Every keywords.txt line that the window reports, orvia-check reports as an error, and no other.
+void TestOrviaCheck::agreesWithTheValidatorWindow()
+{
+    ProgramFolder folder;
+    WriteBase(folder, {{"keywords.txt", L("0001 top|[r.txt]|0001 hello|0002 bye|abc|[gone.txt]|0001 x|[|0003 y|[r.txt]|0003 z|0001 hi")},
+                       {"r.txt", L("*0001|# hi|*0002|# ok|# |*0003|@x")}});
+
+    KeywordValidator validator;
+    validator.Run();
+    static const QRegularExpression named(QStringLiteral("^Line (\\d+) - |\\(Line: (\\d+) Number: "), QRegularExpression::MultilineOption);
+    QStringList windowLines;
+    for (auto it = named.globalMatch(QString(validator.Report()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        windowLines << QStringLiteral("data/keywords.txt:%1: error").arg(m.captured(1) + m.captured(2));
+    }
+    QCOMPARE(windowLines.size(), validator.counts().sErrors);
+    QCOMPARE(validator.counts().sErrors, 8);
+
+    const Run run = RunCheck(folder.Path(), {QStringLiteral(".")});
+    QCOMPARE(run.nExit, 1);
+    QCOMPARE(Places(run.sOut).filter(QStringLiteral("data/keywords.txt:")), windowLines);
+}
+
+QTEST_GUILESS_MAIN(TestOrviaCheck)
+#include "test_orvia_check.moc"
