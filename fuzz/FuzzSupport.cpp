@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 
 #include <cstdio>
 #include <cstdlib>
@@ -72,7 +73,7 @@ void WriteData(const QString &sName, QByteArrayView bytes)
 QStringList ErrorLogLines()
 {
     const std::optional<QByteArray> bytes = TextFile::ReadBytes(folder + QStringLiteral("/logs/ErrorLog.txt"));
-    const QString sText = TextFile::DecodeWindows1252(bytes.value_or(QByteArray()));
+    const QString sText = QStringDecoder("windows-1252")(bytes.value_or(QByteArray()));
     QStringList lines;
     for (const QStringView line : TextFile::SplitLines(sText))
         lines << line.toString();
