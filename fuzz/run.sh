@@ -39,10 +39,7 @@ for h in $harnesses; do
   fi
   if [ $ok = 1 ] && [ "$runs" != -1 ]; then
     # libFuzzer times its slowest input in whole seconds: replay the corpus for milliseconds.
-    # The first input of a process pays for its start-up, so a copy of it goes first, untimed.
-    mapfile -t corpus < <(find "$build/fuzz-corpus/$h" -type f)
-    slowest=$("$bin" "${corpus[0]}" "${corpus[@]}" 2>&1 | grep -o 'Executed .* in [0-9]* ms' | tail -n +2 \
-              | sort -t' ' -k4,4n | tail -1)
+    slowest=$(bash "$root/fuzz/slowest.sh" "$bin" "$build/fuzz-corpus/$h")
     echo "fuzz_$h: ok, $(stat number_of_executed_units) inputs at $(stat average_exec_per_sec)/s," \
          "peak $(stat peak_rss_mb) MB, slowest of the corpus: ${slowest:-none}"
     passed=$((passed + 1))
