@@ -9,6 +9,7 @@ packages=(
   libbenchmark-dev zlib1g-dev
   xvfb xauth imagemagick fonts-dejavu-core
   dpkg-dev file lintian desktop-file-utils appstream
+  clang libclang-rt-14-dev
 )
 
 missing=()

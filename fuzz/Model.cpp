@@ -1,0 +1,213 @@
+#include "Model.h"
+
+#include "FuzzSupport.h"
+
+#include "common/DataFolder.h"
+#include "common/TextFile.h"
+#include "engine/ModFunctions.h"
+
+#include <QHash>
+#include <QStringDecoder>
+
+#include <cmath>
+#include <string>
+
+namespace Model {
+
+namespace {
+
+std::u16string U16(const QString &s)
+{
+    return s.toStdU16String();
+}
+
+// Every unit as it stands (fromStdU16String would drop a leading U+FEFF).
+QString Q(const std::u16string &s)
+{
+    return QString(reinterpret_cast<const QChar *>(s.data()), qsizetype(s.size()));
+}
+
+std::u16string TrimRight(std::u16string s)
+{
+    while (!s.empty() && s.back() == u' ')
+        s.pop_back();
+    return s;
+}
+
+std::u16string Trim(std::u16string s)
+{
+    s = TrimRight(s);
+    return s.substr(std::min(s.find_first_not_of(u' '), s.size()));
+}
+
+}  // namespace
+
+std::optional<QString> ReadData(const QString &sName)
+{
+    const DataFolder::Resolution resolved = DataFolder::Resolve(DataFolder::DataPath(sName));
+    const std::optional<QByteArray> bytes = resolved.sPath.isEmpty() ? std::nullopt : TextFile::ReadBytes(resolved.sPath);
+    if (!bytes)
+        return std::nullopt;
+    // The rule the shared reading must follow: UTF-8 with one byte-order mark
+    // skipped at the very start (and nowhere else), or else Windows-1252.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    QString sRule = utf8(*bytes);
+    if (utf8.hasError())
+        sRule = QStringDecoder("windows-1252")(*bytes);
+    else if (sRule.startsWith(QChar(0xFEFF)))
+        sRule.remove(0, 1);
+    const std::optional<QString> text = TextFile::ReadText(resolved.sPath);
+    FUZZ_CHECK(text == sRule, QStringLiteral("%1 read as %2 characters, not %3").arg(sName).arg(text ? text->size() : -1).arg(sRule.size()));
+    return text;
+}
+
+Search FindKeyword(const std::optional<QString> &text, const QString &sSentence, const QString *psExclude)
+{
+    Search result{{QString(), QString(), QString(), sSentence}, !text};
+    if (!text)
+        return result;
+    const QString sLower = sSentence.toLower();
+    QString sSection;
+    for (const QStringView line : TextFile::SplitLines(*text)) {
+        if (line.isEmpty() || line[0] == u'/')
+            continue;
+        if (line[0] == u'[') {
+            result.failed = line.size() < 2;
+            if (result.failed)
+                return result;
+            sSection = line.mid(1, line.size() - 2).toString();
+            continue;
+        }
+        result.failed = line.size() < 5;
+        if (result.failed)
+            return result;
+        const QString sPhrase = line.mid(5).toString().toLower();
+        if (!sLower.isEmpty() && sLower.contains(sPhrase) && !(psExclude && sPhrase == *psExclude)) {
+            result.match = {sPhrase, line.first(4).toString(), sSection, sSentence};
+            return result;
+        }
+    }
+    return result;
+}
+
+Block Gather(const QString &sText, const QString &sCode, int mode)
+{
+    Block block;
+    const std::u16string header = u"*" + TrimRight(U16(sCode));
+    bool inBlock = false, atHeader = false;
+    for (const QStringView view : TextFile::SplitLines(sText)) {
+        const QString line = view.toString();
+        if (line.isEmpty())
+            continue;
+        if (line[0] == u'*' && TrimRight(U16(line)) == header)
+            inBlock = atHeader = true;
+        if (!inBlock)
+            continue;
+        if (line[0] == u'*') {
+            if (atHeader)
+                atHeader = false;
+            else
+                inBlock = false;
+        } else if (line[0] == u'#' && mode != 2) {
+            block.entries << line.mid(1);
+            ++block.nStatements;
+        } else if (line[0] == u'$' && mode != 1) {
+            block.entries << line;
+            ++block.nQuestions;
+        } else if (line[0] == u'@') {
+            block.shortAttribute = line.size() < 9;
+            if (block.shortAttribute)
+                return block;
+            block.sAttribute = line.mid(9);
+        } else if (line[0] == u'&') {
+            block.followUp = Q(Trim(U16(line.mid(1))));
+        }
+    }
+    return block;
+}
+
+ResponseEntry Outcome(const QString &sEntry, const QString &sAttribute, const KeywordMatch &match, bool fill)
+{
+    ResponseEntry entry;
+    entry.sAttribute = sAttribute;
+    const QString sLower = sEntry.toLower();
+    entry.IsQuestion = sLower.startsWith(u'$');
+    QString sText = sLower.mid(1);
+    if (fill)
+        sText = FillTemplate(sText, match);
+    const qsizetype brace = sText.indexOf(u'{');
+    if (brace >= 0) {
+        entry.sControl = sText.mid(brace);
+        sText = Q(Trim(U16(sText.left(brace))));
+    }
+    entry.sText = sText;
+    return entry;
+}
+
+bool Same(const ResponseEntry &a, const ResponseEntry &b)
+{
+    return a.sText == b.sText && a.sAttribute == b.sAttribute && a.sControl == b.sControl && a.IsQuestion == b.IsQuestion;
+}
+
+QString Cipher(const QString &sText, const QString &sKey, int sign, int *pnDropped)
+{
+    // The code page as Qt's codec reads it, inverted: character to code.
+    static const QHash<char32_t, int> codes = [] {
+        QHash<char32_t, int> table;
+        for (int c = 0; c < 256; ++c) {
+            const char byte = char(c);
+            QStringDecoder decoder("windows-1252");
+            const QString sOne = decoder(QByteArrayView(&byte, 1));
+            // The five codes the code page leaves out stand for the C1 controls of the same number.
+            table.insert(sOne.size() == 1 && sOne[0] != QChar::ReplacementCharacter ? sOne[0].unicode() : char32_t(c), c);
+        }
+        return table;
+    }();
+    // Code points as they stand; a lone surrogate is one of them.
+    auto codePoints = [](const QString &s) {
+        QList<char32_t> out;
+        for (qsizetype i = 0; i < s.size(); ++i) {
+            if (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate()) {
+                out << QChar::surrogateToUcs4(s[i], s[i + 1]);
+                ++i;
+            } else {
+                out << s[i].unicode();
+            }
+        }
+        return out;
+    };
+    long long sum = 0;
+    for (const char32_t cp : codePoints(sKey))
+        sum += codes.value(cp, '?');
+    const long long k = (long long)std::floor(double(sum) * 0.1 / 6);
+    const long long shift[6] = {-k + 2, k - 4, -k + 6, k + 1, -k + 7, k};
+    const QList<char32_t> byCode = [] {
+        QList<char32_t> table(256, 0);
+        for (auto it = codes.begin(); it != codes.end(); ++it)
+            table[it.value()] = it.key();
+        return table;
+    }();
+    QString sResult;
+    int p = 0, dropped = 0;
+    for (const char32_t cp : codePoints(sText)) {
+        p = (p + 1) % 6;
+        if (!codes.contains(cp)) {
+            if (QChar::requiresSurrogates(cp))
+                sResult += QChar(QChar::highSurrogate(cp)), sResult += QChar(QChar::lowSurrogate(cp));
+            else
+                sResult += QChar(char16_t(cp));
+            continue;
+        }
+        const long long v = codes.value(cp) + sign * shift[p];
+        if (v < 0 || v > 255) {
+            ++dropped;
+            continue;
+        }
+        sResult += QChar(char16_t(byCode[int(v)]));
+    }
+    if (pnDropped)
+        *pnDropped = dropped;
+    return sResult;
+}
+
+}  // namespace Model

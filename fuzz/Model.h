@@ -1,0 +1,47 @@
+#pragma once
+
+#include "common/KeywordMatch.h"
+#include "engine/EngineTypes.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The rules of the knowledge files, the selection and the cipher read the
+// plain way, one step after another, for the harnesses to hold the real code
+// against. Files come in through the one reading that every reader shares.
+namespace Model {
+
+// The decoded text of data/<name>, or nothing when it cannot be read.
+std::optional<QString> ReadData(const QString &sName);
+
+// The first keyword line whose lower-cased phrase the lower-cased sentence
+// contains (and, with psExclude, differs from it).
+struct Search {
+    KeywordMatch match;
+    bool failed = false;  // unreadable file, or a short line reached
+};
+Search FindKeyword(const std::optional<QString> &text, const QString &sSentence, const QString *psExclude = nullptr);
+
+// Every entry of a code, as the selection gathers it.
+struct Block {
+    QStringList entries;  // statements without "#", questions with "$"
+    int nStatements = 0;
+    int nQuestions = 0;
+    QString sAttribute;
+    std::optional<QString> followUp;
+    bool shortAttribute = false;  // reading stopped at it
+};
+Block Gather(const QString &sText, const QString &sCode, int mode);
+
+// What the selection gives for one gathered entry (tags filled by FillTemplate,
+// which fuzz_template checks); `fill` false leaves the tags.
+ResponseEntry Outcome(const QString &sEntry, const QString &sAttribute, const KeywordMatch &match, bool fill = true);
+bool Same(const ResponseEntry &a, const ResponseEntry &b);
+
+// The cipher by its table of net shifts; `sign` +1 encrypts, -1 decrypts.
+// *pnDropped counts the characters whose shifted code left 0 to 255.
+QString Cipher(const QString &sText, const QString &sKey, int sign, int *pnDropped = nullptr);
+
+}  // namespace Model

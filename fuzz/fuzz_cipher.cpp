@@ -1,0 +1,46 @@
+// The cipher against its table of net shifts, and the round trip as a
+// property: whenever no character was dropped, Decrypt gives back what
+// Encrypt was given, whatever the text holds (lone surrogates, U+FEFF, ...).
+// Input: key NUL text; the text is tried as UTF-8 and as raw UTF-16.
+#include "FuzzSupport.h"
+#include "Model.h"
+
+#include "console/Encryption.h"
+
+namespace {
+
+QString Hex(const QString &s)
+{
+    QString sHex;
+    for (const QChar c : s)
+        sHex += QStringLiteral("%1 ").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    return sHex;
+}
+
+void Check(const QString &sText, const QString &sKey)
+{
+    int nDropped = 0;
+    const QString sEncrypted = Encrypt(sText, sKey);
+    FUZZ_CHECK(sEncrypted == Model::Cipher(sText, sKey, +1, &nDropped), Hex(sText) + QStringLiteral("-> ") + Hex(sEncrypted));
+    if (nDropped == 0)
+        FUZZ_CHECK(Decrypt(sEncrypted, sKey) == sText, Hex(sText) + QStringLiteral("-> ") + Hex(Decrypt(sEncrypted, sKey)));
+    const QString sDecrypted = Decrypt(sText, sKey);
+    FUZZ_CHECK(sDecrypted == Model::Cipher(sText, sKey, -1, &nDropped), Hex(sText) + QStringLiteral("-> ") + Hex(sDecrypted));
+    if (nDropped == 0)
+        FUZZ_CHECK(Encrypt(sDecrypted, sKey) == sText, Hex(sText));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    Fuzz::BeginInput();
+    const QByteArrayView all(data, qsizetype(size));
+    const qsizetype nul = all.indexOf('\0');
+    const QString sKey = QString::fromUtf8(nul < 0 ? all : all.first(nul));
+    const QByteArrayView text = nul < 0 ? QByteArrayView() : all.sliced(nul + 1);
+    Check(QString::fromUtf8(text), sKey);
+    const QByteArray units = text.toByteArray();  // aligned for char16_t
+    Check(QString(reinterpret_cast<const QChar *>(units.constData()), units.size() / 2), sKey);
+    return 0;
+}

@@ -1,0 +1,169 @@
+// Whole replies over a small knowledge base generated from the input: a main
+// index in one or two response files, blocks that name a follow-up index,
+// the fallback block, files in UTF-8 (with or without a byte-order mark) or
+// Windows-1252 and any line ending; then a few sentences, often repeated.
+// Each reply must come from the block that the plain reading of the rules
+// picks (follow-up first, then the main index, passing over the previous
+// keyword, then the fallback), with nothing reported.
+#include "FuzzSupport.h"
+#include "Model.h"
+
+#include "common/Dialogs.h"
+#include "common/modPublic.h"
+#include "engine/Reply.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <map>
+
+namespace {
+
+const char16_t *const kWords[] = {u"cat", u"my", u"dog", u"i", u"me", u"you", u"Cat", u"CAT", u"caté",
+                                  u"É", u"ß", u"İ", u"日本", u"?", u"{x}", u"hi"};
+
+QString Words(FuzzedDataProvider &fdp, int nMax)
+{
+    QStringList words;
+    for (int i = fdp.ConsumeIntegralInRange(0, nMax); i > 0; --i)
+        words << QString::fromUtf16(fdp.PickValueInArray(kWords));
+    QString s = words.join(QLatin1Char(' '));
+    if (fdp.ConsumeBool())
+        s = QLatin1Char(' ') + s;
+    if (fdp.ConsumeBool())
+        s += QLatin1Char(' ');
+    return s;
+}
+
+void WriteLines(FuzzedDataProvider &fdp, const QString &sName, const QStringList &lines)
+{
+    static const char *const kEnds[] = {"\r\n", "\n", "\r"};
+    const QString sText = lines.join(QString::fromLatin1(fdp.PickValueInArray(kEnds)));
+    QByteArray bytes = sText.toUtf8();
+    switch (fdp.ConsumeIntegralInRange(0, 2)) {
+    case 1:
+        bytes.prepend("\xEF\xBB\xBF");
+        break;
+    case 2: {
+        // Windows-1252 where the text fits it and does not happen to be UTF-8 as well.
+        QStringEncoder encoder("windows-1252");
+        const QByteArray single = encoder(sText);
+        QStringDecoder utf8(QStringConverter::Utf8);
+        const QString sAgain = utf8(single);
+        if (!encoder.hasError() && utf8.hasError())
+            bytes = single;
+        break;
+    }
+    default:
+        break;
+    }
+    Fuzz::WriteData(sName, bytes);
+}
+
+struct Line {
+    QString sCode;
+    QString sPhrase;
+};
+
+// The first line whose phrase the sentence holds, passing over psExclude.
+const Line *Find(const QList<Line> &lines, const QString &sSentence, const QString *psExclude = nullptr)
+{
+    const QString sLower = sSentence.toLower();
+    for (const Line &line : lines)
+        if (!sLower.isEmpty() && sLower.contains(line.sPhrase.toLower()) && !(psExclude && line.sPhrase.toLower() == *psExclude))
+            return &line;
+    return nullptr;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    Fuzz::BeginInput();
+    FuzzedDataProvider fdp(data, size);
+    QList<Line> main, followUp;
+    std::map<QString, bool> leadsOn;  // code -> its block names the follow-up index
+    QStringList index{QStringLiteral("[a.txt]")}, fuIndex{QStringLiteral("[a.txt]")};
+    QStringList files[2] = {{QStringLiteral("/ a")}, {QStringLiteral("/ b")}};
+    int nFile = 0;
+    auto addBlock = [&](const QString &sCode) {
+        QStringList &file = files[nFile];
+        file << QLatin1Char('*') + sCode + QString(fdp.ConsumeIntegralInRange(0, 1), QLatin1Char(' '));
+        const QString sTag = QStringLiteral("R") + sCode + (fdp.ConsumeBool() ? QStringLiteral(" [following]") : QString());
+        file << (fdp.ConsumeBool() ? QStringLiteral("$") : QStringLiteral("# ")) + sTag;
+        leadsOn[sCode] = fdp.ConsumeBool();
+        if (leadsOn[sCode])
+            file << QStringLiteral("& fu.txt ");
+        if (fdp.ConsumeBool())
+            file << QStringLiteral("$") + sTag;
+        file << QStringLiteral("*");
+    };
+    for (int i = fdp.ConsumeIntegralInRange(1, 10); i > 0; --i) {
+        switch (fdp.ConsumeIntegralInRange(0, 9)) {
+        case 0:
+            index << QStringLiteral("/ ") + Words(fdp, 2);
+            break;
+        case 1:
+            index << QString();
+            break;
+        case 2:
+            nFile = 1 - nFile;
+            index << (nFile ? QStringLiteral("[b.txt]") : QStringLiteral("[a.txt]"));
+            break;
+        default: {
+            const Line line{QStringLiteral("K%1").arg(main.size(), 3, 10, QLatin1Char('0')), Words(fdp, 3)};
+            main << line;
+            index << line.sCode + QLatin1Char(' ') + line.sPhrase;
+            addBlock(line.sCode);
+        }
+        }
+    }
+    nFile = 0;
+    for (int i = fdp.ConsumeIntegralInRange(0, 3); i > 0; --i) {
+        const Line line{QStringLiteral("F%1").arg(followUp.size(), 3, 10, QLatin1Char('0')), Words(fdp, 2)};
+        followUp << line;
+        fuIndex << line.sCode + QLatin1Char(' ') + line.sPhrase;
+        addBlock(line.sCode);
+    }
+    WriteLines(fdp, QStringLiteral("keywords.txt"), index);
+    WriteLines(fdp, QStringLiteral("fu.txt"), fuIndex);
+    WriteLines(fdp, QStringLiteral("a.txt"), files[0]);
+    WriteLines(fdp, QStringLiteral("b.txt"), files[1]);
+    WriteLines(fdp, QStringLiteral("Preset4.txt"), {QStringLiteral("*0001"), QStringLiteral("# fallback")});
+    modPublic::UserName = QStringLiteral("Orvia");
+
+    QStringList said;
+    QString sFollowUp, sLast;  // the model's FollowUpFile and LastMatch.sKeyword
+    const quint64 boxes = Dialogs::MessagesShown();
+    for (int turn = fdp.ConsumeIntegralInRange(1, 6); turn > 0; --turn) {
+        const QString sSentence = !said.isEmpty() && fdp.ConsumeBool() ? said[fdp.ConsumeIntegralInRange<int>(0, said.size() - 1)]
+                                                                        : Words(fdp, 4);
+        said << sSentence;
+        const Line *m = nullptr;
+        bool searchNeeded = true;
+        if (!sFollowUp.isEmpty()) {
+            m = Find(followUp, sSentence);
+            searchNeeded = !m;
+            sFollowUp.clear();
+        }
+        if (searchNeeded) {
+            m = Find(main, sSentence + QLatin1Char(' '));
+            if ((m ? m->sPhrase.toLower() : QString()) == sLast)
+                m = Find(main, sSentence, &sLast);
+        }
+        const bool fallback = !m || m->sPhrase.isEmpty();
+        sLast = fallback ? QString() : m->sPhrase.toLower();
+        sFollowUp = !fallback && leadsOn[m->sCode] ? QStringLiteral("fu.txt") : QString();
+
+        const ReplyResult reply = GetReply(sSentence);
+        const QString sWant = fallback ? QStringLiteral("fallback") : QLatin1Char('r') + m->sCode.toLower();
+        const QString sDetail = QStringLiteral("\"%1\" gave \"%2\", not %3; index:\n%4").arg(sSentence, reply.sText, sWant, index.join(u'\n'));
+        FUZZ_CHECK(reply.sText.section(QLatin1Char(' '), 0, 0) == sWant, sDetail);
+        FUZZ_CHECK(modPublic::LastMatch.sKeyword == sLast, sDetail);
+        FUZZ_CHECK(modPublic::FollowUpFile.trimmed() == sFollowUp, sDetail);
+        FUZZ_CHECK(Dialogs::MessagesShown() == boxes, sDetail);
+    }
+    return 0;
+}

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Builds the harnesses' seed inputs from the shipped knowledge base (data/)
+# into the folder given, one subfolder per harness. Deterministic; a few
+# hundred small files.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+data=$root/data
+out=${1:?usage: seeds.sh OUTPUT_FOLDER}
+rm -rf "$out"
+for h in search select reply template console cipher validator; do mkdir -p "$out/$h"; done
+
+# A seed is named by its content, as libFuzzer names what it finds.
+seed() { local t; t=$(mktemp); cat > "$t"; mv "$t" "$out/$1/$(sha1sum < "$t" | cut -c1-40)"; }
+# A file part: its name, a line feed, its bytes.
+part() { printf '%s\n' "$1"; cat "$data/$1"; }
+# Every 25th keyword phrase of an index, for sentences.
+phrases() { grep -a '^[^/[]....' "$data/$1" | cut -c6- | tr -d '\r' | awk 'NR % 25 == 1'; }
+indexes=$(cd "$data" && grep -l '^\[' -- *.txt)
+responses=$(cd "$data" && grep -L '^\[' -- *.txt)
+
+for index in $indexes; do
+  while IFS= read -r p; do
+    { printf 'so %s then\0%s\0' "$p" "$p"; part "$index" | sed '1s/.*/keywords.txt/'; } | seed search
+  done < <(phrases "$index" | head -8)
+  # For the walk: the index's first lines with the head of each response file
+  # they name, small enough to walk a thousand times a second.
+  { printf 'keywords.txt\n'; head -30 "$data/$index"
+    for f in $(head -30 "$data/$index" | grep -a '^\[' | tr -d '\r[]' | sort -u); do
+      [ -f "$data/$f" ] && { printf '\0%s\n' "$f"; head -25 "$data/$f"; }
+    done; } | seed validator
+done
+
+sentences=$(phrases keywords.txt | head -12)
+i=0
+sentence() { echo "$sentences" | sed -n "$(( ($1 % 12) + 1 ))p"; }
+for f in $responses; do
+  for code in $(grep -a '^\*' "$data/$f" | tr -d '\r*' | sort -u | head -4); do
+    i=$((i + 1)); p=$(sentence $i)
+    { printf '3%s\0%s\0i said %s to you\0Vask\0' "$code" "$p" "$p"; part "$f"; } | seed select
+  done
+  # Entries with tags, filled against a sentence.
+  while IFS= read -r entry; do
+    i=$((i + 1)); p=$(sentence $i)
+    printf '%s\0%s\0i think %s is what you and me like!\0Vask' "${entry:1}" "$p" "$p" | seed template
+  done < <(grep -a '^[#$].*\[' "$data/$f" | tr -d '\r' | head -6)
+  head -c 96 "$data/$f" | seed reply
+done
+
+for c in "set debugmode on" "SET DebugMode ON" "set voicemode off" "set voicemode maybe" "set  x" "set" \
+         "get debugmode" "get voicemode" "get" "get x" "encrypt hello world" "decrypt e\`lcm\`" "encrypt " " set" ""; do
+  printf '%s\0dv' "$c" | seed console
+done
+while IFS= read -r p; do
+  printf 'encrypt %s' "$p" | seed console
+  printf 'Tesra\0%s' "$p" | seed cipher
+done < <(echo "$sentences")
+printf 'Tesra\0\xef\xbb\xbf caf\xc3\xa9 \xe2\x82\xac' | seed cipher
