@@ -20,14 +20,14 @@ QString Hex(const QString &s)
 void Check(const QString &sText, const QString &sKey)
 {
     int nDropped = 0;
-    const QString sEncrypted = Encrypt(sText, sKey);
+    const QString sEncrypted = Encryption::Encrypt(sText, sKey);
     FUZZ_CHECK(sEncrypted == Model::Cipher(sText, sKey, +1, &nDropped), Hex(sText) + QStringLiteral("-> ") + Hex(sEncrypted));
     if (nDropped == 0)
-        FUZZ_CHECK(Decrypt(sEncrypted, sKey) == sText, Hex(sText) + QStringLiteral("-> ") + Hex(Decrypt(sEncrypted, sKey)));
-    const QString sDecrypted = Decrypt(sText, sKey);
+        FUZZ_CHECK(Encryption::Decrypt(sEncrypted, sKey) == sText, Hex(sText) + QStringLiteral("-> ") + Hex(Encryption::Decrypt(sEncrypted, sKey)));
+    const QString sDecrypted = Encryption::Decrypt(sText, sKey);
     FUZZ_CHECK(sDecrypted == Model::Cipher(sText, sKey, -1, &nDropped), Hex(sText) + QStringLiteral("-> ") + Hex(sDecrypted));
     if (nDropped == 0)
-        FUZZ_CHECK(Encrypt(sDecrypted, sKey) == sText, Hex(sText));
+        FUZZ_CHECK(Encryption::Encrypt(sDecrypted, sKey) == sText, Hex(sText));
 }
 
 }  // namespace

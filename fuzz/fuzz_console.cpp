@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     modPublic::VoiceMode = input.strings[1].contains(QLatin1Char('v'));
     const Expected want = Table(sCommand, modPublic::DebugMode, modPublic::VoiceMode);
 
-    const std::optional<QString> reply = ParseClientCommand(sCommand);
+    const std::optional<QString> reply = Console::ParseClientCommand(sCommand);
     FUZZ_CHECK(reply && *reply == want.sReply, reply.value_or(QStringLiteral("(none)")) + QStringLiteral(" | ") + want.sReply);
     FUZZ_CHECK(modPublic::DebugMode == want.debug && modPublic::VoiceMode == want.voice, QStringLiteral("switches"));
     const QStringList log = Fuzz::ErrorLogLines();
