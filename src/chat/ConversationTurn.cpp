@@ -11,6 +11,17 @@ namespace {
 const QString kGetUsername = QStringLiteral("GetUsername");
 const QString kBotPrefix = QStringLiteral("<Orvia> ");
 
+// "Sam." names Sam: a full stop kept in the name would double every answer's own
+// punctuation ("welcome, Sam.!"). A name of punctuation alone stays as typed.
+QString WithoutEndPunctuation(QString sName)
+{
+    static const QString sEnds = QStringLiteral(".,;:!?");
+    qsizetype n = sName.size();
+    while (n > 1 && sEnds.contains(sName[n - 1]))
+        --n;
+    return n == 0 || sEnds.contains(sName[n - 1]) ? sName : sName.left(n);
+}
+
 }  // namespace
 
 ConversationTurn::ConversationTurn(ChatView &view, LineColor botColor, LineColor userColor)
@@ -74,7 +85,7 @@ void ConversationTurn::NameTurn()
         if (sTrimmed.contains(QLatin1Char(' '))) {
             m = KeywordMatch{t, QStringLiteral("0013"), QStringLiteral("Preset2.txt"), t};
         } else {
-            modPublic::UserName = sTrimmed;
+            modPublic::UserName = WithoutEndPunctuation(sTrimmed);
             m = KeywordMatch{t, QStringLiteral("0001"), QStringLiteral("Preset3.txt"), t};
             InputMode.clear();
             WatchForBut = false;

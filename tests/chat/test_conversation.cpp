@@ -89,6 +89,7 @@ private slots:
         QTest::addColumn<QString>("userName");
         QTest::addColumn<bool>("stillAsking");
         QTest::newRow("one word with blanks") << "  Sam  " << "<Sam>   Sam  " << "<Orvia> nice to meet you, Sam!" << "Sam" << false;
+        QTest::newRow("one word with a full stop") << "Sam." << "<Sam> Sam." << "<Orvia> nice to meet you, Sam!" << "Sam" << false;
         QTest::newRow("several words") << "my name is Sam" << "<User> my name is Sam" << "<Orvia> one word, please." << "User" << true;
         QTest::newRow("keyword of the name question") << "Why" << "<User> Why" << "<Orvia> so i know what to call you." << "User" << true;
         // "{" starts the control part of an entry, so the name cuts the reply short.
