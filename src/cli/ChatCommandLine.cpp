@@ -1,6 +1,8 @@
 #include "cli/ChatCommandLine.h"
+#include "console/ProgramFolderStart.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -76,4 +78,13 @@ QString ProgramFolderFor(const QString &sFolder, QString *psError)
         return QFileInfo(dir.path()).path();
     *psError = QStringLiteral("%1: no data/keywords.txt there").arg(sFolder);
     return QString();
+}
+
+QString GivenOrDefaultFolder(const QString &sGiven, QString *psNotice)
+{
+    if (!sGiven.isEmpty())
+        return sGiven;
+    const ProgramFolderSetup setup = StartInProgramFolder(QCoreApplication::applicationDirPath());
+    *psNotice = setup.sProblem;
+    return setup.sFolder;
 }

@@ -26,3 +26,8 @@ QString ChatHelpText();
 // its parent when FOLDER is that data/ folder. Empty, with the reason in
 // *psError, when neither is so.
 QString ProgramFolderFor(const QString &sFolder, QString *psError);
+
+// FOLDER as given; without it, the program folder every program uses, set up as
+// orvia sets it up. A setup problem lands in *psNotice: told, not fatal, since
+// ProgramFolderFor judges the folder next.
+QString GivenOrDefaultFolder(const QString &sGiven, QString *psNotice);

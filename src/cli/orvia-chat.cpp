@@ -2,7 +2,6 @@
 #include "cli/TerminalChat.h"
 #include "common/Dialogs.h"
 #include "common/modPublic.h"
-#include "console/ProgramFolderStart.h"
 #include "engine/Randomizer.h"
 
 #include <QCoreApplication>
@@ -66,15 +65,12 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    QString sDefaultFolder;
-    if (cmd.sFolder.isEmpty()) {
-        const ProgramFolderSetup setup = StartInProgramFolder(QCoreApplication::applicationDirPath());
-        if (!setup.ok())
-            err << "orvia-chat: " << setup.sProblem << '\n';
-        sDefaultFolder = setup.sFolder;
-    }
+    QString sNotice;
+    const QString sFolder = GivenOrDefaultFolder(cmd.sFolder, &sNotice);
+    if (!sNotice.isEmpty())
+        err << "orvia-chat: " << sNotice << '\n';
     QString sError;
-    const QString sProgramFolder = ProgramFolderFor(cmd.sFolder.isEmpty() ? sDefaultFolder : cmd.sFolder, &sError);
+    const QString sProgramFolder = ProgramFolderFor(sFolder, &sError);
     if (sProgramFolder.isEmpty()) {
         err << "orvia-chat: " << sError << '\n';
         return 2;

@@ -2,7 +2,6 @@
 // "file:line: severity: message" form that editors and CI systems read.
 #include "cli/ChatCommandLine.h"
 #include "common/modPublic.h"
-#include "console/ProgramFolderStart.h"
 #include "tools/KnowledgeCheck.h"
 
 #include <QCommandLineParser>
@@ -70,15 +69,10 @@ int main(int argc, char *argv[])
     if (args.size() > 1)
         return CannotRun(QStringLiteral("one FOLDER at most (try --help)"));
 
-    // Without FOLDER: the program folder orvia uses (set up, for an installed
-    // program, as orvia sets it up).
-    QString sFolder = args.value(0);
-    if (sFolder.isEmpty()) {
-        const ProgramFolderSetup setup = StartInProgramFolder(QCoreApplication::applicationDirPath());
-        if (!setup.ok())  // told, not fatal: the folder is judged below
-            Print(stderr, QStringLiteral("orvia-check: %1\n").arg(setup.sProblem));
-        sFolder = setup.sFolder;
-    }
+    QString sNotice;
+    const QString sFolder = GivenOrDefaultFolder(args.value(0), &sNotice);
+    if (!sNotice.isEmpty())
+        Print(stderr, QStringLiteral("orvia-check: %1\n").arg(sNotice));
     QString sError;
     modPublic::ProgramFolder = ProgramFolderFor(sFolder, &sError);
     if (modPublic::ProgramFolder.isEmpty())
