@@ -11,6 +11,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -106,7 +107,9 @@ private slots:
         }
     }
 
-    void massLookupAndCtrlC()
+    // The mass lookup fills one text window, whose buttons copy, select and clear;
+    // text boxes take Ctrl+C as copy, and elsewhere it opens the console.
+    void massLookupTextWindowAndCtrlC()
     {
         KnowledgeFixture kb;
         kb.dialogs.answers = QStringList{"goodbye", "", "hello there", "well hello"};
@@ -135,16 +138,31 @@ private slots:
         QCOMPARE(window->Text().split('\n').value(21), QStringLiteral("20 - again"));
         QVERIFY(kb.dialogs.messages.isEmpty() && kb.folder.LogLines(QStringLiteral("EventLog.txt")).isEmpty());
 
-        // Text boxes, read-only ones too, take Ctrl+C as copy.
-        for (QWidget *box : {static_cast<QWidget *>(edit), static_cast<QWidget *>(window->txtNotepad)}) {
-            box->setFocus();
-            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
-        }
-        QCOMPARE(QGuiApplication::clipboard()->text(), window->txtNotepad->toPlainText());
-        QCOMPARE(main.findChild<FrmClientConsole *>(), nullptr);
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), edit->text());
+        // In the read-only box Ctrl+C copies the selection; the Copy button the whole text.
+        QPlainTextEdit *notepad = window->txtNotepad;
+        notepad->setFocus();
+        QTextCursor cursor = notepad->textCursor();
+        cursor.setPosition(1);
+        cursor.setPosition(3, QTextCursor::KeepAnchor);
+        notepad->setTextCursor(cursor);
+        QTest::keyClick(notepad, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), window->Text().mid(1, 2));
+        QTest::mouseClick(window->Command2, Qt::LeftButton);
+        QCOMPARE(clipboard->text(), window->Text());
+        QTest::mouseClick(window->Command1, Qt::LeftButton);
+        QCOMPARE(notepad->textCursor().selectedText(), QString(window->Text()).replace('\n', QChar(0x2029)));
+        QTest::mouseClick(window->Command3, Qt::LeftButton);
+        QTest::mouseClick(window->Command2, Qt::LeftButton);
+        QVERIFY(window->Text().isEmpty() && clipboard->text().isEmpty());
+        QVERIFY(notepad->hasFocus());  // the buttons leave the focus where it was
 
         // Elsewhere it opens the console; asked again while open, it only brings it forward.
+        QCOMPARE(main.findChild<FrmClientConsole *>(), nullptr);
         main.activateWindow();
         main.setFocus();
         QTest::keyClick(&main, Qt::Key_C, Qt::ControlModifier);

@@ -1,56 +1,14 @@
 #include "chat/ConversationTurn.h"
 #include "chat/SelfConversation.h"
 #include "common/modPublic.h"
+#include "support/FakeViews.h"
 #include "support/Knowledge.h"
 
 #include <QTest>
 
 namespace {
 
-constexpr LineColor kBot = Rgb(1, 2, 3), kUser = Rgb(4, 5, 6), kPlain = Rgb(7, 8, 9);
-
-// A transcript as lines with their colours; the plain rewrite drops every colour.
-template <class View>
-class FakeTranscript : public View {
-public:
-    QStringList lines;
-    QList<LineColor> colors;
-
-    void AddColoredText(const QString &sText, LineColor sColor) override
-    {
-        lines << sText;
-        colors << sColor;
-    }
-    void AddtoResponseArea(const QString &sText) override
-    {
-        lines << sText;
-        colors.fill(kPlain, lines.size());
-    }
-    void ClearTranscript() override
-    {
-        lines.clear();
-        colors.clear();
-    }
-    qsizetype TranscriptLength() const override
-    {
-        qsizetype n = 0;
-        for (const QString &s : lines)
-            n += s.size() + 2;
-        return n;
-    }
-};
-
-struct FakeChat final : FakeTranscript<ChatView> {
-    QString input;
-    QString InputText() const override { return input; }
-    void SetInputText(const QString &sText) override { input = sText; }
-};
-
-struct FakeTalk final : FakeTranscript<SelfTalkView> {
-    bool timer = false;
-    void SetTimerEnabled(bool bEnabled) override { timer = bEnabled; }
-    bool TimerEnabled() const override { return timer; }
-};
+constexpr LineColor kBot = Rgb(1, 2, 3), kUser = Rgb(4, 5, 6), kPlain = FakeChat::kNoColor;
 
 // Types a line as the input box would deliver it: each key, then Enter.
 void Say(ConversationTurn &turn, FakeChat &view, const QString &sText)

@@ -1,7 +1,6 @@
 // orvia-check run as a program on small knowledge bases with known faults:
 // its exit status and the place and kind of each finding.
 #include "support/ProgramFolder.h"
-#include "tools/KeywordValidator.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -156,29 +155,6 @@ private slots:
             QVERIFY(run.sOut.isEmpty());
             QCOMPARE(run.sErr.count(QLatin1Char('\n')), 1);
         }
-    }
-
-    // Every keywords.txt line that the window reports, orvia-check reports as an error, and no other.
-    void agreesWithTheValidatorWindow()
-    {
-        ProgramFolder folder;
-        WriteBase(folder, {{"keywords.txt", L("0001 top|[r.txt]|0001 hello|0002 bye|abc|[gone.txt]|0001 x|[|0003 y|[r.txt]|0003 z|0001 hi")},
-                           {"r.txt", L("*0001|# hi|*0002|# ok|# |*0003|@x")}});
-
-        KeywordValidator validator;
-        validator.Run();
-        static const QRegularExpression named(QStringLiteral("^Line (\\d+) - |\\(Line: (\\d+) Number: "), QRegularExpression::MultilineOption);
-        QStringList windowLines;
-        for (auto it = named.globalMatch(QString(validator.Report()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))); it.hasNext();) {
-            const QRegularExpressionMatch m = it.next();
-            windowLines << QStringLiteral("data/keywords.txt:%1: error").arg(m.captured(1) + m.captured(2));
-        }
-        QCOMPARE(windowLines.size(), validator.counts().sErrors);
-        QCOMPARE(validator.counts().sErrors, 8);
-
-        const Run run = RunCheck(folder.Path(), {QStringLiteral(".")});
-        QCOMPARE(run.nExit, 1);
-        QCOMPARE(Places(run.sOut).filter(QStringLiteral("data/keywords.txt:")), windowLines);
     }
 };
 

@@ -21,30 +21,10 @@ class TestConsoleCommands : public QObject {
     Q_OBJECT
 
 private slots:
-    void words_data();
-    void words();
     void commands_data();
     void commands();
     void errorEntryThatCannotBeWritten();
 };
-
-void TestConsoleCommands::words_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QStringList>("words");
-    QTest::newRow("plain") << QStringLiteral("set debugmode on") << QStringList{"set", "debugmode", "on"};
-    QTest::newRow("leading blank") << QStringLiteral(" set") << QStringList{"", "set"};
-    QTest::newRow("double blank") << QStringLiteral("set  on") << QStringList{"set", "", "on"};
-    QTest::newRow("trailing blank") << QStringLiteral("encrypt ") << QStringList{"encrypt", ""};
-    QTest::newRow("tab is no blank") << QStringLiteral("get\tx") << QStringList{"get\tx"};
-}
-
-void TestConsoleCommands::words()
-{
-    QFETCH(QString, command);
-    QFETCH(QStringList, words);
-    QCOMPARE(Console::SplitWords(command), words);
-}
 
 void TestConsoleCommands::commands_data()
 {
@@ -89,6 +69,7 @@ void TestConsoleCommands::commands_data()
     row("decrypt", false, false, kApology, false, false, true);
     row("hello", false, false, kUnrecognised, false, false);
     row(" set debugmode on", false, false, kUnrecognised, false, false);
+    row("get\tvoicemode", false, false, kUnrecognised, false, false);  // a tab is no blank
     row("", true, true, kApology, true, true, true);
 }
 

@@ -83,15 +83,6 @@ private slots:
             QCOMPARE(Encrypt(decrypted, key), text);
     }
 
-    void oneCharacterChangesOnlyItsPlace()
-    {
-        const QString a = Encrypt(QStringLiteral("abcdefghijkl"), QStringLiteral("Tesra"));
-        const QString b = Encrypt(QStringLiteral("abcdefgXijkl"), QStringLiteral("Tesra"));
-        QCOMPARE(a.size(), b.size());
-        for (qsizetype i = 0; i < a.size(); ++i)
-            QCOMPARE(a[i] == b[i], i != 7);
-    }
-
     void highHalfOfTheCodePage()
     {
         QStringDecoder codePage("windows-1252");

@@ -34,26 +34,12 @@ class TestLogWriter : public QObject {
     Q_OBJECT
 
 private slots:
-    void appendsOneLinePerEntry();
     void missingFolderIsAFailure();
-    void rowsGoToTheRegisteredSink();
+    void linesAndRows();
     void twoProcessesLoseNoLine();
     void generalDate_data();
     void generalDate();
 };
-
-void TestLogWriter::appendsOneLinePerEntry()
-{
-    ProgramFolder folder;
-    QVERIFY(bool(WriteEventLog(LogEntry{"Test", "Here", QString::fromUtf8("a¥b\r\nc 日")}, 1)));
-    QVERIFY(bool(WriteEventLog(LogEntry{"n", "g", ""}, 2)));
-    QFile file(folder.LogPath("EventLog.txt"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    // Windows-1252 bytes, no escaping, CR LF after each entry.
-    QVERIFY2(bytes.contains("\xA5Test\xA5Here\xA5" "a\xA5" "b\r\nc ?\xA5" "1\r\n"), bytes.constData());
-    QVERIFY(bytes.endsWith("\xA5n\xA5g\xA5\xA5" "2\r\n"));
-}
 
 void TestLogWriter::missingFolderIsAFailure()
 {
@@ -72,14 +58,14 @@ void TestLogWriter::missingFolderIsAFailure()
     QVERIFY(dialogs.messages[0].sText.contains("ErrorLog.txt") && dialogs.messages[1].sText.contains("EventLog.txt"));
 }
 
-void TestLogWriter::rowsGoToTheRegisteredSink()
+void TestLogWriter::linesAndRows()
 {
     ProgramFolder folder;
     FakeSink sink;
-    WriteEventLog(kEntry, 1);
+    QVERIFY(bool(WriteEventLog(LogEntry{"Test", "Here", QString::fromUtf8("a¥b\r\nc 日")}, 1)));
     RegisterLogSink(&sink);
     QVERIFY(modPublic::ConsoleLoaded);
-    QVERIFY(bool(WriteEventLog(LogEntry{"E", "G", "D"}, 3)));
+    QVERIFY(bool(WriteEventLog(LogEntry{"E", "G", ""}, 3)));
     QVERIFY(bool(WriteErrorLog(LogEntry{"X", "Y", "Z"})));
     // An icon the sink lacks: the line is written, the failure comes back.
     const LogWriteStatus refused = WriteEventLog(kEntry, 7);
@@ -89,17 +75,23 @@ void TestLogWriter::rowsGoToTheRegisteredSink()
     QVERIFY(!modPublic::ConsoleLoaded);
     WriteErrorLog(kEntry);
 
+    // Windows-1252 bytes, no escaping, CR LF after each entry.
+    QFile file(folder.LogPath("EventLog.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY2(bytes.contains("\xA5Test\xA5Here\xA5" "a\xA5" "b\r\nc ?\xA5" "1\r\n"), bytes.constData());
+    QVERIFY(bytes.contains("\xA5" "E\xA5G\xA5\xA5" "3\r\n"));
     QCOMPARE(sink.rows.size(), 2);
     const auto &[eventList, event] = sink.rows[0];
     QCOMPARE(eventList, ConsoleList::EventLog);
-    QCOMPARE((QStringList{event.sName, event.sGeneratedAt, event.sDescription}), (QStringList{"E", "G", "D"}));
+    QCOMPARE((QStringList{event.sName, event.sGeneratedAt, event.sDescription}), (QStringList{"E", "G", ""}));
     QCOMPARE(event.nIcon, 3);
     const auto &[errorList, error] = sink.rows[1];
     QVERIFY(errorList == ConsoleList::ErrorLog && error.nIcon == 4 && error.sDescription == "Z");
     // Row and line carry the same time: one reading of the clock.
     const QStringList events = folder.LogLines("EventLog.txt");
-    QCOMPARE(events.size(), 3);
-    QCOMPARE(events[1].section(QChar(0xA5), 0, 0), event.sTime);
+    QCOMPARE(events.size(), 4);  // the first entry's own line break is kept
+    QCOMPARE(events[2].section(QChar(0xA5), 0, 0), event.sTime);
     const QStringList errors = folder.LogLines("ErrorLog.txt");
     QCOMPARE(errors.size(), 2);
     QCOMPARE(errors[0].split(QChar(0xA5)), (QStringList{error.sTime, "X", "Y", "Z"}));
