@@ -37,110 +37,106 @@ class TestToolsWindows : public QObject {
     Q_OBJECT
 
 private slots:
-    void validatorCountsReportsAndSaves();
-    void walkBlocksStartAndEndsOnClose();
-    void crcWindowListsAndComputes();
+    void validatorCountsReportsAndSaves()
+    {
+        ProgramFolder folder;
+        ScriptedDialogs dialogs;
+        folder.WriteData("keywords.txt", {"/ c", "", "[r.txt]", "0001 hi", QString::fromUtf8("0002 Grüße"), "[gone.txt]"});
+        folder.WriteData("r.txt", {"*0001", "# a", "# b", "$c?"});
+        FrmValidKeyword w;
+        w.show();
+        QCOMPARE(Labels(w), QStringList(9, "0"));
+        w.cmdStart->click();
+        QCOMPARE(Labels(w), (QStringList{"6", "1", "1", "2", "1", "1", "2", "2", "1"}));
+        QCOMPARE(w.TxtReport->toPlainText(), QString(w.Validator().Report()).replace("\r\n", "\n"));
+        QVERIFY(w.TxtReport->toPlainText().startsWith(QString::fromUtf8("\nChecking Keyword: grüße(Line: 5 Number: 0002)\n")));
+
+        // Saved as UTF-8 with CR LF; a cancelled dialog writes and says nothing; a bad path is reported.
+        const QString sPath = folder.Path() + "/report.txt", sBadPath = folder.Path() + "/no such folder/report.txt";
+        dialogs.saveAnswers = QStringList{sPath, QString(), sBadPath};
+        w.cmdSave->click();
+        w.cmdSave->click();
+        QVERIFY(dialogs.messages.isEmpty());
+        QFile file(sPath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), (w.Validator().Report() + "\r\n").toUtf8());
+        w.cmdSave->click();
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY(dialogs.messages[0].sText.contains(sBadPath));
+        QCOMPARE(dialogs.messages[0].icon, Dialogs::Icon::Critical);
+
+        // Walking again after the files are mended shows every counter afresh, zeros included.
+        folder.WriteData("keywords.txt", {"[r.txt]", "0001 hi"});
+        w.cmdStart->click();
+        QCOMPARE(Labels(w), (QStringList{"2", "0", "0", "1", "0", "0", "0", "2", "1"}));
+        QVERIFY(w.TxtReport->toPlainText().endsWith("\nThe Operation was completed Successfully"));
+    }
+
+    void walkBlocksStartAndEndsOnClose()
+    {
+        ProgramFolder folder;
+        folder.WriteData(QStringLiteral("keywords.txt"), {QStringLiteral("/ 1"), QStringLiteral("/ 2"), QStringLiteral("/ 3")});
+        FrmValidKeyword w;
+        w.show();
+        QList<bool> enabled;
+        connect(&w.Validator(), &KeywordValidator::LineDone, &w, [&] {
+            enabled << w.cmdStart->isEnabled();
+            QTest::mouseClick(w.cmdStart, Qt::LeftButton);  // must not start a second walk
+            if (w.Validator().counts().LineCounter == 2)
+                w.close();
+        });
+        w.cmdStart->click();
+        QCOMPARE(enabled, (QList<bool>{false, false}));
+        QVERIFY(!w.isVisible());
+        QVERIFY(w.TxtReport->toPlainText().endsWith(QStringLiteral("\nValidation stopped after line 2 of keywords.txt")));
+        QVERIFY(!w.TxtReport->toPlainText().contains(QStringLiteral("Validation Report Log")));
+        QVERIFY(w.cmdStart->isEnabled());
+    }
+
+    void crcWindowListsAndComputes()
+    {
+        ProgramFolder folder;
+        ScriptedDialogs dialogs;
+        folder.WriteDataBytes(QStringLiteral("digits.txt"), "123456789");
+        folder.WriteDataBytes(QStringLiteral("Empty.txt"), "");
+        folder.WriteDataBytes(QStringLiteral("gone.txt"), "abc");
+        folder.WriteDataBytes(QStringLiteral("sub/inside.txt"), "x");
+        FrmGenerateCRC w;
+        w.show();
+        QStringList rows;
+        for (int i = 0; i < w.Files->count(); ++i)
+            rows << w.Files->item(i)->text();
+        QCOMPARE(rows, (QStringList{QStringLiteral("digits.txt"), QStringLiteral("Empty.txt"), QStringLiteral("gone.txt")}));
+        w.Command1->click();  // nothing picked yet
+        QVERIFY(!w.Text1->isEnabled());
+
+        // Removed after the list was filled: no size is made up for it.
+        QVERIFY(QFile::remove(folder.DataPath(QStringLiteral("gone.txt"))));
+        ClickRow(w.Files, QStringLiteral("gone.txt"));
+        QVERIFY(!w.Label2->text().isEmpty() && !w.Label2->text().contains(QLatin1String("Bytes")));
+        w.Command1->click();
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY(w.Text1->text().isEmpty() && !w.Text1->isEnabled());
+
+        ClickRow(w.Files, QStringLiteral("digits.txt"));
+        QVERIFY(w.Label2->text().contains(QLatin1String(" 9 Bytes")));
+        w.Command1->click();
+        QVERIFY(w.Text1->isEnabled());
+        QCOMPARE(w.Text1->text(), QStringLiteral("CBF43926"));
+
+        ClickRow(w.Files, QStringLiteral("Empty.txt"));
+        QVERIFY(w.Label2->text().contains(QLatin1String(" 0 Bytes")));
+        w.Command1->click();
+        QCOMPARE(w.Text1->text(), QStringLiteral("0       "));
+
+        // Showing the window again lists the folder again.
+        w.hide();
+        folder.WriteDataBytes(QStringLiteral("added.txt"), "a");
+        w.show();
+        QCOMPARE(w.Files->count(), 3);
+        QCOMPARE(w.Files->item(0)->text(), QStringLiteral("added.txt"));
+    }
 };
-
-void TestToolsWindows::validatorCountsReportsAndSaves()
-{
-    ProgramFolder folder;
-    ScriptedDialogs dialogs;
-    folder.WriteData("keywords.txt", {"/ c", "", "[r.txt]", "0001 hi", QString::fromUtf8("0002 Grüße"), "[gone.txt]"});
-    folder.WriteData("r.txt", {"*0001", "# a", "# b", "$c?"});
-    FrmValidKeyword w;
-    w.show();
-    QCOMPARE(Labels(w), QStringList(9, "0"));
-    w.cmdStart->click();
-    QCOMPARE(Labels(w), (QStringList{"6", "1", "1", "2", "1", "1", "2", "2", "1"}));
-    QCOMPARE(w.TxtReport->toPlainText(), QString(w.Validator().Report()).replace("\r\n", "\n"));
-    QVERIFY(w.TxtReport->toPlainText().startsWith(QString::fromUtf8("\nChecking Keyword: grüße(Line: 5 Number: 0002)\n")));
-
-    // Saved as UTF-8 with CR LF; a cancelled dialog writes and says nothing; a bad path is reported.
-    const QString sPath = folder.Path() + "/report.txt", sBadPath = folder.Path() + "/no such folder/report.txt";
-    dialogs.saveAnswers = QStringList{sPath, QString(), sBadPath};
-    w.cmdSave->click();
-    w.cmdSave->click();
-    QVERIFY(dialogs.messages.isEmpty());
-    QFile file(sPath);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), (w.Validator().Report() + "\r\n").toUtf8());
-    w.cmdSave->click();
-    QCOMPARE(dialogs.messages.size(), 1);
-    QVERIFY(dialogs.messages[0].sText.contains(sBadPath));
-    QCOMPARE(dialogs.messages[0].icon, Dialogs::Icon::Critical);
-
-    // Walking again after the files are mended shows every counter afresh, zeros included.
-    folder.WriteData("keywords.txt", {"[r.txt]", "0001 hi"});
-    w.cmdStart->click();
-    QCOMPARE(Labels(w), (QStringList{"2", "0", "0", "1", "0", "0", "0", "2", "1"}));
-    QVERIFY(w.TxtReport->toPlainText().endsWith("\nThe Operation was completed Successfully"));
-}
-
-void TestToolsWindows::walkBlocksStartAndEndsOnClose()
-{
-    ProgramFolder folder;
-    folder.WriteData(QStringLiteral("keywords.txt"), {QStringLiteral("/ 1"), QStringLiteral("/ 2"), QStringLiteral("/ 3")});
-    FrmValidKeyword w;
-    w.show();
-    QList<bool> enabled;
-    connect(&w.Validator(), &KeywordValidator::LineDone, &w, [&] {
-        enabled << w.cmdStart->isEnabled();
-        QTest::mouseClick(w.cmdStart, Qt::LeftButton);  // must not start a second walk
-        if (w.Validator().counts().LineCounter == 2)
-            w.close();
-    });
-    w.cmdStart->click();
-    QCOMPARE(enabled, (QList<bool>{false, false}));
-    QVERIFY(!w.isVisible());
-    QVERIFY(w.TxtReport->toPlainText().endsWith(QStringLiteral("\nValidation stopped after line 2 of keywords.txt")));
-    QVERIFY(!w.TxtReport->toPlainText().contains(QStringLiteral("Validation Report Log")));
-    QVERIFY(w.cmdStart->isEnabled());
-}
-
-void TestToolsWindows::crcWindowListsAndComputes()
-{
-    ProgramFolder folder;
-    ScriptedDialogs dialogs;
-    folder.WriteDataBytes(QStringLiteral("digits.txt"), "123456789");
-    folder.WriteDataBytes(QStringLiteral("Empty.txt"), "");
-    folder.WriteDataBytes(QStringLiteral("gone.txt"), "abc");
-    folder.WriteDataBytes(QStringLiteral("sub/inside.txt"), "x");
-    FrmGenerateCRC w;
-    w.show();
-    QStringList rows;
-    for (int i = 0; i < w.Files->count(); ++i)
-        rows << w.Files->item(i)->text();
-    QCOMPARE(rows, (QStringList{QStringLiteral("digits.txt"), QStringLiteral("Empty.txt"), QStringLiteral("gone.txt")}));
-    w.Command1->click();  // nothing picked yet
-    QVERIFY(!w.Text1->isEnabled());
-
-    // Removed after the list was filled: no size is made up for it.
-    QVERIFY(QFile::remove(folder.DataPath(QStringLiteral("gone.txt"))));
-    ClickRow(w.Files, QStringLiteral("gone.txt"));
-    QVERIFY(!w.Label2->text().isEmpty() && !w.Label2->text().contains(QLatin1String("Bytes")));
-    w.Command1->click();
-    QCOMPARE(dialogs.messages.size(), 1);
-    QVERIFY(w.Text1->text().isEmpty() && !w.Text1->isEnabled());
-
-    ClickRow(w.Files, QStringLiteral("digits.txt"));
-    QVERIFY(w.Label2->text().contains(QLatin1String(" 9 Bytes")));
-    w.Command1->click();
-    QVERIFY(w.Text1->isEnabled());
-    QCOMPARE(w.Text1->text(), QStringLiteral("CBF43926"));
-
-    ClickRow(w.Files, QStringLiteral("Empty.txt"));
-    QVERIFY(w.Label2->text().contains(QLatin1String(" 0 Bytes")));
-    w.Command1->click();
-    QCOMPARE(w.Text1->text(), QStringLiteral("0       "));
-
-    // Showing the window again lists the folder again.
-    w.hide();
-    folder.WriteDataBytes(QStringLiteral("added.txt"), "a");
-    w.show();
-    QCOMPARE(w.Files->count(), 3);
-    QCOMPARE(w.Files->item(0)->text(), QStringLiteral("added.txt"));
-}
 
 QTEST_MAIN(TestToolsWindows)
 #include "test_tools_windows.moc"
