@@ -97,13 +97,6 @@ private slots:
         QCOMPARE(view.colors.mid(4, 2), (QList<LineColor>{kUser, kBot}));
         QCOMPARE(m_kb->dialogs.messages.size(), 1);
         QVERIFY(!WatchWordAnswers(turn, view));
-
-        // Opening again asks for the name again.
-        turn.Load();
-        QCOMPARE(view.lines.size(), 1);
-        QCOMPARE(modPublic::UserName, QStringLiteral("User"));
-        Say(turn, view, QStringLiteral("two words"));
-        QCOMPARE(view.lines.value(1), QStringLiteral("<User> two words"));
     }
 
     void voicesAlternate()

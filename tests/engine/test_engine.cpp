@@ -215,26 +215,16 @@ private slots:
             QVERIFY2(c > 120 && c < 280, qPrintable(QString::number(c)));
     }
 
-    void entryKinds_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("entry");  // kind, text|control
-        QTest::newRow("statement") << "# Hello There " << "#hello there |";
-        QTest::newRow("statement without blank loses a letter") << "#Hello" << "#ello|";
-        QTest::newRow("question") << "$How Are You?" << "$how are you?|";
-        QTest::newRow("control part") << "# see you {bye}" << "#see you|{bye}";
-        QTest::newRow("control from the name") << "# hi [name] there" << "#hi A|{B} there";
-        QTest::newRow("control at the start") << "# {x}" << "#|{x}";
-    }
-
+    // Kind, text and control part ("{" on) of an entry, the name filled in first.
     void entryKinds()
     {
-        QFETCH(QString, line);
-        QFETCH(QString, entry);
         modPublic::UserName = "A{B}";
-        Write("r.txt", "*0001|" + line);
-        const ResponseEntry e = GetRandomEntryFromFile(Block("r.txt"), 3);
-        QCOMPARE(QString(e.IsQuestion ? '$' : '#') + e.sText + '|' + e.sControl, entry);
+        for (const auto &[sLine, sEntry] : {std::pair{"# Hello There ", "#hello there |"}, {"#Hello", "#ello|"}, {"$How Are You?", "$how are you?|"},
+                                            {"# see you {bye}", "#see you|{bye}"}, {"# hi [name] there", "#hi A|{B} there"}, {"# {x}", "#|{x}"}}) {
+            Write("r.txt", QString("*0001|") + sLine);
+            const ResponseEntry e = GetRandomEntryFromFile(Block("r.txt"), 3);
+            QCOMPARE(QString(e.IsQuestion ? '$' : '#') + e.sText + '|' + e.sControl, sEntry);
+        }
     }
 
     void settingsAndPresets()
@@ -267,10 +257,8 @@ private slots:
     }
 
     // Whole sentences as users type them, turned round by the built-in table.
-    void reflection_data()
+    void reflection()
     {
-        QTest::addColumn<QString>("phrase");
-        QTest::addColumn<QString>("reflected");
         for (const auto &[sPhrase, sReflected] : {
                  std::pair{"I know you don't believe me.", "you know i don't believe you."}, {"You sound like my sister!", "i sound like your sister!"},
                  {"you are kind, I like you", "i am kind, you like me"}, {"You were right and I was wrong", "i was right and you were wrong"},
@@ -280,14 +268,7 @@ private slots:
                  {"I'd say you'll be fine, won't you?", "you'd say i'll be fine, won't i?"}, {"i'll let you know what you think", "you'll let me know what i think"},
                  {"do you think i am crazy, or do you hate yourself", "do i think you are crazy, or do i hate myself"}, {"me,me;ME", "you,you;you"},
                  {"'you' said their mother", "'i' said their mother"}, {"  ", ""}})
-            QTest::addRow("%s", sPhrase) << sPhrase << sReflected;
-    }
-
-    void reflection()
-    {
-        QFETCH(QString, phrase);
-        QFETCH(QString, reflected);
-        QCOMPARE(ReflectPronouns(phrase), reflected);
+            QCOMPARE(ReflectPronouns(sPhrase), sReflected);
     }
 
     // A knowledge base may bring its own table; lines it cannot take are named.
