@@ -137,11 +137,6 @@ private slots:
                 other->setFocus();
                 QCOMPARE(QApplication::focusWidget(), window.InputArea);
             }
-            // Keys the input box passes on unused are not the window's own.
-            QTest::keyClick(window.InputArea, Qt::Key_F5);
-            QVERIFY(m_kb->dialogs.messages.isEmpty());
-            window.ShowDisplayBox();
-            QVERIFY(window.DisplayWindow->isVisible() && !window.TextWindow->isVisible());
             QVERIFY(SurvivesEscape(&window));
             // Closing brings up the main window, maximised.
             QVERIFY(!created);

@@ -320,32 +320,25 @@ private slots:
         QCOMPARE(FillTemplate(text, KeywordMatch{keyword, "0001", "f.txt", input}), filled);
     }
 
-    void reply_data()
-    {
-        QTest::addColumn<QString>("sentences");
-        QTest::addColumn<QString>("replies");
-        QTest::newRow("first match") << "I have a cat" << "cats!";
-        QTest::newRow("repeat alternates") << "my cat|my cat|my cat" << "cats!|your cat!|cats!";
-        QTest::newRow("repeat without another line") << "a cat|a cat" << "cats!|tell me more";
-        QTest::newRow("no match") << "weather" << "tell me more";
-        QTest::newRow("empty sentence") << "" << "tell me more";
-        QTest::newRow("follow-up first, then spent") << "my dog|yes, my cat|yes" << "do you walk it?|good walker|tell me more";
-        QTest::newRow("trailing blank matches the last word") << "bye|byebye" << "bye Kim|tell me more";
-    }
-
+    // Conversations over the small base, each from a fresh start.
     void reply()
     {
-        QFETCH(QString, sentences);
-        QFETCH(QString, replies);
         WriteReplyBase();
         modPublic::UserName = "Kim";
-        QStringList got;
-        for (const QString &s : sentences.split('|')) {
-            const ReplyResult r = GetReply(s);
-            QVERIFY(!r.Failed());
-            got << r.sText;
+        for (const auto &[sSentences, sReplies] :
+             {std::pair{"I have a cat", "cats!"}, {"my cat|my cat|my cat", "cats!|your cat!|cats!"}, {"a cat|a cat", "cats!|tell me more"},
+              {"weather", "tell me more"}, {"", "tell me more"}, {"my dog|yes, my cat|yes", "do you walk it?|good walker|tell me more"},
+              {"bye|byebye", "bye Kim|tell me more"}}) {
+            modPublic::FollowUpFile.clear();
+            modPublic::LastMatch = KeywordMatch();
+            QStringList got;
+            for (const QString &s : QString(sSentences).split('|')) {
+                const ReplyResult r = GetReply(s);
+                QVERIFY(!r.Failed());
+                got << r.sText;
+            }
+            QCOMPARE(got.join('|'), sReplies);
         }
-        QCOMPARE(got.join('|'), replies);
         QVERIFY(m_dialogs->messages.isEmpty());
     }
 

@@ -56,10 +56,11 @@ private slots:
         QVERIFY(dialogs.messages.isEmpty());
     }
 
-    void chainedUpdatesAgreeAtAnyBoundary()
+    // Pieces of every length from 0 to 40 at shifting offsets, so the sixteen-byte
+    // steps meet unaligned starts and odd tails; and a second polynomial with its own
+    // check value, which a table wired to 0xEDB88320 anywhere would miss.
+    void chainedUpdatesAndOtherPolynomials()
     {
-        // Pieces of every length from 0 to 40 at shifting offsets, so the
-        // sixteen-byte steps meet unaligned starts and odd tails.
         const QByteArray bytes = RandomBytes(1000, 7);
         quint32 crc = CRCfile::BuildCRCTable(CRCfile::kPolynomial, CRCfile::kStartValue);
         QCOMPARE(crc, CRCfile::kStartValue);
@@ -69,17 +70,9 @@ private slots:
             done += n;
         }
         QCOMPARE(CRCfile::FinalCRC(crc), Oracle(bytes));
-    }
-
-    void tableFollowsThePolynomial()
-    {
-        // The Castagnoli polynomial has its own check value; a table wired to
-        // 0xEDB88320 anywhere would miss it. 32 bytes pass the sliced loop.
-        const QByteArray digits = QByteArray("123456789").repeated(4);
-        quint32 crc = CRCfile::BuildCRCTable(0x82F63B78u, 0xFFFFFFFFu);
-        QCOMPARE(CRCfile::FinalCRC(CRCfile::UpdateCRC(QByteArrayView(digits).first(9), crc)), 0xE3069283u);
+        crc = CRCfile::BuildCRCTable(0x82F63B78u, 0xFFFFFFFFu);
+        QCOMPARE(CRCfile::FinalCRC(CRCfile::UpdateCRC(QByteArray("123456789"), crc)), 0xE3069283u);
         CRCfile::BuildCRCTable(CRCfile::kPolynomial, CRCfile::kStartValue);
-        QCOMPARE(CRCfile::FinalCRC(CRCfile::UpdateCRC(digits, 0xFFFFFFFFu)), Oracle(digits));
     }
 
     void unreadableFileShowsTheWizardBox()
