@@ -1,14 +1,20 @@
 #include "app/FrmMain.h"
+#include "app/FrmTextWindow.h"
 #include "common/modPublic.h"
+#include "console/FrmClientConsole.h"
 #include "support/Knowledge.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
 
@@ -116,6 +122,73 @@ private slots:
         QVERIFY(subA->isVisible() && a->isVisible());
         Trigger(main, "MnuFileExit");
         QVERIFY(!main.isVisible());
+    }
+
+    // The Debugging menu's own parts: the check mark, the mass lookup's window with its
+    // buttons, and Ctrl+C, which copies in text boxes and opens the console elsewhere.
+    void debuggingMenu()
+    {
+        KnowledgeFixture kb;
+        kb.dialogs.answers = QStringList{"hello there", "well hello"};
+        FrmMain main;
+        auto *edit = new QLineEdit(QStringLiteral("copy me please"));
+        main.mdiArea()->addSubWindow(edit)->show();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        auto *mode = main.findChild<QAction *>("MnuDebugMode");
+        mode->trigger();
+        QVERIFY(mode->isChecked() && modPublic::DebugMode);
+
+        Trigger(main, "MnuDebugTextMass");
+        auto *window = main.findChild<FrmTextWindow *>();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->Text().split('\n').value(21), QStringLiteral("20 - hello Vask, how are you"));
+        // A second run replaces the text in the same window.
+        kb.folder.WriteData(QStringLiteral("greetings.txt"), {"*0001", "# again", "*"});
+        Trigger(main, "MnuDebugTextMass");
+        QCOMPARE(main.findChildren<FrmTextWindow *>().size(), 1);
+        QCOMPARE(window->Text().split('\n').value(21), QStringLiteral("20 - again"));
+
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), edit->text());
+        // In the read-only box Ctrl+C copies the selection; the Copy button the whole text.
+        QPlainTextEdit *notepad = window->txtNotepad;
+        notepad->setFocus();
+        QTextCursor cursor = notepad->textCursor();
+        cursor.setPosition(1);
+        cursor.setPosition(3, QTextCursor::KeepAnchor);
+        notepad->setTextCursor(cursor);
+        QTest::keyClick(notepad, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), window->Text().mid(1, 2));
+        QTest::mouseClick(window->Command2, Qt::LeftButton);
+        QCOMPARE(clipboard->text(), window->Text());
+        QTest::mouseClick(window->Command1, Qt::LeftButton);
+        QCOMPARE(notepad->textCursor().selectedText(), QString(window->Text()).replace('\n', QChar(0x2029)));
+        QTest::mouseClick(window->Command3, Qt::LeftButton);
+        QTest::mouseClick(window->Command2, Qt::LeftButton);
+        QVERIFY(window->Text().isEmpty() && clipboard->text().isEmpty());
+        QVERIFY(notepad->hasFocus());  // the buttons leave the focus where it was
+
+        // Elsewhere Ctrl+C opens the console; asked again while open, it only brings it forward.
+        QCOMPARE(main.findChild<FrmClientConsole *>(), nullptr);
+        main.activateWindow();
+        main.setFocus();
+        QTest::keyClick(&main, Qt::Key_C, Qt::ControlModifier);
+        auto *console = main.findChild<FrmClientConsole *>();
+        QVERIFY(console && console->isVisible());
+        QTest::keyClicks(console->txtInput, QStringLiteral("set debugmode off"));
+        QTest::keyClick(console->txtInput, Qt::Key_Return);
+        const QString transcript = console->txtConsoleLog->toPlainText();
+        Trigger(main, "MnuViewClientConsole");
+        QCOMPARE(main.findChildren<FrmClientConsole *>().size(), 1);
+        QCOMPARE(console->txtConsoleLog->toPlainText(), transcript);
+        // The console's command changed the flag only; the next click follows the check mark.
+        QVERIFY(!modPublic::DebugMode && mode->isChecked());
+        mode->trigger();
+        QVERIFY(!modPublic::DebugMode && !mode->isChecked());
     }
 };
 
