@@ -267,7 +267,8 @@ private slots:
                  {"I wish you were here with me", "you wish i was here with you"}, {"you aren't listening, aren't you", "i am not listening, aren't i"},
                  {"I'd say you'll be fine, won't you?", "you'd say i'll be fine, won't i?"}, {"i'll let you know what you think", "you'll let me know what i think"},
                  {"do you think i am crazy, or do you hate yourself", "do i think you are crazy, or do i hate myself"}, {"me,me;ME", "you,you;you"},
-                 {"'you' said their mother", "'i' said their mother"}, {"  ", ""}})
+                 {"'you' said their mother", "'i' said their mother"},
+                 {"I gave it, to you", "you gave it, to me"}, {"  ", ""}})
             QCOMPARE(ReflectPronouns(sPhrase), sReflected);
     }
 

@@ -2,6 +2,7 @@
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "tools/KeywordValidator.h"
+#include "tools/KnowledgeFiles.h"
 #include "tools/PhraseShadows.h"
 
 #include <QRandomGenerator>
@@ -54,6 +55,10 @@ private slots:
                                                << QList<int>{3, 0, 0, 2, 1, 0, 0, 0, 4, 2};
         QTest::newRow("blank-led line is a keyword line") << L("[r.txt]| / not a comment") << block
                                                           << L("Checking Keyword: t a comment(Line: 2 Number:  / n)|!") << QList<int>{2, 0, 0, 1, 1, 0, 1, 1, 0, 0};
+        QTest::newRow("section outside data") << L("[../x.txt]|0001 hi") << block
+                                              << L("Line 1 - Response file not found (../x.txt)|Checking Keyword: hi(Line: 2 Number: 0001)|!|"
+                                                   "     the name F/data/../x.txt leads outside the data folder")
+                                              << QList<int>{2, 0, 0, 1, 1, 1, 1, 2, 0, 0};
         QTest::newRow("keyword under a missing file") << L("[gone.txt]|0001 hi ") << block
                                                       << L("Line 1 - Response file not found (gone.txt)|Checking Keyword: hi (Line: 2 Number: 0001)|!")
                                                       << QList<int>{2, 0, 0, 1, 1, 1, 1, 2, 0, 0};
@@ -89,7 +94,7 @@ private slots:
         for (int run = 1; run <= 2; ++run) {  // a second walk starts from nothing
             validator.Run();
             QCOMPARE(AllCounts(validator.counts()), counts);
-            QCOMPARE(validator.Report().split("\r\n"), QStringList{QString()} + problems + Summary(counts));
+            QCOMPARE(QString(validator.Report()).replace(folder.Path(), "F").split("\r\n"), QStringList{QString()} + problems + Summary(counts));
         }
         QVERIFY(dialogs.messages.isEmpty());
         QVERIFY(!validator.IsRunning());
@@ -107,6 +112,22 @@ private slots:
         folder.WriteData("keywords.txt", {"/ c"});
         validator.Run();
         QCOMPARE(AllCounts(validator.counts()), (QList<int>{1, 0, 1, 0, 0, 0, 0, 0, 0, 0}));
+    }
+
+    // Bytes that Windows-1252 leaves undefined are found with their line, a lone CR ending a line too.
+    void undefinedBytes()
+    {
+        ProgramFolder folder;
+        KnowledgeFiles files;
+        for (int c = 0x80; c <= 0x9F; ++c) {
+            const QString sName = QString::number(c) + ".txt";
+            folder.WriteDataBytes(sName, QByteArray("caf\xE9\r") + char(c) + "\r\n");
+            const KnowledgeFile &file = files.File(sName);
+            const bool undefined = QList<int>{0x81, 0x8D, 0x8F, 0x90, 0x9D}.contains(c);
+            QCOMPARE(file.nUndefinedByte, undefined ? c : 0);
+            QCOMPARE(file.nUndefinedByteLine, undefined ? 2 : 0);
+            QVERIFY(file.firstLineEnd == KnowledgeFile::Cr && file.nMixedEndLine == 2);
+        }
     }
 
     // The automaton against the plain search: the topmost earlier phrase held within each phrase.
