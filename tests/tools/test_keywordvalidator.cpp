@@ -50,8 +50,9 @@ private slots:
                                                    << L("Checking Keyword: b(Line: 6 Number: 0009)|!|Line 7 - Response file not found (x.txt)")
                                                    << QList<int>{7, 1, 2, 2, 2, 1, 1, 2, 2, 0};
         QTest::newRow("section name in another letter case") << L("[R.TXT]|0001 x") << block << L("") << QList<int>{2, 0, 0, 1, 1, 0, 0, 0, 1, 1};
-        // Two blocks of 0001 pool their entries, and each keyword line reads them again.
-        QTest::newRow("code referenced twice") << L("[r.txt]|0001 hello|0001 hi") << L("*0001|# one|$two?|*0002|# other|*0001|# three") << L("")
+        // Two blocks of 0001 pool their entries, and each keyword line reads them again; a
+        // control part after some text leaves an answer.
+        QTest::newRow("code referenced twice") << L("[r.txt]|0001 hello|0001 hi") << L("*0001|# one|$two?|*0002|# other|*0001|# three {x}") << L("")
                                                << QList<int>{3, 0, 0, 2, 1, 0, 0, 0, 4, 2};
         QTest::newRow("blank-led line is a keyword line") << L("[r.txt]| / not a comment") << block
                                                           << L("Checking Keyword: t a comment(Line: 2 Number:  / n)|!") << QList<int>{2, 0, 0, 1, 1, 0, 1, 1, 0, 0};
