@@ -101,9 +101,9 @@ private slots:
             << P("keywords.txt:1: error|keywords.txt:3: error|keywords.txt:4: error|keywords.txt:5: error|keywords.txt:6: error|"
                  "keywords.txt:7: error|r.txt:1: warning");
         QTest::newRow("follow-ups") << Files{{"keywords.txt", L("[r.txt]|0001 hello|0002 bye|0003 so")},
-                                             {"r.txt", L("*0001|# hi|&fu_a.txt|*0002|# ok|&missing.txt|*0003|# so|&Preset4.txt")},
+                                             {"r.txt", L("*0001|# hi|&fu_a.txt|*0002|&missing.txt|# ok|*0003|# so|&Preset4.txt")},
                                              {"fu_a.txt", L("[r.txt]|0009 yes")}, {"fu_b.txt", L("[r.txt]|0001 no")}}
-                                    << dot << 1 << P("r.txt:6: error|r.txt:9: error|fu_a.txt:2: error|fu_b.txt: warning");
+                                    << dot << 1 << P("r.txt:5: error|r.txt:9: error|fu_a.txt:2: error|fu_b.txt: warning");
         QTest::newRow("tags, statements, unused blocks")
             << Files{{"r.txt", L("*0001|# hi [nmae]|$what [is it?|# fine]|#typo|# ok [Name] [following]|*0002|# never")}, {"old.txt", L("*0001|# stray")}}
             << dot << 0 << P("r.txt:2: warning|r.txt:3: warning|r.txt:4: warning|r.txt:5: warning|r.txt:7: warning|old.txt: warning");

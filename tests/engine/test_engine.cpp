@@ -279,8 +279,8 @@ private slots:
                                                 "object-after für", "swap ich er", "swap x", "tausch a b", "clause", "swap a b!"});
         QCOMPARE(ReflectPronouns("Du bist lieb, ich bin für du"), "ich bin lieb, du bist für dich");
         QStringList problems;
-        Reflection::Parse(u"swap a b\nswap a c\nswap x\ntausch a b\nclause\nswap a b!\nverb i am you\n\n/ fine", &problems);
-        QCOMPARE(problems.size(), 6);
+        Reflection::Parse(u"swap a b\nswap a c\nswap x\ntausch a b\nclause\nswap a b!\nverb i am you\nverb i am you are x\n\n/ fine", &problems);
+        QCOMPARE(problems.size(), 7);
         QVERIFY(problems[0].startsWith("line 2: "));
     }
 
