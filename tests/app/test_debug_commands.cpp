@@ -4,6 +4,9 @@
 
 #include <QTest>
 
+using Command = LogWriteStatus (*)();
+Q_DECLARE_METATYPE(Command)
+
 class TestDebugCommands : public QObject {
     Q_OBJECT
 
@@ -12,27 +15,27 @@ private slots:
     // it says so once and the next command runs all the same.
     void logEntries_data()
     {
-        QTest::addColumn<QString>("command");
+        QTest::addColumn<Command>("command");
         QTest::addColumn<QStringList>("answers");  // to the input box
         QTest::addColumn<QString>("userName");     // before and after
         QTest::addColumn<QStringList>("shown");
         QTest::addColumn<QString>("line");  // the entry without its date
         const QString lookup = QStringLiteral("A Keyword lookup is being simulated...");
         const QString result = QStringLiteral("EventLog.txt:Test Result¥Debug Menu --> Test¥");
-        QTest::newRow("event") << "event" << QStringList{} << "|" << QStringList{"An Event is being written to the event log..."}
+        QTest::newRow("event") << Command(DebugCommands::SimulateEvent) << QStringList{} << "|" << QStringList{"An Event is being written to the event log..."}
                                << "EventLog.txt:Test Event¥Debugging Menu -> Simulate¥ A Test Event with Priority 1 has been added to the event log¥1";
-        QTest::newRow("error") << "error" << QStringList{} << "|" << QStringList{"An Error is being written to the Error log..."}
+        QTest::newRow("error") << Command(DebugCommands::SimulateError) << QStringList{} << "|" << QStringList{"An Error is being written to the Error log..."}
                                << "ErrorLog.txt:Test Error¥Debugging Menu -> Simulate¥ A Test Error with Priority 1 has been added to the event log";
-        QTest::newRow("lookup") << "lookup" << QStringList{"well hello"} << "|Vask" << QStringList{lookup, "hello Vask, how are you"}
+        QTest::newRow("lookup") << Command(DebugCommands::KeywordLookup) << QStringList{"well hello"} << "|Vask" << QStringList{lookup, "hello Vask, how are you"}
                                 << result + "hello Vask, how are you¥1";
-        QTest::newRow("lookup, name kept") << "lookup" << QStringList{"hello"} << "Ann|Ann" << QStringList{lookup, "hello Ann, how are you"}
+        QTest::newRow("lookup, name kept") << Command(DebugCommands::KeywordLookup) << QStringList{"hello"} << "Ann|Ann" << QStringList{lookup, "hello Ann, how are you"}
                                            << result + "hello Ann, how are you¥1";
-        QTest::newRow("lookup, no keyword") << "lookup" << QStringList{"goodbye"} << "|Vask" << QStringList{lookup, ""} << result + "¥1";
-        QTest::newRow("lookup, cancelled") << "lookup" << QStringList{} << "|Vask" << QStringList{lookup} << result + "¥1";
+        QTest::newRow("lookup, no keyword") << Command(DebugCommands::KeywordLookup) << QStringList{"goodbye"} << "|Vask" << QStringList{lookup, ""} << result + "¥1";
+        QTest::newRow("lookup, cancelled") << Command(DebugCommands::KeywordLookup) << QStringList{} << "|Vask" << QStringList{lookup} << result + "¥1";
     }
     void logEntries()
     {
-        QFETCH(QString, command);
+        QFETCH(Command, command);
         QFETCH(QStringList, answers);
         QFETCH(QString, userName);
         QFETCH(QStringList, shown);
@@ -45,10 +48,7 @@ private slots:
             modPublic::UserName = userName.section('|', 0, 0);
             for (int run = 1; run <= 2; ++run) {
                 dialogs.answers = answers;
-                const LogWriteStatus status = command == "event" ? DebugCommands::SimulateEvent()
-                                              : command == "error" ? DebugCommands::SimulateError()
-                                                                   : DebugCommands::KeywordLookup();
-                QCOMPARE(bool(status), withLogs);
+                QCOMPARE(bool(command()), withLogs);
             }
             QCOMPARE(modPublic::UserName, userName.section('|', 1));
             QStringList texts;

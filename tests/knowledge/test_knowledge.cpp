@@ -108,7 +108,7 @@ private slots:
                                 "William", "Simone", "Arnold", "Whitney", "Chiara", "Brooke", "Josefine", "Nathan", "Sophie", "Zoë"};
         for (const QString &s : caught + names) {
             const KeywordMatch m = KeywordSearchFile(s.toUpper(), folder.DataPath("preset1.txt"));
-            const QString sText = m.sKeyword.isEmpty() ? QString() : GetRandomEntryFromFile(m, 3).sText;
+            const QString sText = m.sKeyword.isEmpty() ? QString() : GetRandomEntryFromFile(m, StatementsAndQuestions).sText;
             if (m.sKeyword.isEmpty() == caught.contains(s) || (caught.contains(s) && !Flaw(sText).isEmpty()))
                 errors << s + " -> \"" + m.sKeyword + "\": " + sText;
         }
@@ -167,7 +167,7 @@ private slots:
                     if (m.sKeyword.isEmpty() || m.sFile == "Preset4.txt")
                         fallbacks << sLine;
                     const QString sText = TextFile::ReadText(folder.DataPath(m.sFile)).value_or(QString());
-                    for (const QStringView entry : GatherBlock(TextFile::SplitLines(sText), m.sCode, 3).entries)
+                    for (const QStringView entry : GatherBlock(TextFile::SplitLines(sText), m.sCode, StatementsAndQuestions).entries)
                         texts << FillTemplate(entry.toString().toLower().sliced(1), m);
                 }
                 for (const QString &s : std::as_const(texts))
