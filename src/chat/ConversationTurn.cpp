@@ -5,6 +5,7 @@
 #include "engine/Blanks.h"
 #include "engine/ModFunctions.h"
 #include "engine/Reply.h"
+#include "engine/Substitutions.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ ConversationTurn::ConversationTurn(ChatView &view, LineColor botColor, LineColor
 void ConversationTurn::Load()
 {
     modPublic::UserName = QStringLiteral("User");
+    modPublic::LastEntries.clear();  // a new conversation
     InputMode = kGetUsername;
     m_view.SetInputText(QString());
     m_view.ClearTranscript();
@@ -79,7 +81,10 @@ void ConversationTurn::NameTurn()
     const QString sNameIndex = QStringLiteral("preset1.txt");
     ReplyTrace trace;
     trace.sIndex = sNameIndex;
-    KeywordMatch m = KeywordSearchFile(t.toUpper(), DataFolder::DataPath(sNameIndex), &trace.nKeywordLine);
+    const QString sRead = Substitutions::Normalise(t);
+    if (sRead != t)
+        trace.sRead = sRead;
+    KeywordMatch m = KeywordSearchFile(sRead.toUpper(), DataFolder::DataPath(sNameIndex), &trace.nKeywordLine);
     if (m.sKeyword.isEmpty()) {
         const QString sTrimmed = TrimBlanks(t).toString();
         if (sTrimmed.contains(QLatin1Char(' '))) {
@@ -90,8 +95,15 @@ void ConversationTurn::NameTurn()
             InputMode.clear();
             WatchForBut = false;
         }
+    } else {
+        m.sInput = sRead;  // as typed, so that a block that takes the name takes it in its case
     }
     const ResponseEntry entry = GetRandomEntryFromFile(m, StatementsAndQuestions);
+    if (!entry.sNamed.isEmpty()) {
+        modPublic::UserName = WithoutEndPunctuation(entry.sNamed);
+        InputMode.clear();
+        WatchForBut = false;
+    }
     trace.match = m;
     trace.nEntryLine = entry.nLine;
     trace.sNextFollowUp = modPublic::FollowUpFile;

@@ -13,6 +13,7 @@ void SelfConversation::Load()
 {
     m_view.SetTimerEnabled(true);
     modPublic::UserName = QStringLiteral("Orvia");
+    modPublic::LastEntries.clear();  // a new conversation
     CurrentLine = QStringLiteral("Hello Orvia");
     FirstVoiceNext = false;
     m_view.ClearTranscript();

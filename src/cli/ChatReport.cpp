@@ -33,6 +33,10 @@ QStringList TraceLines(const ReplyTrace &trace, const QString &sPreviousKeyword)
     QStringList lines;
     const KeywordMatch &m = trace.match;
     const bool chatTurn = !trace.sFollowUpIndex.isEmpty() || trace.sIndex == modPublic::KeywordIndexFile;
+    if (!trace.sRead.isEmpty())
+        lines << QStringLiteral("read as %1 (data/substitutions.txt)").arg(Quoted(trace.sRead));
+    if (!trace.sQuestion.isEmpty())
+        lines << QStringLiteral("the question %1 answered first").arg(Quoted(trace.sQuestion));
     if (!trace.sFollowUpIndex.isEmpty() && !trace.followUpMatched)
         lines << SearchLine(QStringLiteral("follow-up index"), trace.sFollowUpIndex, 0, QString());
     const QString sKind = trace.followUpMatched ? QStringLiteral("follow-up index")

@@ -10,6 +10,7 @@ bool ConsoleLoaded = false;
 QString FollowUpFile;
 KeywordMatch LastMatch;
 QString ProgramFolder;
+QHash<QString, qsizetype> LastEntries;
 
 void Reset()
 {
@@ -21,6 +22,7 @@ void Reset()
     FollowUpFile.clear();
     LastMatch = KeywordMatch{};
     ProgramFolder.clear();
+    LastEntries.clear();
 }
 
 }  // namespace modPublic

@@ -2,6 +2,7 @@
 
 #include "common/KeywordMatch.h"
 
+#include <QHash>
 #include <QString>
 
 // Process-wide state. Everything runs on the one user-interface thread, so
@@ -16,6 +17,9 @@ extern bool ConsoleLoaded;
 extern QString FollowUpFile;
 extern KeywordMatch LastMatch;
 extern QString ProgramFolder;     // folder of the executable, without a trailing "/"
+// The entry (from 0) each block last gave in the conversation under way, by
+// response file and code, so that a block answering again gives another.
+extern QHash<QString, qsizetype> LastEntries;
 
 // Back to the values at program start (tests use this between cases).
 void Reset();

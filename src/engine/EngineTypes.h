@@ -17,6 +17,9 @@ struct ResponseEntry {
     bool IsQuestion = false;
     int nLine = 0;  // of the chosen entry in its response file
     QString sFailure;
+    // The user's name, when the block takes it from the sentence (an attribute
+    // value of "[next]": "@username[next]") and the sentence holds one.
+    QString sNamed;
 };
 
 struct ReplyResult {

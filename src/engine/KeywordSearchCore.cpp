@@ -4,10 +4,10 @@
 #include "common/TextFile.h"
 #include "engine/EngineErrors.h"
 #include "engine/KeywordIndex.h"
+#include "engine/PhraseMatch.h"
 
 #include <algorithm>
 #include <bitset>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -21,18 +21,6 @@ using namespace EngineErrors;
 char LowerAscii(char c)
 {
     return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
-}
-
-// Whether phrase occurs in text. Boyer-Moore with the good-suffix rule finds
-// the first occurrence in time linear in the two, whatever they hold.
-template <typename Char>
-bool Contains(std::basic_string_view<Char> text, std::basic_string_view<Char> phrase)
-{
-    if (phrase.empty())
-        return true;
-    if (phrase.size() > text.size())
-        return false;
-    return std::search(text.begin(), text.end(), std::boyer_moore_searcher(phrase.begin(), phrase.end())) != text.end();
 }
 
 // The lower-cased sentence (UTF-8) with the pairs of adjacent bytes it holds,
@@ -49,18 +37,25 @@ public:
     std::string_view Text() const { return {m_text.constData(), size_t(m_text.size())}; }
 
     // False only when a keyword line cannot match: its code, separator and
-    // first two phrase letters are ASCII and the first or the last two phrase
-    // letters, lower-cased, stand nowhere side by side in the sentence.
+    // first two letters inside the word edges are ASCII and the first or the
+    // last two of them, lower-cased, stand nowhere side by side in the sentence.
     bool MayMatch(QByteArrayView raw) const
     {
         if (raw.size() < 7)
             return true;
-        for (qsizetype i = 0; i < 7; ++i)
+        for (qsizetype i = 0; i < 5; ++i)
             if (raw[i] & 0x80)
                 return true;
-        if (!m_pairs->test(Pair(LowerAscii(raw[5]), LowerAscii(raw[6]))))
+        QByteArrayView core = raw.sliced(5);
+        if (core.front() == ' ' && core.size() > 1)
+            core = core.sliced(1);
+        if (core.back() == ' ' && core.size() > 1)
+            core.chop(1);
+        if (core.size() < 2 || ((core[0] | core[1]) & 0x80))
+            return true;
+        if (!m_pairs->test(Pair(LowerAscii(core[0]), LowerAscii(core[1]))))
             return false;
-        const char a = raw[raw.size() - 2], b = raw.back();
+        const char a = core[core.size() - 2], b = core.back();
         return ((a | b) & 0x80) || m_pairs->test(Pair(LowerAscii(a), LowerAscii(b)));
     }
 
@@ -149,7 +144,7 @@ KeywordMatch Search(const QString &sSentence, const QString &sPath, const QStrin
         // Keyword lines with an ASCII code and phrase, nearly all of them, are
         // matched on their bytes.
         if (raw.front() != '[' && raw.size() >= 5 && IsAscii(raw.first(5)) && LowerAsciiInto(raw.sliced(5), lowerPhrase)) {
-            if (!canMatch || !Contains(sentence.Text(), std::string_view(lowerPhrase)))
+            if (!canMatch || !PhraseMatch::Occurs(sentence.Text(), std::string_view(lowerPhrase)))
                 continue;
             if (psExclude && EqualsLowered(raw.sliced(5), excludeUtf8))
                 continue;
@@ -186,8 +181,8 @@ KeywordMatch Search(const QString &sSentence, const QString &sPath, const QStrin
             continue;
         // Both being valid, the phrase stands in the sentence exactly when its
         // UTF-8 stands in the sentence's, which the byte search finds fastest.
-        if (sentenceIsValid ? !Contains(sentence.Text(), std::string_view(sLowerPhrase.toUtf8()))
-                            : !Contains(View(sLowerSentence), View(sLowerPhrase)))
+        if (sentenceIsValid ? !PhraseMatch::Occurs(sentence.Text(), std::string_view(sLowerPhrase.toUtf8()))
+                            : !PhraseMatch::Occurs(View(sLowerSentence), View(sLowerPhrase)))
             continue;
         if (psExclude && sLowerPhrase == *psExclude)
             continue;

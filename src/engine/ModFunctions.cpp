@@ -6,6 +6,7 @@
 #include "engine/Blanks.h"
 #include "engine/EngineErrors.h"
 #include "engine/KeywordSearchCore.h"
+#include "engine/PhraseMatch.h"
 #include "engine/Randomizer.h"
 #include "engine/Reflection.h"
 #include "engine/ResponseFile.h"
@@ -23,8 +24,9 @@ std::optional<QString> ReadKnowledgeFile(const QString &sPath, TextFile::Failure
     return TextFile::ReadText(resolved.sPath, failure);
 }
 
-// The part of the sentence after the keyword and one more character, and what
-// stands before it.
+// The part of the sentence after the keyword, and what stands before it. One
+// character after the keyword is passed over, the blank before the next word,
+// unless the keyword ends at a word edge, which took that character already.
 struct Rest {
     QString sLead;
     QString sText;
@@ -32,15 +34,22 @@ struct Rest {
 
 Rest RestOfSentence(const QString &sLowerInput, const QString &sLowerKeyword)
 {
-    qsizetype p = 0;
+    qsizetype nAfter = sLowerKeyword.size();  // where the rest starts when the keyword is not found
     if (!sLowerInput.isEmpty())
-        p = sLowerInput.indexOf(sLowerKeyword) + 1;
-    const qsizetype k = sLowerInput.size() - (p + sLowerKeyword.size());
-    if (k <= 0)
+        if (const std::optional<PhraseMatch::Span> span = PhraseMatch::Find(sLowerInput, sLowerKeyword))
+            nAfter = span->nEnd + (PhraseMatch::EdgesOf(sLowerKeyword).right ? 0 : 1);
+    if (sLowerInput.size() - nAfter <= 0)
         return {};
-    const QStringView sRest = TrimBlanks(QStringView(sLowerInput).last(k));
+    const QStringView sRest = TrimBlanks(QStringView(sLowerInput).sliced(nAfter));
     const qsizetype nStart = sRest.isEmpty() ? sLowerInput.size() : sRest.data() - sLowerInput.data();
     return {sLowerInput.first(nStart), sRest.toString()};
+}
+
+// What stands before the keyword in the sentence.
+QString KeywordLead(const QString &sLowerInput, const QString &sLowerKeyword)
+{
+    const std::optional<PhraseMatch::Span> span = sLowerInput.isEmpty() ? std::nullopt : PhraseMatch::Find(sLowerInput, sLowerKeyword);
+    return span ? sLowerInput.first(span->nStart) : QString();
 }
 
 QString WithoutQuestionAndExclamationMarks(QString s)
@@ -93,9 +102,42 @@ void ReplaceEcho(QString &sText, const QString &sTag, const QString &sEcho)
     }
 }
 
+// The word after the keyword, in the case it was typed, when it can be a
+// name: letters, with apostrophes or hyphens inside ("O'Brien", "Anne-Marie").
+QString NameAfterKeyword(const KeywordMatch &match)
+{
+    const QString sLower = match.sInput.toLower();
+    if (sLower.size() != match.sInput.size())
+        return QString();  // lower-casing moved the positions; better no name than a wrong one
+    const Rest rest = RestOfSentence(sLower, match.sKeyword.toLower());
+    const QStringView s = QStringView(match.sInput).sliced(rest.sLead.size());
+    qsizetype n = 0;
+    while (n < s.size() && (s[n].isLetter() || s[n].isMark() || ((s[n] == u'\'' || s[n] == u'-') && n > 0)))
+        ++n;
+    while (n > 0 && !s[n - 1].isLetter() && !s[n - 1].isMark())
+        --n;
+    return s.first(n).toString();
+}
+
+// A random entry (from 0) of n; a block that answered before in this
+// conversation passes over the entry it gave then, when it has another.
+qsizetype DrawEntry(qsizetype n, const KeywordMatch &match)
+{
+    const QString sKey = match.sFile.toLower() + QLatin1Char('\n') + TrimRightBlanks(match.sCode).toString();
+    const qsizetype last = modPublic::LastEntries.value(sKey, -1);
+    Randomizer::ReseedFromClock();
+    qsizetype chosen = 0;
+    if (n > 1 && last >= 0 && last < n) {
+        chosen = Randomizer::PickPosition(n - 1) - 1;
+        chosen += chosen >= last;
+    } else {
+        chosen = Randomizer::PickPosition(n) - 1;
+    }
+    modPublic::LastEntries.insert(sKey, chosen);
+    return chosen;
+}
+
 }  // namespace
-
-
 
 KeywordMatch KeywordSearch(const QString &sSentence, int *pnLine, QString *psFailure)
 {
@@ -135,14 +177,20 @@ ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode)
     if (block.entries.isEmpty())
         return fail({EngineErrors::kNoEntries, QStringLiteral("there are no entries for %1").arg(sBlock), EngineErrors::kComponent}, sProblem);
 
-    Randomizer::ReseedFromClock();
-    const qsizetype chosen = Randomizer::PickPosition(block.entries.size()) - 1;
+    const qsizetype chosen = DrawEntry(block.entries.size(), match);
     QString sEntry = block.entries[chosen].toString().toLower();
     if (sEntry.isEmpty())
         return fail({EngineErrors::kEmptyStatement, QStringLiteral("an empty statement line (a lone \"#\") was chosen for %1").arg(sBlock), EngineErrors::kComponent},
                     sProblem);
 
+    QString sNamed;
+    if (TrimBlanks(block.sAttribute) == u"[next]") {
+        sNamed = NameAfterKeyword(match);
+        if (!sNamed.isEmpty())
+            modPublic::UserName = sNamed;  // before the tags are filled, so that [name] is the new name
+    }
     ResponseEntry entry = EntryFromLine(sEntry, block.sAttribute, [&match](const QString &sText) { return FillTemplate(sText, match); });
+    entry.sNamed = sNamed;
     entry.nLine = block.entryLines[chosen];
     return entry;
 }
@@ -159,10 +207,8 @@ QString FillTemplate(const QString &sText, const KeywordMatch &match)
             table = Reflection::Load();
         return Reflection::Reflect(s, *table, sLead);
     };
-    if (sResult.contains(QStringLiteral("[keyword]"))) {
-        const qsizetype p = sLowerInput.indexOf(sLowerKeyword);
-        sResult.replace(QStringLiteral("[keyword]"), reflect(sLowerKeyword, p > 0 ? sLowerInput.first(p) : QString()));
-    }
+    if (sResult.contains(QStringLiteral("[keyword]")))
+        sResult.replace(QStringLiteral("[keyword]"), reflect(sLowerKeyword, KeywordLead(sLowerInput, sLowerKeyword)));
     if (sResult.contains(QStringLiteral("[next]"))) {
         const Rest rest = RestOfSentence(sLowerInput, sLowerKeyword);
         QString sNext = WithoutQuestionAndExclamationMarks(rest.sText + QLatin1Char(' '));

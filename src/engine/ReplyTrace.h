@@ -8,6 +8,10 @@
 // which line matched and which entry was chosen. File names are as the
 // knowledge files write them, relative to data/.
 struct ReplyTrace {
+    // The sentence as the searches read it, when that differs from what was typed.
+    QString sRead;
+    // A later question of the line, searched and answered first; empty when none was.
+    QString sQuestion;
     // The follow-up index searched first; empty when none was pending.
     QString sFollowUpIndex;
     bool followUpMatched = false;

@@ -2,6 +2,8 @@
 
 #include "common/DataFolder.h"
 #include "engine/Reflection.h"
+#include "engine/Substitutions.h"
+#include "engine/Blanks.h"
 #include "tools/IndexWalk.h"
 #include "tools/PhraseShadows.h"
 
@@ -75,6 +77,31 @@ QString LineEndName(KnowledgeFile::LineEnd end)
     return QString();
 }
 
+// Words after which an echo must be a noun phrase ("about [following]"), and
+// words after which the rest of a sentence is one ("worry about").
+const QStringList kNounSlot{QStringLiteral("about"), QStringLiteral("your"), QStringLiteral("my"), QStringLiteral("the"),
+                            QStringLiteral("a"), QStringLiteral("an"), QStringLiteral("of"), QStringLiteral("with"),
+                            QStringLiteral("for"), QStringLiteral("his"), QStringLiteral("her"), QStringLiteral("their"),
+                            QStringLiteral("our"), QStringLiteral("its"), QStringLiteral("some"), QStringLiteral("any"),
+                            QStringLiteral("in"), QStringLiteral("on"), QStringLiteral("at"), QStringLiteral("from"),
+                            QStringLiteral("into")};
+
+// The noun-taking word an echo tag follows in an entry ("about" in "how do
+// you feel about [following]?"), or an empty string.
+QString NounSlotBeforeEcho(QStringView sEntry)
+{
+    static const QRegularExpression kSlot(QStringLiteral("\\b(") + kNounSlot.join(u'|') + QStringLiteral(")\\s+\\[(following|next)\\]"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    return kSlot.match(sEntry).captured(1).toLower();
+}
+
+bool EndsInNounSlot(QStringView sPhrase)
+{
+    const QStringView s = TrimBlanks(sPhrase);
+    const qsizetype nBlank = s.lastIndexOf(u' ');
+    return kNounSlot.contains(s.sliced(nBlank + 1).toString());
+}
+
 bool HoldsBlanksOnly(QStringView s)
 {
     return std::all_of(s.begin(), s.end(), [](QChar c) { return c == u' '; });
@@ -119,6 +146,9 @@ bool KnowledgeCheck::Run()
     m_isResponseFile.clear();
     m_queued.clear();
     m_nKeywordLines = 0;
+    m_echoSlotsReported.clear();
+    const KnowledgeFile &substitutions = m_files->File(QStringLiteral("substitutions.txt"));
+    m_substitutions = substitutions.Readable() ? Substitutions::Parse(substitutions.sText) : SubstitutionTable();
 
     const KnowledgeFile &main = m_files->File(kMainIndex);
     if (!main.Readable()) {
@@ -133,6 +163,7 @@ bool KnowledgeCheck::Run()
         WalkIndex(m_queue[i]);
     CheckUnusedBlocks();
     CheckReflections();
+    CheckSubstitutions();
     CheckUnreachedFiles();
     CheckEncodings();
 
@@ -212,7 +243,29 @@ void KnowledgeCheck::CheckKeywordLine(const KnowledgeFile &index, const WalkLine
     if (!answer.Usable())
         Add(index, line.nLine, Finding::Error,
             QStringLiteral("%1 cannot answer: %2").arg(Quoted(line.sPhrase), Reason(answer, line.index.sCode)));
+    if (const QString sRead = Substitutions::Normalise(line.sPhrase, m_substitutions); sRead != line.sPhrase)
+        Add(index, line.nLine, Finding::Warning,
+            QStringLiteral("%1 never matches as written: sentences are read through substitutions.txt first, which makes it %2; "
+                           "write the phrase as it is read")
+                .arg(Quoted(line.sPhrase), Quoted(sRead)));
     UseBlock(index.sName, answer);
+    if (answer.block && !EndsInNounSlot(line.sPhrase))
+        CheckEchoSlots(index, line, *answer.file, *answer.block);
+}
+
+void KnowledgeCheck::CheckEchoSlots(const KnowledgeFile &index, const WalkLine &line, const KnowledgeFile &file, const CodeBlock &block)
+{
+    for (const int nEntry : block.gathered.entryLines) {
+        const QString sSlot = NounSlotBeforeEcho(file.lines[nEntry - 1]);
+        if (sSlot.isEmpty() || m_echoSlotsReported.contains({&file, nEntry}))
+            continue;
+        m_echoSlotsReported.insert({&file, nEntry});
+        Add(file, nEntry, Finding::Warning,
+            QStringLiteral("the echo after \"%1\" reads right only when the rest of the sentence is a noun, but behind %2 (%3:%4) "
+                           "it may be any clause (\"... %1 keeps stalling\"); word the entry so that any rest fits, or echo nothing")
+                .arg(sSlot, Quoted(line.sPhrase), FileName(index))
+                .arg(line.nLine));
+    }
 }
 
 void KnowledgeCheck::CheckShadows(const KnowledgeFile &index, const QList<int> &lines, const QStringList &phrases)
@@ -380,6 +433,21 @@ void KnowledgeCheck::CheckReflections()
         const QRegularExpressionMatch m = where.match(sProblem);
         Add(file, m.hasMatch() ? m.captured(1).toInt() : 0, Finding::Warning,
             QStringLiteral("the reflection table skips this line: %1").arg(m.hasMatch() ? m.captured(2) : sProblem));
+    }
+}
+
+void KnowledgeCheck::CheckSubstitutions()
+{
+    const KnowledgeFile &file = m_files->File(QStringLiteral("substitutions.txt"));
+    if (!file.Readable())
+        return;  // only the quotes are folded
+    QStringList problems;
+    Substitutions::Parse(file.sText, &problems);
+    static const QRegularExpression where(QStringLiteral("^line (\\d+): (.*)$"));
+    for (const QString &sProblem : std::as_const(problems)) {
+        const QRegularExpressionMatch m = where.match(sProblem);
+        Add(file, m.hasMatch() ? m.captured(1).toInt() : 0, Finding::Warning,
+            QStringLiteral("the substitution table skips this line: %1").arg(m.hasMatch() ? m.captured(2) : sProblem));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Substitutions.h"
 #include "tools/KnowledgeFiles.h"
 
 #include <QList>
@@ -50,6 +51,7 @@ public:
 private:
     void WalkIndex(const QString &sIndex);
     void CheckKeywordLine(const KnowledgeFile &index, const WalkLine &line);
+    void CheckEchoSlots(const KnowledgeFile &index, const WalkLine &line, const KnowledgeFile &file, const CodeBlock &block);
     void CheckShadows(const KnowledgeFile &index, const QList<int> &lines, const QStringList &phrases);
     void UseBlock(const QString &sIndex, const AnswerCheck &answer);
     void CheckEntry(const KnowledgeFile &file, const CodeBlock &block, int nLine);
@@ -57,6 +59,7 @@ private:
     void CheckPresets();
     void CheckUnusedBlocks();
     void CheckReflections();
+    void CheckSubstitutions();
     void CheckUnreachedFiles();
     void CheckEncodings();
     void AddResponseFile(const KnowledgeFile *file);
@@ -73,4 +76,6 @@ private:
     QStringList m_queue;  // indexes to walk
     QSet<const KnowledgeFile *> m_queued;
     int m_nKeywordLines = 0;
+    SubstitutionTable m_substitutions;
+    QSet<std::pair<const KnowledgeFile *, int>> m_echoSlotsReported;
 };

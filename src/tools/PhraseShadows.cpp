@@ -1,5 +1,7 @@
 #include "tools/PhraseShadows.h"
 
+#include "engine/PhraseMatch.h"
+
 #include <algorithm>
 #include <array>
 #include <climits>
@@ -12,7 +14,8 @@ struct Node {
     char16_t c = 0;
     int depth = 0;
     int fail = 0;
-    int first = INT_MAX;  // topmost phrase ending here, or at any suffix of it
+    int dict = -1;        // the nearest node on the failure chain where a phrase ends
+    std::vector<int> ends;  // phrases ending exactly here, topmost first
     int firstChild = -1;
     int nextSibling = -1;
 };
@@ -22,16 +25,17 @@ struct Node {
 // which every failed step returns to, looks its ASCII children up directly.
 class Automaton {
 public:
-    explicit Automaton(const QList<QString> &phrases)
+    // Phrases are given as the characters between their word edges.
+    explicit Automaton(const QList<QStringView> &cores)
     {
         m_rootAscii.fill(-1);
         m_nodes.emplace_back();
-        for (qsizetype i = 0; i < phrases.size(); ++i) {
+        for (qsizetype i = 0; i < cores.size(); ++i) {
             int node = 0;
-            for (const QChar c : phrases[i])
+            for (const QChar c : cores[i])
                 node = Child(node, c.unicode());
             if (node != 0)
-                m_nodes[node].first = std::min(m_nodes[node].first, int(i));
+                m_nodes[node].ends.push_back(int(i));
         }
         // Failure links level by level: a node's parent is always done before it.
         std::vector<std::vector<int>> levels;
@@ -45,19 +49,31 @@ public:
                 if (node.depth <= 1)
                     continue;  // the root's children fail to the root
                 node.fail = Step(m_nodes[node.parent].fail, node.c);
-                node.first = std::min(node.first, m_nodes[node.fail].first);
+            }
+        for (const std::vector<int> &level : levels)
+            for (const int v : level) {
+                const int fail = m_nodes[v].fail;
+                m_nodes[v].dict = m_nodes[fail].ends.empty() ? m_nodes[fail].dict : fail;
             }
     }
 
-    // The topmost phrase occurring anywhere in s.
-    int FirstWithin(const QString &s) const
+    // The topmost phrase below `before` whose core occurs in s where
+    // `fits(phrase, start, end)` holds, or INT_MAX.
+    template <typename Fits>
+    int FirstWithin(QStringView s, int before, const Fits &fits) const
     {
-        int node = 0, first = INT_MAX;
-        for (const QChar c : s) {
-            node = Step(node, c.unicode());
-            first = std::min(first, m_nodes[node].first);
+        int node = 0, first = before;
+        for (qsizetype i = 0; i < s.size(); ++i) {
+            node = Step(node, s[i].unicode());
+            for (int v = m_nodes[node].ends.empty() ? m_nodes[node].dict : node; v > 0; v = m_nodes[v].dict)
+                for (const int phrase : m_nodes[v].ends) {
+                    if (phrase >= first)
+                        break;
+                    if (fits(phrase, i + 1 - m_nodes[v].depth, i + 1))
+                        first = phrase;
+                }
         }
-        return first;
+        return first == before ? INT_MAX : first;
     }
 
 private:
@@ -77,7 +93,7 @@ private:
         if (found >= 0)
             return found;
         const int child = int(m_nodes.size());
-        m_nodes.push_back(Node{node, c, m_nodes[node].depth + 1, 0, INT_MAX, -1, m_nodes[node].firstChild});
+        m_nodes.push_back(Node{node, c, m_nodes[node].depth + 1, 0, -1, {}, -1, m_nodes[node].firstChild});
         m_nodes[node].firstChild = child;
         if (node == 0 && c < m_rootAscii.size())
             m_rootAscii[c] = child;
@@ -104,12 +120,28 @@ private:
 
 QList<int> FindShadowingPhrases(const QList<QString> &phrases)
 {
-    const Automaton automaton(phrases);
+    QList<PhraseMatch::Edges> edges;
+    QList<QStringView> cores;
+    for (const QString &sPhrase : phrases) {
+        const PhraseMatch::Edges e = PhraseMatch::EdgesOf(sPhrase);
+        edges << e;
+        cores << QStringView(sPhrase).sliced(e.left, sPhrase.size() - e.left - e.right);
+    }
+    const Automaton automaton(cores);
     QList<int> shadows(phrases.size(), -1);
     for (qsizetype i = 0; i < phrases.size(); ++i) {
         if (phrases[i].isEmpty())
             continue;
-        const int first = automaton.FirstWithin(phrases[i]);
+        const QStringView core = cores[i];
+        // An earlier phrase found inside this one matches wherever this one
+        // does only if each of its word edges falls on an edge character of
+        // this phrase, or on one of this phrase's own word edges.
+        const auto fits = [&](int j, qsizetype start, qsizetype end) {
+            const bool leftOk = !edges[j].left || (start == 0 ? edges[i].left : PhraseMatch::IsEdge(core[start - 1].unicode()));
+            const bool rightOk = !edges[j].right || (end == core.size() ? edges[i].right : PhraseMatch::IsEdge(core[end].unicode()));
+            return leftOk && rightOk;
+        };
+        const int first = automaton.FirstWithin(core, int(i), fits);
         if (first < i)
             shadows[i] = first;
     }
