@@ -50,6 +50,11 @@ private slots:
         QTest::newRow("one word with a full stop") << "Sam." << "<Sam> Sam." << "<Orvia> nice to meet you, Sam!" << "Sam" << false;
         QTest::newRow("several words") << "my name is Sam" << "<User> my name is Sam" << "<Orvia> one word, please." << "User" << true;
         QTest::newRow("keyword of the name question") << "Why" << "<User> Why" << "<Orvia> so i know what to call you." << "User" << true;
+        QTest::newRow("a greeting is no name") << "Hi!" << "<User> Hi!" << "<Orvia> so i know what to call you." << "User" << true;
+        QTest::newRow("a name holding the greeting") << "Hiro" << "<Hiro> Hiro" << "<Orvia> nice to meet you, Hiro!" << "Hiro" << false;
+        QTest::newRow("a name taken from the sentence") << "Call me O'Neil, please" << "<O'Neil> Call me O'Neil, please" << "<Orvia> welcome, O'Neil!"
+                                                        << "O'Neil" << false;
+        QTest::newRow("no name after the phrase") << "call me 42" << "<User> call me 42" << "<Orvia> welcome, User!" << "User" << true;
         // "{" starts the control part of an entry, so the name cuts the reply short.
         QTest::newRow("empty line") << "" << "<{SILENCE}> {SILENCE}" << "<Orvia> nice to meet you," << "{SILENCE}" << false;
     }
@@ -76,6 +81,18 @@ private slots:
         QCOMPARE(view.input, QString());
         QCOMPARE(WatchWordAnswers(turn, view), stillAsking);
         QVERIFY(m_kb->dialogs.messages.isEmpty());
+    }
+
+    // Later in the chat a block that takes the name renames the user, and [name] is already the new one.
+    void renamedInTheChat()
+    {
+        m_kb->folder.WriteData(QStringLiteral("keywords.txt"), {"[Preset2.txt]", "0021  call me"});
+        FakeChat view;
+        ConversationTurn turn(view, kBot, kUser);
+        turn.Load();
+        Say(turn, view, QStringLiteral("Sam"));
+        Say(turn, view, QStringLiteral("Actually, call me Bo."));
+        QCOMPARE(view.lines.mid(3), (QStringList{"<Bo> Actually, call me Bo.", "<Orvia> welcome, Bo!"}));
     }
 
     void chatTurns()

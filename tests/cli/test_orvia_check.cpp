@@ -108,6 +108,13 @@ private slots:
             << Files{{"r.txt", L("*0001|# hi [nmae]|$what [is it?|# fine]|#typo|# ok [Name] [following]|*0002|# never")}, {"old.txt", L("*0001|# stray")}}
             << dot << 0 << P("r.txt:2: warning|r.txt:3: warning|r.txt:4: warning|r.txt:5: warning|r.txt:7: warning|old.txt: warning");
         QTest::newRow("reflection table") << Files{{"reflections.txt", L("/ t|swap i you|swop me you")}} << dot << 0 << P("reflections.txt:3: warning");
+        QTest::newRow("word edges, rewritten phrases") << Files{{"keywords.txt", L("[r.txt]|0001 hi |0001 hi there|0001 dont|0001  cat|0001 bobcat|0001 Hi")},
+                                                                {"substitutions.txt", L("/ t|dont don't|alone")}}
+                                                       << dot << 0 << P("substitutions.txt:3: warning|keywords.txt:3: warning|keywords.txt:4: warning");
+        QTest::newRow("echo where a noun belongs") << Files{{"keywords.txt", L("[r.txt]|0001 hello|0002 my car|0003 worry about|0004 i fear")},
+                                                            {"r.txt", L("*0001|# hi|*0002|$how do you feel about [following]?|# your [next] then|"
+                                                                        "*0003|$what about [following] worries you?|*0004|$what about [following] worries you?")}}
+                                                   << dot << 0 << P("r.txt:4: warning|r.txt:5: warning|r.txt:9: warning");
         QTest::newRow("encodings") << Files{{"r.txt", QByteArray("*0001\r\n# caf\xe9 \x81\r\n$ok?\n")}} << dot << 0 << P("r.txt:2: warning|r.txt:3: warning");
         QTest::newRow("missing presets") << Files{{"Preset4.txt", L("*0002|# no")}, {"preset1.txt", QByteArray()}} << dot << 1
                                          << P("preset1.txt: error|Preset2.txt:5: warning|Preset4.txt: error|Preset4.txt:1: warning");
