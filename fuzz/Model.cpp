@@ -7,6 +7,7 @@
 #include "engine/ModFunctions.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include <cmath>
@@ -61,6 +62,16 @@ std::optional<QString> ReadData(const QString &sName)
     return text;
 }
 
+QRegularExpression PhrasePattern(const QString &sPhrase)
+{
+    static const QString kWordChar = QStringLiteral("[\\p{L}\\p{N}\\p{M}\\p{Cf}'\\x{2019}\\x{2018}\\x{02BC}]");
+    const bool word = sPhrase.contains(QRegularExpression(QStringLiteral("[^ ]")));
+    const bool left = word && sPhrase.startsWith(u' '), right = word && sPhrase.endsWith(u' ');
+    return QRegularExpression((left ? QStringLiteral("(?<!") + kWordChar + u')' : QString())
+                              + QRegularExpression::escape(sPhrase.mid(left, sPhrase.size() - left - right))
+                              + (right ? QStringLiteral("(?!") + kWordChar + u')' : QString()));
+}
+
 Search FindKeyword(const std::optional<QString> &text, const QString &sSentence, const QString *psExclude)
 {
     Search result{{QString(), QString(), QString(), sSentence}, !text};
@@ -82,7 +93,7 @@ Search FindKeyword(const std::optional<QString> &text, const QString &sSentence,
         if (result.failed)
             return result;
         const QString sPhrase = line.mid(5).toString().toLower();
-        if (!sLower.isEmpty() && sLower.contains(sPhrase) && !(psExclude && sPhrase == *psExclude)) {
+        if (!sLower.isEmpty() && sLower.contains(PhrasePattern(sPhrase)) && !(psExclude && sPhrase == *psExclude)) {
             result.match = {sPhrase, line.first(4).toString(), sSection, sSentence};
             return result;
         }

@@ -3,6 +3,7 @@
 #include "common/KeywordMatch.h"
 #include "engine/EngineTypes.h"
 
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -16,8 +17,13 @@ namespace Model {
 // The decoded text of data/<name>, or nothing when it cannot be read.
 std::optional<QString> ReadData(const QString &sName);
 
+// A lower-cased phrase as a pattern: a blank at either end of a phrase that
+// holds more than blanks is a word edge (no letter, digit, mark or apostrophe
+// beside it), the rest literal.
+QRegularExpression PhrasePattern(const QString &sPhrase);
+
 // The first keyword line whose lower-cased phrase the lower-cased sentence
-// contains (and, with psExclude, differs from it).
+// holds (and, with psExclude, differs from it).
 struct Search {
     KeywordMatch match;
     bool failed = false;  // unreadable file, or a short line reached

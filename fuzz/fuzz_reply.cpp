@@ -1,10 +1,11 @@
 // Whole replies over a small knowledge base generated from the input: a main
 // index in one or two response files, blocks that name a follow-up index,
 // the fallback block, files in UTF-8 (with or without a byte-order mark) or
-// Windows-1252 and any line ending; then a few sentences, often repeated.
-// Each reply must come from the block that the plain reading of the rules
-// picks (follow-up first, then the main index, passing over the previous
-// keyword, then the fallback), with nothing reported.
+// Windows-1252 and any line ending, and a substitution table or none; then a
+// few sentences, often repeated. Each reply must come from the block that the
+// plain reading of the rules picks (the sentence rewritten word by word; a
+// later question first, then the follow-up, then the main index, passing over
+// the previous keyword, then the fallback), with nothing reported.
 #include "FuzzSupport.h"
 #include "Model.h"
 
@@ -12,6 +13,7 @@
 #include "common/modPublic.h"
 #include "engine/Reply.h"
 
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -21,8 +23,8 @@
 
 namespace {
 
-const char16_t *const kWords[] = {u"cat", u"my", u"dog", u"i", u"me", u"you", u"Cat", u"CAT", u"caté",
-                                  u"É", u"ß", u"İ", u"日本", u"?", u"{x}", u"hi"};
+const char16_t *const kWords[] = {u"cat", u"my", u"dog", u"i", u"me", u"you", u"Cat", u"CAT", u"caté", u"É",   u"ß",
+                                  u"İ",   u"日本", u"?",  u"{x}", u"hi", u"cat,", u"dog?", u"...", u"u",  u"i\u2019m", u".", u"kat", u"dawg"};
 
 QString Words(FuzzedDataProvider &fdp, int nMax)
 {
@@ -72,9 +74,31 @@ const Line *Find(const QList<Line> &lines, const QString &sSentence, const QStri
 {
     const QString sLower = sSentence.toLower();
     for (const Line &line : lines)
-        if (!sLower.isEmpty() && sLower.contains(line.sPhrase.toLower()) && !(psExclude && line.sPhrase.toLower() == *psExclude))
+        if (!sLower.isEmpty() && sLower.contains(Model::PhrasePattern(line.sPhrase.toLower()))
+            && !(psExclude && line.sPhrase.toLower() == *psExclude))
             return &line;
     return nullptr;
+}
+
+// The sentence with each whole word the table names replaced; quotes folded.
+QString Rewritten(QString s, const std::map<QString, QString> &table)
+{
+    s.replace(u'\u2019', u'\'');
+    for (const auto &[sWord, sBy] : table)
+        s.replace(QRegularExpression(QStringLiteral("(?<![\\p{L}\\p{N}'])") + sWord + QStringLiteral("(?![\\p{L}\\p{N}'])"),
+                                     QRegularExpression::CaseInsensitiveOption),
+                  sBy);
+    return s;
+}
+
+// The last sentence holding "?" of a line of several, the first not counted.
+QString LaterQuestion(const QString &sLine)
+{
+    const QStringList sentences = QString(sLine).replace(QRegularExpression(QStringLiteral("([.?!]+)( |$)")), QStringLiteral("\\1\n")).split(u'\n');
+    for (qsizetype i = sentences.size() - 1; i > 0; --i)
+        if (sentences[i].contains(u'?'))
+            return sentences[i].trimmed();
+    return QString();
 }
 
 }  // namespace
@@ -132,6 +156,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     WriteLines(fdp, QStringLiteral("a.txt"), files[0]);
     WriteLines(fdp, QStringLiteral("b.txt"), files[1]);
     WriteLines(fdp, QStringLiteral("Preset4.txt"), {QStringLiteral("*0001"), QStringLiteral("# fallback")});
+    // Typed words and what they are read as; no replacement is typed, so one pass is any order.
+    std::map<QString, QString> table;
+    QStringList rules{QStringLiteral("/ rules")};
+    for (const auto &[sWord, sBy] : {std::pair{"u", "you"}, {"kat", "cat"}, {"dawg", "my dog"}})
+        if (fdp.ConsumeBool()) {
+            table[QString::fromLatin1(sWord)] = QString::fromLatin1(sBy);
+            rules << QString::fromLatin1(sWord) + QLatin1Char(' ') + QString::fromLatin1(sBy);
+        }
+    if (!table.empty())
+        WriteLines(fdp, QStringLiteral("substitutions.txt"), rules);
     modPublic::UserName = QStringLiteral("Orvia");
 
     QStringList said;
@@ -140,18 +174,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QString sSentence = !said.isEmpty() && fdp.ConsumeBool() ? said[fdp.ConsumeIntegralInRange<int>(0, said.size() - 1)]
                                                                         : Words(fdp, 4);
         said << sSentence;
+        const QString sRead = Rewritten(sSentence, table);
+        const auto searchMain = [&](const QString &s) {
+            const Line *found = Find(main, s + QLatin1Char(' '));
+            return (found ? found->sPhrase.toLower() : QString()) == sLast ? Find(main, s, &sLast) : found;
+        };
         const Line *m = nullptr;
         bool searchNeeded = true;
-        if (!sFollowUp.isEmpty()) {
-            m = Find(followUp, sSentence);
+        if (const QString sQuestion = LaterQuestion(sRead); !sQuestion.isEmpty()) {
+            const Line *q = searchMain(sQuestion);
+            if (q && !q->sPhrase.isEmpty()) {
+                m = q;
+                searchNeeded = false;
+                sFollowUp.clear();
+            }
+        }
+        if (searchNeeded && !sFollowUp.isEmpty()) {
+            m = Find(followUp, sRead);
             searchNeeded = !m;
             sFollowUp.clear();
         }
-        if (searchNeeded) {
-            m = Find(main, sSentence + QLatin1Char(' '));
-            if ((m ? m->sPhrase.toLower() : QString()) == sLast)
-                m = Find(main, sSentence, &sLast);
-        }
+        if (searchNeeded)
+            m = searchMain(sRead);
         const bool fallback = !m || m->sPhrase.isEmpty();
         sLast = fallback ? QString() : m->sPhrase.toLower();
         sFollowUp = !fallback && leadsOn[m->sCode] ? QStringLiteral("fu.txt") : QString();

@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 data=$root/data
 out=${1:?usage: seeds.sh OUTPUT_FOLDER}
 rm -rf "$out"
-for h in search select reply template console cipher validator; do mkdir -p "$out/$h"; done
+for h in search select reply template console cipher validator substitutions; do mkdir -p "$out/$h"; done
 
 # A seed is named by its content, as libFuzzer names what it finds.
 seed() { local t; t=$(mktemp); cat > "$t"; mv "$t" "$out/$1/$(sha1sum < "$t" | cut -c1-40)"; }
@@ -55,3 +55,9 @@ while IFS= read -r p; do
   printf 'Tesra\0%s' "$p" | seed cipher
 done < <(echo "$sentences")
 printf 'Tesra\0\xef\xbb\xbf caf\xc3\xa9 \xe2\x82\xac' | seed cipher
+
+# The shipped substitution table with sentences typed fast, and small tables of their own.
+for s in "im ok, u?" "I\xe2\x80\x99m fine thx" "'dont' go" "wat r u doin 2nite lol" "gr8!! cya l8r"; do
+  { cat "$data/substitutions.txt"; printf '\0'; printf "$s"; } | seed substitutions
+done
+printf "im i'm\r\n'cause because\r\nx\r\nim twice\0im here 'cause\xf0\x9d\x92\x9cim" | seed substitutions

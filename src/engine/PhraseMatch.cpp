@@ -10,8 +10,6 @@ namespace PhraseMatch {
 
 namespace {
 
-constexpr size_t kNone = size_t(-1);
-
 // One code point of UTF-8 or UTF-16 text and how many units it takes. A
 // broken sequence counts as one unit of U+FFFD, a symbol.
 struct CodePoint {

@@ -3,18 +3,28 @@
 #include "common/DataFolder.h"
 #include "common/TextFile.h"
 
-#include <algorithm>
 
 namespace {
 
-bool IsWordChar(QChar c)
+// Where the run of letters, digits and apostrophes that starts at i ends;
+// a letter outside the first plane counts whole.
+qsizetype WordEnd(QStringView s, qsizetype i)
 {
-    return c.isLetterOrNumber() || c == u'\'';
+    while (i < s.size()) {
+        if (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate()
+            && QChar::isLetterOrNumber(QChar::surrogateToUcs4(s[i], s[i + 1])))
+            i += 2;
+        else if (s[i].isLetterOrNumber() || s[i] == u'\'')
+            ++i;
+        else
+            break;
+    }
+    return i;
 }
 
 bool IsWord(QStringView s)
 {
-    return !s.isEmpty() && std::all_of(s.begin(), s.end(), IsWordChar);
+    return !s.isEmpty() && WordEnd(s, 0) == s.size();
 }
 
 }  // namespace
@@ -81,9 +91,7 @@ QString Normalise(const QString &sSentence, const SubstitutionTable &table)
     sResult.reserve(s.size());
     qsizetype i = 0;
     while (i < s.size()) {
-        qsizetype j = i;
-        while (j < s.size() && IsWordChar(s[j]))
-            ++j;
+        const qsizetype j = WordEnd(s, i);
         if (j == i) {
             sResult += s[i++];
             continue;

@@ -75,7 +75,9 @@ private slots:
         for (const KnowledgeCheck::UsedBlock &used : check.UsedBlocks()) {
             const GatheredBlock &b = used.block->gathered;
             const QString sName = used.file->sName + ' ' + used.block->sCode;
-            const bool nameTurn = used.sIndex == "preset1.txt" || QStringList{"Preset2.txt 0010", "Preset2.txt 0013", "Preset3.txt 0002"}.contains(sName);
+            // A block that takes the name from the sentence welcomes instead of asking.
+            const bool takesName = b.sAttribute.trimmed() == "[next]";
+            const bool nameTurn = !takesName && (used.sIndex == "preset1.txt" || QStringList{"Preset2.txt 0010", "Preset2.txt 0013", "Preset3.txt 0002"}.contains(sName));
             nNameBlocks += nameTurn;
             for (const QStringView entry : b.entries) {
                 if (entry.contains('{'))
@@ -128,6 +130,7 @@ private slots:
         QTest::newRow("sentences") << "eval_sentences.txt" << false << 200 << 0.85;
         QTest::newRow("holdout") << "eval_holdout.txt" << false << 50 << 0.85;
         QTest::newRow("listening") << "eval_listening.txt" << true << 150 << 0.90;
+        QTest::newRow("people") << "eval_people.txt" << true << 300 << 0.85;
     }
 
     void conversations()
