@@ -85,7 +85,7 @@ QString Rewritten(QString s, const std::map<QString, QString> &table)
 {
     s.replace(u'\u2019', u'\'');
     for (const auto &[sWord, sBy] : table)
-        s.replace(QRegularExpression(QStringLiteral("(?<![\\p{L}\\p{N}'])") + sWord + QStringLiteral("(?![\\p{L}\\p{N}'])"),
+        s.replace(QRegularExpression(QStringLiteral("(?<![\\p{L}\\p{N}'&-])") + sWord + QStringLiteral("(?![\\p{L}\\p{N}'&-])"),
                                      QRegularExpression::CaseInsensitiveOption),
                   sBy);
     return s;

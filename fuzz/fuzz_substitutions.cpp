@@ -1,6 +1,6 @@
 // The substitution table and the reading of a sentence through it, against
 // the plain reading: quotes folded, the sentence cut into runs of letters,
-// digits and apostrophes by a pattern, each run looked up whole and then
+// digits, apostrophes, "-" and "&" by a pattern, each run looked up whole and then
 // without the apostrophes at its ends, every other character kept.
 // Input: table text NUL sentence.
 #include "FuzzSupport.h"
@@ -13,7 +13,7 @@ namespace {
 
 QString PlainReading(const QString &sSentence, const SubstitutionTable &table)
 {
-    static const QRegularExpression kWord(QStringLiteral("[\\p{L}\\p{N}']+"));
+    static const QRegularExpression kWord(QStringLiteral("[\\p{L}\\p{N}'&-]+"));
     static const QRegularExpression kQuotes(QStringLiteral("^('*)(.*?)('*)$"));
     const QString s = Substitutions::FoldQuotes(sSentence);
     QString sOut;

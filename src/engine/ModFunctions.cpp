@@ -110,6 +110,8 @@ QString NameAfterKeyword(const KeywordMatch &match)
     if (sLower.size() != match.sInput.size())
         return QString();  // lower-casing moved the positions; better no name than a wrong one
     const Rest rest = RestOfSentence(sLower, match.sKeyword.toLower());
+    if (rest.sText.isEmpty())
+        return QString();  // "my name is" and nothing after it
     const QStringView s = QStringView(match.sInput).sliced(rest.sLead.size());
     qsizetype n = 0;
     while (n < s.size() && (s[n].isLetter() || s[n].isMark() || ((s[n] == u'\'' || s[n] == u'-') && n > 0)))

@@ -3,18 +3,22 @@
 #include "common/DataFolder.h"
 #include "common/TextFile.h"
 
+#include <algorithm>
+#include <optional>
+
 
 namespace {
 
-// Where the run of letters, digits and apostrophes that starts at i ends;
-// a letter outside the first plane counts whole.
+// Where the run of letters, digits and apostrophes that starts at i ends; a
+// letter outside the first plane counts whole. "-" and "&" join words, so that
+// "k-pop" and "r&b" are not read as "k" and "r".
 qsizetype WordEnd(QStringView s, qsizetype i)
 {
     while (i < s.size()) {
         if (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate()
             && QChar::isLetterOrNumber(QChar::surrogateToUcs4(s[i], s[i + 1])))
             i += 2;
-        else if (s[i].isLetterOrNumber() || s[i] == u'\'')
+        else if (s[i].isLetterOrNumber() || s[i] == u'\'' || s[i] == u'-' || s[i] == u'&')
             ++i;
         else
             break;
@@ -31,11 +35,38 @@ bool IsWord(QStringView s)
 
 namespace Substitutions {
 
-SubstitutionTable Parse(QStringView sText, QStringList *problems)
+namespace {
+
+// The first word of a line, up to white space.
+QStringView FirstWord(QStringView sLine)
+{
+    qsizetype a = 0;
+    while (a < sLine.size() && sLine[a].isSpace())
+        ++a;
+    qsizetype b = a;
+    while (b < sLine.size() && !sLine[b].isSpace())
+        ++b;
+    return sLine.sliced(a, b - a);
+}
+
+bool Among(QStringView sWord, const QStringList &words)
+{
+    const bool typographic = std::any_of(sWord.begin(), sWord.end(), [](QChar c) { return c.unicode() > 0x7F; });
+    const QString sFolded = typographic ? Substitutions::FoldQuotes(sWord.toString()) : QString();
+    const QStringView s = typographic ? QStringView(sFolded) : sWord;
+    return std::any_of(words.begin(), words.end(), [&](const QString &w) { return s.compare(w, Qt::CaseInsensitive) == 0; });
+}
+
+// The table's lines, all of them or, with `only`, those whose word is one of
+// these (lower-cased): a sentence needs only its own words, and those are
+// found without building the whole table.
+SubstitutionTable ParseLines(QStringView sText, QStringList *problems, const QStringList *only)
 {
     SubstitutionTable table;
     const QList<QStringView> lines = TextFile::SplitLines(sText);
     for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (only && !Among(FirstWord(lines[i]), *only))
+            continue;
         const QStringList words = FoldQuotes(lines[i].toString()).simplified().split(u' ', Qt::SkipEmptyParts);
         if (words.isEmpty() || words[0].startsWith(u'/'))
             continue;
@@ -47,7 +78,7 @@ SubstitutionTable Parse(QStringView sText, QStringList *problems)
         if (words.size() < 2)
             problem(QStringLiteral("\"%1\" has no replacement; write the word, a blank, then what it stands for").arg(words[0]));
         else if (!IsWord(sKey))
-            problem(QStringLiteral("\"%1\" is not one word of letters, digits and apostrophes").arg(words[0]));
+            problem(QStringLiteral("\"%1\" is not one word of letters, digits, apostrophes, \"-\" and \"&\"").arg(words[0]));
         else if (table.words.contains(sKey))
             problem(QStringLiteral("\"%1\" is replaced twice; the first line holds").arg(sKey));
         else
@@ -56,13 +87,47 @@ SubstitutionTable Parse(QStringView sText, QStringList *problems)
     return table;
 }
 
-SubstitutionTable Load()
+std::optional<QString> ReadTable()
 {
     const DataFolder::Resolution file = DataFolder::Resolve(DataFolder::DataPath(QStringLiteral("substitutions.txt")));
-    if (!file.sPath.isEmpty())
-        if (const std::optional<QString> sText = TextFile::ReadText(file.sPath))
-            return Parse(*sText);
-    return {};
+    return file.sPath.isEmpty() ? std::nullopt : TextFile::ReadText(file.sPath);
+}
+
+// The words a sentence could have replaced: each run whole, and without the
+// apostrophes at its ends.
+QStringList WordsOf(const QString &s)
+{
+    QStringList words;
+    for (qsizetype i = 0; i < s.size();) {
+        const qsizetype j = WordEnd(s, i);
+        if (j == i) {
+            ++i;
+            continue;
+        }
+        words << QStringView(s).sliced(i, j - i).toString().toLower();
+        qsizetype a = i, b = j;
+        while (a < b && s[a] == u'\'')
+            ++a;
+        while (b > a && s[b - 1] == u'\'')
+            --b;
+        if ((a > i || b < j) && a < b)
+            words << QStringView(s).sliced(a, b - a).toString().toLower();
+        i = j;
+    }
+    return words;
+}
+
+}  // namespace
+
+SubstitutionTable Parse(QStringView sText, QStringList *problems)
+{
+    return ParseLines(sText, problems, nullptr);
+}
+
+SubstitutionTable Load()
+{
+    const std::optional<QString> sText = ReadTable();
+    return sText ? Parse(*sText) : SubstitutionTable();
 }
 
 QString FoldQuotes(QString sText)
@@ -120,7 +185,11 @@ QString Normalise(const QString &sSentence, const SubstitutionTable &table)
 
 QString Normalise(const QString &sSentence)
 {
-    return Normalise(sSentence, Load());
+    const std::optional<QString> sText = ReadTable();
+    if (!sText)
+        return FoldQuotes(sSentence);
+    const QStringList words = WordsOf(FoldQuotes(sSentence));
+    return Normalise(sSentence, ParseLines(*sText, nullptr, &words));
 }
 
 }  // namespace Substitutions
