@@ -17,8 +17,8 @@ struct ResponseEntry {
     bool IsQuestion = false;
     int nLine = 0;  // of the chosen entry in its response file
     QString sFailure;
-    // The user's name, when the block takes it from the sentence (an attribute
-    // value of "[next]": "@username[next]") and the sentence holds one.
+    // The user's name, when the block gives one: "@username[next]" takes it
+    // from the sentence (when the sentence holds one), "@username NAME" gives NAME.
     QString sNamed;
 };
 

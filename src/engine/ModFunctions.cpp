@@ -185,9 +185,11 @@ ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode)
         return fail({EngineErrors::kEmptyStatement, QStringLiteral("an empty statement line (a lone \"#\") was chosen for %1").arg(sBlock), EngineErrors::kComponent},
                     sProblem);
 
+    // "@username[next]" takes the user's name from the sentence, "@username NAME" gives that name.
     QString sNamed;
-    if (TrimBlanks(block.sAttribute) == u"[next]") {
-        sNamed = NameAfterKeyword(match);
+    if (block.sAttributeLabel.compare(u"username", Qt::CaseInsensitive) == 0) {
+        const QString sValue = TrimBlanks(block.sAttribute).toString();
+        sNamed = sValue == u"[next]" ? NameAfterKeyword(match) : sValue;
         if (!sNamed.isEmpty())
             modPublic::UserName = sNamed;  // before the tags are filled, so that [name] is the new name
     }

@@ -30,6 +30,7 @@ BlockLine AddBlockLine(GatheredBlock &block, QStringView sLine, int nLine, int m
             return BlockLine::ShortAttribute;
         }
         block.sAttribute = sLine.sliced(9).toString();
+        block.sAttributeLabel = sLine.sliced(1, 8).toString();
         return BlockLine::Setting;
     case u'&':
         block.followUp = TrimBlanks(sLine.sliced(1)).toString();

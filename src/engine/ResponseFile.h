@@ -18,6 +18,7 @@ struct GatheredBlock {
     int nStatements = 0;
     int nQuestions = 0;
     QString sAttribute;
+    QString sAttributeLabel;  // the eight characters after the last attribute line's "@"
     // The last follow-up setting read, when any was.
     std::optional<QString> followUp;
     // Line number (from 1) of an attribute line too short to hold a value; 0 if none.

@@ -55,6 +55,7 @@ private slots:
         QTest::newRow("a name taken from the sentence") << "Call me O'Neil, please" << "<O'Neil> Call me O'Neil, please" << "<Orvia> welcome, O'Neil!"
                                                         << "O'Neil" << false;
         QTest::newRow("no name after the phrase") << "call me 42" << "<User> call me 42" << "<Orvia> welcome, User!" << "User" << true;
+        QTest::newRow("a name the block gives") << "not telling" << "<friend> not telling" << "<Orvia> fine, friend it is." << "friend" << false;
         QTest::newRow("nothing after the phrase") << "call me" << "<User> call me" << "<Orvia> welcome, User!" << "User" << true;
         // "{" starts the control part of an entry, so the name cuts the reply short.
         QTest::newRow("empty line") << "" << "<{SILENCE}> {SILENCE}" << "<Orvia> nice to meet you," << "{SILENCE}" << false;

@@ -75,8 +75,8 @@ private slots:
         for (const KnowledgeCheck::UsedBlock &used : check.UsedBlocks()) {
             const GatheredBlock &b = used.block->gathered;
             const QString sName = used.file->sName + ' ' + used.block->sCode;
-            // A block that takes the name from the sentence welcomes instead of asking.
-            const bool takesName = b.sAttribute.trimmed() == "[next]";
+            // A block that gives the name welcomes instead of asking.
+            const bool takesName = b.sAttributeLabel.compare(u"username", Qt::CaseInsensitive) == 0;
             const bool nameTurn = !takesName && (used.sIndex == "preset1.txt" || QStringList{"Preset2.txt 0010", "Preset2.txt 0013", "Preset3.txt 0002"}.contains(sName));
             nNameBlocks += nameTurn;
             for (const QStringView entry : b.entries) {
