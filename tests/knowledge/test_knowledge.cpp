@@ -5,6 +5,7 @@
 #include "common/TextFile.h"
 #include "common/modPublic.h"
 #include "engine/ModFunctions.h"
+#include "engine/Randomizer.h"
 #include "engine/ResponseFile.h"
 #include "support/FakeViews.h"
 #include "support/ProgramFolder.h"
@@ -142,7 +143,8 @@ private slots:
         ShippedFolder folder;
         FakeChat view;
         ConversationTurn turn(view, 0, 0);
-        QStringList transcript, flawed, fallbacks;
+        Randomizer::UseFixedSeed(1);  // the same transcript every run
+        QStringList transcript, flawed, fallbacks, repeats;
         int nExchange = 0, nChat = 0;
         for (const QString &sChat : QString::fromUtf8(Bytes(kTestData + '/' + file)).remove('\r').split("\n\n", Qt::SkipEmptyParts)) {
             turn.Load();  // a new chat window
@@ -162,6 +164,8 @@ private slots:
                 view.input = sLine;
                 chat ? turn.ChatTurn() : turn.NameTurn();
                 const QString sReply = view.lines.last().mid(8);  // after "<Orvia> "
+                if (sReply == view.lines.value(view.lines.size() - 3).mid(8))
+                    repeats << QString("[%1] %2").arg(nExchange + 1).arg(sReply);
                 transcript << QString("[%1] > %2\n[%1] < %3").arg(++nExchange).arg(sLine, sReply);
                 QStringList texts{sReply};
                 if (chat) {
@@ -185,6 +189,7 @@ private slots:
         QVERIFY(nExchange >= minTurns && folder.dialogs.messages.isEmpty());
         QVERIFY2(rate >= minRate, qPrintable(fallbacks.join('\n')));
         EXPECT_NONE(flawed);
+        EXPECT_NONE(repeats);  // no reply the same as the one before it
     }
 };
 
