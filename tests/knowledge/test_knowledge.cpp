@@ -145,7 +145,7 @@ private slots:
         ConversationTurn turn(view, 0, 0);
         Randomizer::UseFixedSeed(1);  // the same transcript every run
         QStringList transcript, flawed, fallbacks, repeats;
-        int nExchange = 0, nChat = 0;
+        int nExchange = 0, nChat = 0, nQuestionFirst = 0;
         for (const QString &sChat : QString::fromUtf8(Bytes(kTestData + '/' + file)).remove('\r').split("\n\n", Qt::SkipEmptyParts)) {
             turn.Load();  // a new chat window
             modPublic::FollowUpFile.clear();
@@ -171,6 +171,7 @@ private slots:
                 if (chat) {
                     const KeywordMatch m = modPublic::LastMatch;
                     nChat += 1;
+                    nQuestionFirst += !turn.LastTrace.sQuestion.isEmpty();
                     if (m.sKeyword.isEmpty() || m.sFile == "Preset4.txt")
                         fallbacks << sLine;
                     const QString sText = TextFile::ReadText(folder.DataPath(m.sFile)).value_or(QString());
@@ -185,7 +186,8 @@ private slots:
         if (QFile out(qEnvironmentVariable("ORVIA_TRANSCRIPT")); !out.fileName().isEmpty())
             QVERIFY(out.open(QIODevice::WriteOnly) && out.write(transcript.join('\n').trimmed().append('\n').toUtf8()) > 0);
         const double rate = 1.0 - double(fallbacks.size()) / qMax(1, nChat);
-        qInfo("%s: %d of %d chat turns answered from a keyword (%.1f%%)", qPrintable(file), nChat - int(fallbacks.size()), nChat, 100.0 * rate);
+        qInfo("%s: %d of %d chat turns answered from a keyword (%.1f%%), %d of them by a later question first", qPrintable(file),
+              nChat - int(fallbacks.size()), nChat, 100.0 * rate, nQuestionFirst);
         QVERIFY(nExchange >= minTurns && folder.dialogs.messages.isEmpty());
         QVERIFY2(rate >= minRate, qPrintable(fallbacks.join('\n')));
         EXPECT_NONE(flawed);
