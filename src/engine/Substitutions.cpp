@@ -3,6 +3,8 @@
 #include "common/DataFolder.h"
 #include "common/TextFile.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <optional>
 
@@ -54,7 +56,8 @@ bool Among(QStringView sWord, const QStringList &words)
     const bool typographic = std::any_of(sWord.begin(), sWord.end(), [](QChar c) { return c.unicode() > 0x7F; });
     const QString sFolded = typographic ? Substitutions::FoldQuotes(sWord.toString()) : QString();
     const QStringView s = typographic ? QStringView(sFolded) : sWord;
-    return std::any_of(words.begin(), words.end(), [&](const QString &w) { return s.compare(w, Qt::CaseInsensitive) == 0; });
+    return std::any_of(words.begin(), words.end(),
+                       [&](const QString &w) { return w.size() == s.size() && s.compare(w, Qt::CaseInsensitive) == 0; });
 }
 
 // The table's lines, all of them or, with `only`, those whose word is one of
@@ -89,7 +92,14 @@ SubstitutionTable ParseLines(QStringView sText, QStringList *problems, const QSt
 
 std::optional<QString> ReadTable()
 {
-    const DataFolder::Resolution file = DataFolder::Resolve(DataFolder::DataPath(QStringLiteral("substitutions.txt")));
+    // Read at every sentence, so the full path rules (letter case, links) are
+    // taken only when the plain file is not there: a file, not a link, that
+    // stands in data/ under its own name lies inside data/ whatever data/ is.
+    const QString sPlain = DataFolder::DataPath(QStringLiteral("substitutions.txt"));
+    const QFileInfo plain(sPlain);
+    if (plain.isFile() && !plain.isSymLink())
+        return TextFile::ReadText(sPlain);
+    const DataFolder::Resolution file = DataFolder::Resolve(sPlain);
     return file.sPath.isEmpty() ? std::nullopt : TextFile::ReadText(file.sPath);
 }
 
