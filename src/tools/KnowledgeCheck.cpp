@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -162,8 +163,8 @@ bool KnowledgeCheck::Run()
     for (qsizetype i = 0; i < m_queue.size(); ++i)  // the walks add the follow-up indexes they meet
         WalkIndex(m_queue[i]);
     CheckUnusedBlocks();
-    CheckReflections();
-    CheckSubstitutions();
+    CheckTable(QStringLiteral("reflections.txt"), QStringLiteral("reflection"), [](QStringView s, QStringList *p) { Reflection::Parse(s, p); });
+    CheckTable(QStringLiteral("substitutions.txt"), QStringLiteral("substitution"), [](QStringView s, QStringList *p) { Substitutions::Parse(s, p); });
     CheckUnreachedFiles();
     CheckEncodings();
 
@@ -421,33 +422,18 @@ void KnowledgeCheck::CheckUnusedBlocks()
                         .arg(block.sCode, file->sName));
 }
 
-void KnowledgeCheck::CheckReflections()
+void KnowledgeCheck::CheckTable(const QString &sName, const QString &sTable, const std::function<void(QStringView, QStringList *)> &parse)
 {
-    const KnowledgeFile &file = m_files->File(QStringLiteral("reflections.txt"));
+    const KnowledgeFile &file = m_files->File(sName);
     if (!file.Readable())
-        return;  // the built-in table is used
+        return;  // the engine does without it
     QStringList problems;
-    Reflection::Parse(file.sText, &problems);
+    parse(file.sText, &problems);
     static const QRegularExpression where(QStringLiteral("^line (\\d+): (.*)$"));
     for (const QString &sProblem : std::as_const(problems)) {
         const QRegularExpressionMatch m = where.match(sProblem);
         Add(file, m.hasMatch() ? m.captured(1).toInt() : 0, Finding::Warning,
-            QStringLiteral("the reflection table skips this line: %1").arg(m.hasMatch() ? m.captured(2) : sProblem));
-    }
-}
-
-void KnowledgeCheck::CheckSubstitutions()
-{
-    const KnowledgeFile &file = m_files->File(QStringLiteral("substitutions.txt"));
-    if (!file.Readable())
-        return;  // only the quotes are folded
-    QStringList problems;
-    Substitutions::Parse(file.sText, &problems);
-    static const QRegularExpression where(QStringLiteral("^line (\\d+): (.*)$"));
-    for (const QString &sProblem : std::as_const(problems)) {
-        const QRegularExpressionMatch m = where.match(sProblem);
-        Add(file, m.hasMatch() ? m.captured(1).toInt() : 0, Finding::Warning,
-            QStringLiteral("the substitution table skips this line: %1").arg(m.hasMatch() ? m.captured(2) : sProblem));
+            QStringLiteral("the %1 table skips this line: %2").arg(sTable, m.hasMatch() ? m.captured(2) : sProblem));
     }
 }
 

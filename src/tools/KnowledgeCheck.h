@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 struct Finding {
@@ -58,8 +59,8 @@ private:
     void CheckFollowUp(const KnowledgeFile &file, const CodeBlock &block);
     void CheckPresets();
     void CheckUnusedBlocks();
-    void CheckReflections();
-    void CheckSubstitutions();
+    // A table of data/ (reflections, substitutions): each line its parser skips is a warning.
+    void CheckTable(const QString &sName, const QString &sTable, const std::function<void(QStringView, QStringList *)> &parse);
     void CheckUnreachedFiles();
     void CheckEncodings();
     void AddResponseFile(const KnowledgeFile *file);
