@@ -90,20 +90,15 @@ void ConversationTurn::NameTurn()
         if (sTrimmed.contains(QLatin1Char(' '))) {
             m = KeywordMatch{t, QStringLiteral("0013"), QStringLiteral("Preset2.txt"), t};
         } else {
-            modPublic::UserName = WithoutEndPunctuation(sTrimmed);
+            AcceptName(sTrimmed);
             m = KeywordMatch{t, QStringLiteral("0001"), QStringLiteral("Preset3.txt"), t};
-            InputMode.clear();
-            WatchForBut = false;
         }
     } else {
         m.sInput = sRead;  // as typed, so that a block that takes the name takes it in its case
     }
     const ResponseEntry entry = GetRandomEntryFromFile(m, StatementsAndQuestions);
-    if (!entry.sNamed.isEmpty()) {
-        modPublic::UserName = WithoutEndPunctuation(entry.sNamed);
-        InputMode.clear();
-        WatchForBut = false;
-    }
+    if (!entry.sNamed.isEmpty())
+        AcceptName(entry.sNamed);
     trace.match = m;
     trace.nEntryLine = entry.nLine;
     trace.sNextFollowUp = modPublic::FollowUpFile;
@@ -121,6 +116,13 @@ void ConversationTurn::ChatTurn()
     AddUserLine(m_view.InputText());
     AddBotLine(reply.sText);
     m_view.SetInputText(QString());
+}
+
+void ConversationTurn::AcceptName(const QString &sName)
+{
+    modPublic::UserName = WithoutEndPunctuation(sName);
+    InputMode.clear();
+    WatchForBut = false;
 }
 
 void ConversationTurn::AddUserLine(const QString &sText)

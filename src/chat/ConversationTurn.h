@@ -29,6 +29,8 @@ public:
     ReplyTrace LastTrace;
 
 private:
+    // The name phase ends with this name.
+    void AcceptName(const QString &sName);
     void AddUserLine(const QString &sText);
     void AddBotLine(const QString &sText);
 

@@ -83,12 +83,29 @@ QString MatchLetterCase(const QString &sCleanPath)
     return sSoFar;
 }
 
+// A plain name in data/ that is a file and not a link: it lies inside data/
+// whatever data/ itself is, so the resolution below would only confirm it.
+bool IsPlainDataFile(const QString &sSlashed)
+{
+    const QString sPrefix = DataDir() + QLatin1Char('/');
+    if (!sSlashed.startsWith(sPrefix))
+        return false;
+    const QStringView sName = QStringView(sSlashed).sliced(sPrefix.size());
+    if (sName.isEmpty() || sName.contains(u'/') || sName == u"." || sName == u"..")
+        return false;
+    const QFileInfo info(sSlashed);
+    return info.isFile() && !info.isSymLink();
+}
+
 }  // namespace
 
 Resolution Resolve(const QString &sPath)
 {
     QString sSlashed = sPath;
     sSlashed.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    // Every reply resolves a few files: the common case skips the walk and the link checks.
+    if (IsPlainDataFile(sSlashed))
+        return {QDir::cleanPath(QFileInfo(sSlashed).absoluteFilePath()), QString()};
     const QString sFound = MatchLetterCase(QDir::cleanPath(QFileInfo(sSlashed).absoluteFilePath()));
     // Only a name joined to the data folder is held inside it; the comparison is
     // of resolved paths, so that no way of writing the program folder lets it out.

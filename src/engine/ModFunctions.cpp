@@ -32,12 +32,17 @@ struct Rest {
     QString sText;
 };
 
+// Where the keyword stands in the sentence; an empty sentence holds nothing.
+std::optional<PhraseMatch::Span> FindKeyword(const QString &sLowerInput, const QString &sLowerKeyword)
+{
+    return sLowerInput.isEmpty() ? std::nullopt : PhraseMatch::Find(sLowerInput, sLowerKeyword);
+}
+
 Rest RestOfSentence(const QString &sLowerInput, const QString &sLowerKeyword)
 {
     qsizetype nAfter = sLowerKeyword.size();  // where the rest starts when the keyword is not found
-    if (!sLowerInput.isEmpty())
-        if (const std::optional<PhraseMatch::Span> span = PhraseMatch::Find(sLowerInput, sLowerKeyword))
-            nAfter = span->nEnd + (PhraseMatch::EdgesOf(sLowerKeyword).right ? 0 : 1);
+    if (const std::optional<PhraseMatch::Span> span = FindKeyword(sLowerInput, sLowerKeyword))
+        nAfter = span->nEnd + (PhraseMatch::EdgesOf(sLowerKeyword).right ? 0 : 1);
     if (sLowerInput.size() - nAfter <= 0)
         return {};
     const QStringView sRest = TrimBlanks(QStringView(sLowerInput).sliced(nAfter));
@@ -48,7 +53,7 @@ Rest RestOfSentence(const QString &sLowerInput, const QString &sLowerKeyword)
 // What stands before the keyword in the sentence.
 QString KeywordLead(const QString &sLowerInput, const QString &sLowerKeyword)
 {
-    const std::optional<PhraseMatch::Span> span = sLowerInput.isEmpty() ? std::nullopt : PhraseMatch::Find(sLowerInput, sLowerKeyword);
+    const std::optional<PhraseMatch::Span> span = FindKeyword(sLowerInput, sLowerKeyword);
     return span ? sLowerInput.first(span->nStart) : QString();
 }
 

@@ -73,11 +73,16 @@ size_t NextEdge(std::basic_string_view<Char> s, size_t i)
 }
 
 template <typename Char>
-std::optional<Span> FindIn(std::basic_string_view<Char> text, std::basic_string_view<Char> phrase)
+Edges EdgesIn(std::basic_string_view<Char> phrase)
 {
     const bool holdsWord = std::any_of(phrase.begin(), phrase.end(), [](Char c) { return c != Char(' '); });
-    const bool left = holdsWord && phrase.front() == Char(' ');
-    const bool right = holdsWord && phrase.back() == Char(' ');
+    return {holdsWord && phrase.front() == Char(' '), holdsWord && phrase.back() == Char(' ')};
+}
+
+template <typename Char>
+std::optional<Span> FindIn(std::basic_string_view<Char> text, std::basic_string_view<Char> phrase)
+{
+    const auto [left, right] = EdgesIn(phrase);
     const std::basic_string_view<Char> core = phrase.substr(left, phrase.size() - left - right);
     if (core.empty())
         return Span{};
@@ -114,8 +119,7 @@ std::optional<Span> FindIn(std::basic_string_view<Char> text, std::basic_string_
 
 Edges EdgesOf(QStringView sPhrase)
 {
-    const bool holdsWord = std::any_of(sPhrase.begin(), sPhrase.end(), [](QChar c) { return c != u' '; });
-    return {holdsWord && sPhrase.front() == u' ', holdsWord && sPhrase.back() == u' '};
+    return EdgesIn(std::u16string_view(sPhrase.utf16(), size_t(sPhrase.size())));
 }
 
 bool IsEdge(char32_t c)

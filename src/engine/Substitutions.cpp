@@ -3,11 +3,8 @@
 #include "common/DataFolder.h"
 #include "common/TextFile.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
 #include <optional>
-
 
 namespace {
 
@@ -31,6 +28,28 @@ qsizetype WordEnd(QStringView s, qsizetype i)
 bool IsWord(QStringView s)
 {
     return !s.isEmpty() && WordEnd(s, 0) == s.size();
+}
+
+// Calls word(i, j, a, b) for each run of word characters [i, j) of s, with
+// [a, b) the run without the apostrophes at its ends (quotes around a word),
+// and other(c) for every character between runs.
+template <typename Word, typename Other>
+void ForEachWord(QStringView s, const Word &word, const Other &other)
+{
+    for (qsizetype i = 0; i < s.size();) {
+        const qsizetype j = WordEnd(s, i);
+        if (j == i) {
+            other(s[i++]);
+            continue;
+        }
+        qsizetype a = i, b = j;
+        while (a < b && s[a] == u'\'')
+            ++a;
+        while (b > a && s[b - 1] == u'\'')
+            --b;
+        word(i, j, a, b);
+        i = j;
+    }
 }
 
 }  // namespace
@@ -92,14 +111,7 @@ SubstitutionTable ParseLines(QStringView sText, QStringList *problems, const QSt
 
 std::optional<QString> ReadTable()
 {
-    // Read at every sentence, so the full path rules (letter case, links) are
-    // taken only when the plain file is not there: a file, not a link, that
-    // stands in data/ under its own name lies inside data/ whatever data/ is.
-    const QString sPlain = DataFolder::DataPath(QStringLiteral("substitutions.txt"));
-    const QFileInfo plain(sPlain);
-    if (plain.isFile() && !plain.isSymLink())
-        return TextFile::ReadText(sPlain);
-    const DataFolder::Resolution file = DataFolder::Resolve(sPlain);
+    const DataFolder::Resolution file = DataFolder::Resolve(DataFolder::DataPath(QStringLiteral("substitutions.txt")));
     return file.sPath.isEmpty() ? std::nullopt : TextFile::ReadText(file.sPath);
 }
 
@@ -108,22 +120,14 @@ std::optional<QString> ReadTable()
 QStringList WordsOf(const QString &s)
 {
     QStringList words;
-    for (qsizetype i = 0; i < s.size();) {
-        const qsizetype j = WordEnd(s, i);
-        if (j == i) {
-            ++i;
-            continue;
-        }
-        words << QStringView(s).sliced(i, j - i).toString().toLower();
-        qsizetype a = i, b = j;
-        while (a < b && s[a] == u'\'')
-            ++a;
-        while (b > a && s[b - 1] == u'\'')
-            --b;
-        if ((a > i || b < j) && a < b)
-            words << QStringView(s).sliced(a, b - a).toString().toLower();
-        i = j;
-    }
+    ForEachWord(
+        s,
+        [&](qsizetype i, qsizetype j, qsizetype a, qsizetype b) {
+            words << QStringView(s).sliced(i, j - i).toString().toLower();
+            if ((a > i || b < j) && a < b)
+                words << QStringView(s).sliced(a, b - a).toString().toLower();
+        },
+        [](QChar) {});
     return words;
 }
 
@@ -164,32 +168,24 @@ QString Normalise(const QString &sSentence, const SubstitutionTable &table)
         return s;
     QString sResult;
     sResult.reserve(s.size());
-    qsizetype i = 0;
-    while (i < s.size()) {
-        const qsizetype j = WordEnd(s, i);
-        if (j == i) {
-            sResult += s[i++];
-            continue;
-        }
-        // Quotes around a word are not part of it, unless the table says they are ("'cause").
-        qsizetype a = i, b = j;
-        auto found = table.words.constFind(QStringView(s).sliced(i, j - i).toString().toLower());
-        if (found == table.words.cend()) {
-            while (a < b && s[a] == u'\'')
-                ++a;
-            while (b > a && s[b - 1] == u'\'')
-                --b;
-            found = a < b ? table.words.constFind(QStringView(s).sliced(a, b - a).toString().toLower()) : table.words.cend();
-        }
-        if (found == table.words.cend()) {
-            sResult += QStringView(s).sliced(i, j - i);
-        } else {
-            sResult += QStringView(s).sliced(i, a - i);
-            sResult += *found;
-            sResult += QStringView(s).sliced(b, j - b);
-        }
-        i = j;
-    }
+    const auto lookUp = [&](qsizetype a, qsizetype b) {
+        return a < b ? table.words.constFind(QStringView(s).sliced(a, b - a).toString().toLower()) : table.words.cend();
+    };
+    ForEachWord(
+        s,
+        [&](qsizetype i, qsizetype j, qsizetype a, qsizetype b) {
+            // The run whole first: the table may list "'cause" with its apostrophe.
+            if (const auto whole = lookUp(i, j); whole != table.words.cend()) {
+                sResult += *whole;
+            } else if (const auto inner = lookUp(a, b); inner != table.words.cend()) {
+                sResult += QStringView(s).sliced(i, a - i);
+                sResult += *inner;
+                sResult += QStringView(s).sliced(b, j - b);
+            } else {
+                sResult += QStringView(s).sliced(i, j - i);
+            }
+        },
+        [&](QChar c) { sResult += c; });
     return sResult;
 }
 
