@@ -105,10 +105,10 @@ std::optional<QByteArray> ReadBytes(const QString &sPath, Failure *failure)
             *failure = Failure{nNumber, sDescription, QStringLiteral("QFile")};
         return std::nullopt;
     };
-    if (QFileInfo(sPath).isDir())
-        return fail(QFileDevice::OpenError, QStringLiteral("%1 is a folder, not a file").arg(sPath));
+    // Asked only on failure: every reply reads a few files, and the open refuses a folder itself.
     if (!file.open(QIODevice::ReadOnly))
-        return fail(file.error(), QStringLiteral("%1: %2").arg(sPath, file.errorString()));
+        return QFileInfo(sPath).isDir() ? fail(QFileDevice::OpenError, QStringLiteral("%1 is a folder, not a file").arg(sPath))
+                                        : fail(file.error(), QStringLiteral("%1: %2").arg(sPath, file.errorString()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return fail(file.error(), QStringLiteral("%1: %2").arg(sPath, file.errorString()));

@@ -1,7 +1,6 @@
 #include "engine/Reflection.h"
 
-#include "common/DataFolder.h"
-#include "common/TextFile.h"
+#include "common/DataTableCache.h"
 #include "engine/Blanks.h"
 
 #include <algorithm>
@@ -134,11 +133,8 @@ const ReflectionTable &BuiltIn()
 
 ReflectionTable Load()
 {
-    const DataFolder::Resolution file = DataFolder::Resolve(DataFolder::DataPath(QStringLiteral("reflections.txt")));
-    if (!file.sPath.isEmpty())
-        if (const std::optional<QString> sText = TextFile::ReadText(file.sPath))
-            return Parse(*sText);
-    return BuiltIn();
+    static DataTableCache<ReflectionTable> cache(QStringLiteral("reflections.txt"), Parse);
+    return cache.Get().value_or(BuiltIn());
 }
 
 QString Reflect(const QString &sPhrase, const ReflectionTable &table, const QString &sLead)

@@ -1,9 +1,8 @@
 #include "engine/Substitutions.h"
 
-#include "common/DataFolder.h"
+#include "common/DataTableCache.h"
 #include "common/TextFile.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace {
@@ -58,37 +57,19 @@ namespace Substitutions {
 
 namespace {
 
-// The first word of a line, up to white space.
-QStringView FirstWord(QStringView sLine)
+std::optional<SubstitutionTable> ReadTable()
 {
-    qsizetype a = 0;
-    while (a < sLine.size() && sLine[a].isSpace())
-        ++a;
-    qsizetype b = a;
-    while (b < sLine.size() && !sLine[b].isSpace())
-        ++b;
-    return sLine.sliced(a, b - a);
+    static DataTableCache<SubstitutionTable> cache(QStringLiteral("substitutions.txt"), Parse);
+    return cache.Get();
 }
 
-bool Among(QStringView sWord, const QStringList &words)
-{
-    const bool typographic = std::any_of(sWord.begin(), sWord.end(), [](QChar c) { return c.unicode() > 0x7F; });
-    const QString sFolded = typographic ? Substitutions::FoldQuotes(sWord.toString()) : QString();
-    const QStringView s = typographic ? QStringView(sFolded) : sWord;
-    return std::any_of(words.begin(), words.end(),
-                       [&](const QString &w) { return w.size() == s.size() && s.compare(w, Qt::CaseInsensitive) == 0; });
-}
+}  // namespace
 
-// The table's lines, all of them or, with `only`, those whose word is one of
-// these (lower-cased): a sentence needs only its own words, and those are
-// found without building the whole table.
-SubstitutionTable ParseLines(QStringView sText, QStringList *problems, const QStringList *only)
+SubstitutionTable Parse(QStringView sText, QStringList *problems)
 {
     SubstitutionTable table;
     const QList<QStringView> lines = TextFile::SplitLines(sText);
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (only && !Among(FirstWord(lines[i]), *only))
-            continue;
         const QStringList words = FoldQuotes(lines[i].toString()).simplified().split(u' ', Qt::SkipEmptyParts);
         if (words.isEmpty() || words[0].startsWith(u'/'))
             continue;
@@ -109,39 +90,9 @@ SubstitutionTable ParseLines(QStringView sText, QStringList *problems, const QSt
     return table;
 }
 
-std::optional<QString> ReadTable()
-{
-    const DataFolder::Resolution file = DataFolder::Resolve(DataFolder::DataPath(QStringLiteral("substitutions.txt")));
-    return file.sPath.isEmpty() ? std::nullopt : TextFile::ReadText(file.sPath);
-}
-
-// The words a sentence could have replaced: each run whole, and without the
-// apostrophes at its ends.
-QStringList WordsOf(const QString &s)
-{
-    QStringList words;
-    ForEachWord(
-        s,
-        [&](qsizetype i, qsizetype j, qsizetype a, qsizetype b) {
-            words << QStringView(s).sliced(i, j - i).toString().toLower();
-            if ((a > i || b < j) && a < b)
-                words << QStringView(s).sliced(a, b - a).toString().toLower();
-        },
-        [](QChar) {});
-    return words;
-}
-
-}  // namespace
-
-SubstitutionTable Parse(QStringView sText, QStringList *problems)
-{
-    return ParseLines(sText, problems, nullptr);
-}
-
 SubstitutionTable Load()
 {
-    const std::optional<QString> sText = ReadTable();
-    return sText ? Parse(*sText) : SubstitutionTable();
+    return ReadTable().value_or(SubstitutionTable());
 }
 
 QString FoldQuotes(QString sText)
@@ -191,11 +142,8 @@ QString Normalise(const QString &sSentence, const SubstitutionTable &table)
 
 QString Normalise(const QString &sSentence)
 {
-    const std::optional<QString> sText = ReadTable();
-    if (!sText)
-        return FoldQuotes(sSentence);
-    const QStringList words = WordsOf(FoldQuotes(sSentence));
-    return Normalise(sSentence, ParseLines(*sText, nullptr, &words));
+    const std::optional<SubstitutionTable> table = ReadTable();
+    return table ? Normalise(sSentence, *table) : FoldQuotes(sSentence);
 }
 
 }  // namespace Substitutions

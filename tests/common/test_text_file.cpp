@@ -1,9 +1,12 @@
 #include "common/DataFolder.h"
+#include "common/DataTableCache.h"
 #include "common/TextFile.h"
 #include "common/modPublic.h"
 #include "support/ProgramFolder.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
 class TestTextFile : public QObject {
@@ -57,6 +60,39 @@ private slots:
         QVERIFY(failure.sDescription.contains("nope.txt"));
         QVERIFY(!TextFile::ReadText(folder.DataPath(""), &failure));
         QVERIFY(failure.sDescription.contains("folder"));
+    }
+
+    // A table is parsed again whenever its file changed since, however soon
+    // and even when a copy kept its size and modification time; a table left
+    // alone is parsed once.
+    void tableCache()
+    {
+        ProgramFolder folder;
+        static int nParsed = 0;
+        DataTableCache<QString> cache("t.txt", [](QStringView s, QStringList *) { return ++nParsed, s.toString(); });
+        QCOMPARE(cache.Get(), std::nullopt);
+        folder.WriteData("t.txt", {"one"});
+        QCOMPARE(cache.Get(), "one\r\n");
+        folder.WriteData("t.txt", {"two"});
+        QCOMPARE(cache.Get(), "two\r\n");
+        const QDateTime old = QDateTime::currentDateTime().addSecs(-60);
+        const auto keepOldTime = [&] {
+            QFile file(folder.DataPath("t.txt"));
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(old, QFileDevice::FileModificationTime));
+        };
+        keepOldTime();
+        QTest::qSleep(2100);
+        nParsed = 0;
+        QCOMPARE(cache.Get(), "two\r\n");
+        QCOMPARE(cache.Get(), "two\r\n");
+        QCOMPARE(nParsed, 1);
+        folder.WriteData("t.txt", {"six"});
+        keepOldTime();
+        QCOMPARE(cache.Get(), "six\r\n");
+        QVERIFY(QFile::remove(folder.DataPath("t.txt")));
+        QCOMPARE(cache.Get(), std::nullopt);
+        QVERIFY(QDir(folder.DataPath("")).mkdir("t.txt"));
+        QCOMPARE(cache.Get(), std::nullopt);
     }
 
     void encodeWindows1252()
