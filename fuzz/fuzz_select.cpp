@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // A code is read from one line of a file, so it holds no line break.
     const QString sSpec = QString(input.strings[0]).remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
     const int mode = sSpec.isEmpty() ? 3 : 1 + sSpec[0].unicode() % 3;
-    const KeywordMatch match{input.strings[1], sSpec.mid(1), input.files.isEmpty() ? QString() : input.files[0].sName, input.strings[2]};
+    const KeywordMatch match{input.strings[1], sSpec.mid(1), input.files.isEmpty() ? QString() : input.files[0].sName, input.strings[2], QString()};
     modPublic::UserName = input.strings[3];
     modPublic::FollowUpFile = kPending;
 

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const Fuzz::Input input = Fuzz::Split(data, size, 5);
     Fuzz::WriteData(QStringLiteral("reflections.txt"), input.strings[4].toUtf8());
     const QString sText = input.strings[0].toLower();
-    const KeywordMatch match{input.strings[1], QStringLiteral("0001"), QStringLiteral("r.txt"), input.strings[2]};
+    const KeywordMatch match{input.strings[1], QStringLiteral("0001"), QStringLiteral("r.txt"), input.strings[2], QString()};
     modPublic::UserName = input.strings[3];
 
     const QString sReflected = ReflectPronouns(input.strings[0]);

@@ -66,7 +66,7 @@ void ConversationTurn::InputChanged()
         return;
     if (m_view.InputText().toLower() != WatchWord)
         return;
-    const KeywordMatch match{QStringLiteral("<Orvia> But"), QStringLiteral("0010"), QStringLiteral("Preset2.txt"), QString()};
+    const KeywordMatch match{QStringLiteral("<Orvia> But"), QStringLiteral("0010"), QStringLiteral("Preset2.txt"), QString(), QString()};
     m_view.AddtoResponseArea(GetRandomEntryFromFile(match, StatementsAndQuestions).sText);
     m_view.SetInputText(QString());
 }
@@ -88,13 +88,15 @@ void ConversationTurn::NameTurn()
     if (m.sKeyword.isEmpty()) {
         const QString sTrimmed = TrimBlanks(t).toString();
         if (sTrimmed.contains(QLatin1Char(' '))) {
-            m = KeywordMatch{t, QStringLiteral("0013"), QStringLiteral("Preset2.txt"), t};
+            m = KeywordMatch{t, QStringLiteral("0013"), QStringLiteral("Preset2.txt"), t, QString()};
         } else {
             AcceptName(sTrimmed);
-            m = KeywordMatch{t, QStringLiteral("0001"), QStringLiteral("Preset3.txt"), t};
+            m = KeywordMatch{t, QStringLiteral("0001"), QStringLiteral("Preset3.txt"), t, QString()};
         }
     } else {
-        m.sInput = sRead;  // as typed, so that a block that takes the name takes it in its case
+        m.sInput = sRead;  // in its case, so that a block that takes the name takes it as written
+        if (sRead != t)
+            m.sTyped = t;
     }
     const ResponseEntry entry = GetRandomEntryFromFile(m, StatementsAndQuestions);
     if (!entry.sNamed.isEmpty())

@@ -8,7 +8,8 @@ struct KeywordMatch {
     QString sKeyword;
     QString sCode;
     QString sFile;
-    QString sInput;
+    QString sInput;  // the sentence searched, as the substitution table read it
+    QString sTyped;  // the sentence as the user typed it, when it differs
 
     bool operator==(const KeywordMatch &) const = default;
 };

@@ -8,6 +8,7 @@
 #include "engine/KeywordSearchCore.h"
 #include "engine/PhraseMatch.h"
 #include "engine/Randomizer.h"
+#include "engine/Substitutions.h"
 #include "engine/Reflection.h"
 #include "engine/ResponseFile.h"
 
@@ -107,23 +108,32 @@ void ReplaceEcho(QString &sText, const QString &sTag, const QString &sEcho)
     }
 }
 
-// The word after the keyword, in the case it was typed, when it can be a
+// The word after the keyword in sSentence, in its case, when it can be a
 // name: letters, with apostrophes or hyphens inside ("O'Brien", "Anne-Marie").
-QString NameAfterKeyword(const KeywordMatch &match)
+QString NameAfter(const QString &sSentence, const QString &sKeyword)
 {
-    const QString sLower = match.sInput.toLower();
-    if (sLower.size() != match.sInput.size())
+    const QString sLower = sSentence.toLower();
+    if (sLower.size() != sSentence.size())
         return QString();  // lower-casing moved the positions; better no name than a wrong one
-    const Rest rest = RestOfSentence(sLower, match.sKeyword.toLower());
+    const Rest rest = RestOfSentence(sLower, sKeyword.toLower());
     if (rest.sText.isEmpty())
         return QString();  // "my name is" and nothing after it
-    const QStringView s = QStringView(match.sInput).sliced(rest.sLead.size());
+    const QStringView s = QStringView(sSentence).sliced(rest.sLead.size());
     qsizetype n = 0;
     while (n < s.size() && (s[n].isLetter() || s[n].isMark() || ((s[n] == u'\'' || s[n] == u'-') && n > 0)))
         ++n;
     while (n > 0 && !s[n - 1].isLetter() && !s[n - 1].isMark())
         --n;
     return s.first(n).toString();
+}
+
+// From what was typed when the phrase is there: the substitution table may
+// have rewritten the name itself ("my name is K" read as "... is ok").
+QString NameAfterKeyword(const KeywordMatch &match)
+{
+    const QString sTyped = Substitutions::FoldQuotes(match.sTyped);
+    const bool typedHolds = !sTyped.isEmpty() && FindKeyword(sTyped.toLower(), match.sKeyword.toLower());
+    return NameAfter(typedHolds ? sTyped : match.sInput, match.sKeyword);
 }
 
 // A random entry (from 0) of n; a block that answered before in this

@@ -81,6 +81,8 @@ ReplyResult GetReply(const QString &sTyped)
     }
     if (searchNeeded)
         m = SearchMain(sSentence, trace, failure());
+    if (sSentence != sTyped)
+        m.sTyped = sTyped;
     ResponseEntry answer;
     if (!m.sKeyword.isEmpty()) {
         answer = GetRandomEntryFromFile(m, StatementsAndQuestions);
@@ -98,7 +100,7 @@ ReplyResult GetReply(const QString &sTyped)
 
 QString GetPresetResponse(const QString &sFileName, const QString &sCode)
 {
-    const KeywordMatch match{QString(), sCode, sFileName, QString()};
+    const KeywordMatch match{QString(), sCode, sFileName, QString(), QString()};
     return GetRandomEntryFromFile(match, StatementsAndQuestions).sText;
 }
 

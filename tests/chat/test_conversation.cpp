@@ -86,13 +86,16 @@ private slots:
     }
 
     // Later in the chat a block that takes the name renames the user, and [name] is already the new one.
+    // The name is taken as typed, even where the substitution table reads a word of it otherwise.
     void renamedInTheChat()
     {
         m_kb->folder.WriteData(QStringLiteral("keywords.txt"), {"[Preset2.txt]", "0021  call me"});
+        m_kb->folder.WriteData(QStringLiteral("substitutions.txt"), {"k ok", "bo bob", "pls please"});
         FakeChat view;
         ConversationTurn turn(view, kBot, kUser);
         turn.Load();
-        Say(turn, view, QStringLiteral("Sam"));
+        Say(turn, view, QStringLiteral("call me K pls"));
+        QCOMPARE(modPublic::UserName, QStringLiteral("K"));
         Say(turn, view, QStringLiteral("Actually, call me Bo."));
         QCOMPARE(view.lines.mid(3), (QStringList{"<Bo> Actually, call me Bo.", "<Orvia> welcome, Bo!"}));
     }

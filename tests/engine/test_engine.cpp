@@ -27,7 +27,7 @@ QByteArray Lines(const QString &s)
 
 KeywordMatch Block(const QString &sFile, const QString &sCode = "0001")
 {
-    return {"", sCode, sFile, ""};
+    return {"", sCode, sFile, "", ""};
 }
 
 const QByteArray kIndex = Lines("0009 top|/ comment hello|[greet.txt]|0001 Hello||[Other File.txt]|0002 good morning|0003 hi |0004  yes");
@@ -207,7 +207,7 @@ private slots:
             } else {
                 const KeywordMatch m = name.startsWith("..") ? KeywordSearchFile("hello", m_folder->DataPath(name), nullptr, &sFailure)
                                                              : KeywordSearch("hello", nullptr, &sFailure);
-                QCOMPARE(m, (KeywordMatch{"", "", "", "hello"}));
+                QCOMPARE(m, (KeywordMatch{"", "", "", "hello", ""}));
             }
             QCOMPARE(m_dialogs->messages.size(), run);
             const QStringList log = m_folder->LogLines(ErrorLogFileName);
@@ -384,7 +384,7 @@ private slots:
         QFETCH(QString, input);
         QFETCH(QString, filled);
         modPublic::UserName = "Ann [keyword]";
-        QCOMPARE(FillTemplate(text, KeywordMatch{keyword, "0001", "f.txt", input}), filled);
+        QCOMPARE(FillTemplate(text, KeywordMatch{keyword, "0001", "f.txt", input, ""}), filled);
     }
 
     // Conversations over the small base, each from a fresh start.
@@ -416,9 +416,9 @@ private slots:
     {
         WriteReplyBase();
         GetReply("weather");  // nothing matched, as before: the repeat search ran on the bare sentence
-        QCOMPARE(modPublic::LastMatch, (KeywordMatch{"", "0001", "Preset4.txt", "weather"}));
+        QCOMPARE(modPublic::LastMatch, (KeywordMatch{"", "0001", "Preset4.txt", "weather", ""}));
         GetReply("I have a cat");
-        QCOMPARE(modPublic::LastMatch, (KeywordMatch{"cat", "0001", "a.txt", "I have a cat "}));
+        QCOMPARE(modPublic::LastMatch, (KeywordMatch{"cat", "0001", "a.txt", "I have a cat ", ""}));
         QVERIFY(GetReply("my dog").IsQuestion);
         QCOMPARE(modPublic::FollowUpFile, "walk.txt");
         // A follow-up index that is gone is reported once; the main index answers.
