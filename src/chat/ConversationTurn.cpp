@@ -1,5 +1,6 @@
 #include "chat/ConversationTurn.h"
 
+#include "chat/TraceLines.h"
 #include "common/DataFolder.h"
 #include "common/modPublic.h"
 #include "engine/Blanks.h"
@@ -84,7 +85,10 @@ void ConversationTurn::NameTurn()
     const QString sRead = Substitutions::Normalise(t);
     if (sRead != t)
         trace.sRead = sRead;
-    KeywordMatch m = KeywordSearchFile(sRead.toUpper(), DataFolder::DataPath(sNameIndex), &trace.nKeywordLine);
+    QString sFailure;
+    KeywordMatch m = KeywordSearchFile(sRead.toUpper(), DataFolder::DataPath(sNameIndex), &trace.nKeywordLine, &sFailure);
+    if (!sFailure.isEmpty())
+        trace.failures.append({sNameIndex, sFailure});
     if (m.sKeyword.isEmpty()) {
         const QString sTrimmed = TrimBlanks(t).toString();
         if (sTrimmed.contains(QLatin1Char(' '))) {
@@ -98,26 +102,51 @@ void ConversationTurn::NameTurn()
         if (sRead != t)
             m.sTyped = t;
     }
+    AnswerNameTurn(t, m, trace);
+}
+
+void ConversationTurn::GiveName(const QString &sName)
+{
+    AcceptName(sName);
+    AnswerNameTurn(sName, KeywordMatch{sName, QStringLiteral("0001"), QStringLiteral("Preset3.txt"), sName, QString()}, ReplyTrace{});
+}
+
+void ConversationTurn::AnswerNameTurn(const QString &sTyped, const KeywordMatch &m, ReplyTrace trace)
+{
+    const QString sPreviousKeyword = modPublic::LastMatch.sKeyword;
     const ResponseEntry entry = GetRandomEntryFromFile(m, StatementsAndQuestions);
     if (!entry.sNamed.isEmpty())
         AcceptName(entry.sNamed);
     trace.match = m;
     trace.nEntryLine = entry.nLine;
     trace.sNextFollowUp = modPublic::FollowUpFile;
+    if (!entry.sFailure.isEmpty())
+        trace.failures.append({QString(), entry.sFailure});
     LastTrace = trace;
-    AddUserLine(t);
+    AddUserLine(sTyped);
     AddBotLine(entry.sText);
+    AddTraceLines(sPreviousKeyword);
 }
 
 void ConversationTurn::ChatTurn()
 {
     const QString t = m_view.InputText();
+    const QString sPreviousKeyword = modPublic::LastMatch.sKeyword;
     const ReplyResult reply = GetReply(t);
     LastTrace = reply.trace;
     // Read again: the echo shows the box as it stands after the engine call.
     AddUserLine(m_view.InputText());
     AddBotLine(reply.sText);
+    AddTraceLines(sPreviousKeyword);
     m_view.SetInputText(QString());
+}
+
+void ConversationTurn::AddTraceLines(const QString &sPreviousKeyword)
+{
+    if (!ShowTrace)
+        return;
+    for (const QString &sLine : TraceLines(LastTrace, sPreviousKeyword))
+        m_view.AddColoredText(QStringLiteral("    ") + sLine, kTraceColor);
 }
 
 void ConversationTurn::AcceptName(const QString &sName)

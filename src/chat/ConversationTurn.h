@@ -20,6 +20,8 @@ public:
 
     void NameTurn();
     void ChatTurn();
+    // A name given whole (orvia-chat --name): accepted as it is, then the welcome.
+    void GiveName(const QString &sName);
 
     QString InputMode;
     bool ClearInputOnKey = false;
@@ -27,10 +29,15 @@ public:
     QString WatchWord;
     // Why the answer of the last name or chat turn came.
     ReplyTrace LastTrace;
+    // Writes LastTrace under every answer, indented, in kTraceColor.
+    bool ShowTrace = false;
+    static constexpr LineColor kTraceColor = Rgb(128, 128, 128);
 
 private:
     // The name phase ends with this name.
     void AcceptName(const QString &sName);
+    void AnswerNameTurn(const QString &sTyped, const KeywordMatch &m, ReplyTrace trace);
+    void AddTraceLines(const QString &sPreviousKeyword);
     void AddUserLine(const QString &sText);
     void AddBotLine(const QString &sText);
 

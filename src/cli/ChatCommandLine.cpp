@@ -3,8 +3,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 
 ChatCommandLine ParseChatCommandLine(const QStringList &arguments)
 {
@@ -14,7 +12,7 @@ ChatCommandLine ParseChatCommandLine(const QStringList &arguments)
     const QCommandLineOption seed(QStringLiteral("seed"), QString(), QStringLiteral("N"));
     const QCommandLineOption trace(QStringLiteral("trace"));
     const QCommandLineOption report(QStringLiteral("report"));
-    const QCommandLineOption help(QStringLiteral("help"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
     parser.addOptions({name, seed, trace, report, help, version});
     if (!parser.parse(arguments)) {
@@ -57,34 +55,20 @@ QString ChatHelpText()
         "               line that matched, the entry chosen, the follow-up set\n"
         "  --report     at the end, list the sentences no keyword matched, how often\n"
         "               each code answered and the keyword lines that never answered\n"
-        "  --help       display this help and exit\n"
+        "  -h, --help   display this help and exit\n"
         "  --version    output version information and exit\n"
         "\n"
         "Errors of the knowledge files go to FOLDER/logs/ErrorLog.txt, as in the windows.\n"
         "Exit status: 0 when the chat ran, 2 when it cannot run.\n");
 }
 
-QString ProgramFolderFor(const QString &sFolder, QString *psError)
-{
-    const QFileInfo folder(sFolder);
-    if (!folder.isDir()) {
-        *psError = QStringLiteral("%1: no such folder").arg(sFolder);
-        return QString();
-    }
-    const QDir dir(folder.absoluteFilePath());
-    if (QFileInfo::exists(dir.filePath(QStringLiteral("data/keywords.txt"))))
-        return dir.path();
-    if (dir.dirName() == QLatin1String("data") && QFileInfo::exists(dir.filePath(QStringLiteral("keywords.txt"))))
-        return QFileInfo(dir.path()).path();
-    *psError = QStringLiteral("%1: no data/keywords.txt there").arg(sFolder);
-    return QString();
-}
-
-QString GivenOrDefaultFolder(const QString &sGiven, QString *psNotice)
+BotFolder ChosenBotFolder(const QString &sGiven, QString *psNotice)
 {
     if (!sGiven.isEmpty())
-        return sGiven;
+        return FindBotFolder(sGiven);
+    if (CurrentFolderIsBot())
+        return FindBotFolder(QStringLiteral("."));
     const ProgramFolderSetup setup = StartInProgramFolder(QCoreApplication::applicationDirPath());
     *psNotice = setup.sProblem;
-    return setup.sFolder;
+    return FindBotFolder(setup.sFolder);
 }

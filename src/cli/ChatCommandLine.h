@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/BotFolder.h"
+
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -22,12 +24,8 @@ struct ChatCommandLine {
 ChatCommandLine ParseChatCommandLine(const QStringList &arguments);
 QString ChatHelpText();
 
-// The program folder for FOLDER: FOLDER itself when it holds data/keywords.txt,
-// its parent when FOLDER is that data/ folder. Empty, with the reason in
-// *psError, when neither is so.
-QString ProgramFolderFor(const QString &sFolder, QString *psError);
-
-// FOLDER as given; without it, the program folder every program uses, set up as
-// orvia sets it up. A setup problem lands in *psNotice: told, not fatal, since
-// ProgramFolderFor judges the folder next.
-QString GivenOrDefaultFolder(const QString &sGiven, QString *psNotice);
+// The knowledge base FOLDER names; without FOLDER, the current folder when it
+// is one, else the program folder every program uses, set up as orvia sets it
+// up. A setup problem lands in *psNotice: told, not fatal, since the folder is
+// judged next.
+BotFolder ChosenBotFolder(const QString &sGiven, QString *psNotice);

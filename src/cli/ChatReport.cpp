@@ -7,57 +7,8 @@
 
 #include <algorithm>
 
-namespace {
-
-QString InData(const QString &sName)
-{
-    return QStringLiteral("data/") + sName;
-}
-
-QString Quoted(const QString &s)
-{
-    return QLatin1Char('"') + s + QLatin1Char('"');
-}
-
-QString SearchLine(const QString &sKind, const QString &sIndex, int nLine, const QString &sPhrase)
-{
-    if (nLine == 0)
-        return QStringLiteral("%1 %2: nothing matched").arg(sKind, InData(sIndex));
-    return QStringLiteral("%1 %2:%3 matched %4").arg(sKind, InData(sIndex)).arg(nLine).arg(Quoted(sPhrase));
-}
-
-}  // namespace
-
-QStringList TraceLines(const ReplyTrace &trace, const QString &sPreviousKeyword)
-{
-    QStringList lines;
-    const KeywordMatch &m = trace.match;
-    const bool chatTurn = !trace.sFollowUpIndex.isEmpty() || trace.sIndex == modPublic::KeywordIndexFile;
-    if (!trace.sRead.isEmpty())
-        lines << QStringLiteral("read as %1 (data/substitutions.txt)").arg(Quoted(trace.sRead));
-    if (!trace.sQuestion.isEmpty())
-        lines << QStringLiteral("the question %1 answered first").arg(Quoted(trace.sQuestion));
-    if (!trace.sFollowUpIndex.isEmpty() && !trace.followUpMatched)
-        lines << SearchLine(QStringLiteral("follow-up index"), trace.sFollowUpIndex, 0, QString());
-    const QString sKind = trace.followUpMatched ? QStringLiteral("follow-up index")
-                          : chatTurn           ? QStringLiteral("main index")
-                                               : QStringLiteral("name question index");
-    if (trace.repeatSearch)
-        lines << QStringLiteral("main index %1: %2 as last time; searched again passing over %3")
-                     .arg(InData(trace.sIndex),
-                          sPreviousKeyword.isEmpty() ? QStringLiteral("no keyword") : Quoted(sPreviousKeyword),
-                          sPreviousKeyword.isEmpty() ? QStringLiteral("empty phrases") : QStringLiteral("it"));
-    // A hand-made block of the name question carries the answer as its phrase.
-    lines << SearchLine(sKind, trace.sIndex, trace.nKeywordLine, trace.nKeywordLine ? m.sKeyword : QString());
-    const QString sBlock = m.sKeyword.isEmpty() ? QStringLiteral("fallback block") : QStringLiteral("answer");
-    if (trace.nEntryLine == 0)
-        lines << QStringLiteral("%1: no entry of code %2 in %3 could be used (see logs/ErrorLog.txt)").arg(sBlock, m.sCode, InData(m.sFile));
-    else
-        lines << QStringLiteral("%1 %2:%3, code %4").arg(sBlock, InData(m.sFile)).arg(trace.nEntryLine).arg(m.sCode);
-    if (!trace.sNextFollowUp.isEmpty())
-        lines << QStringLiteral("next sentence: follow-up index %1 first").arg(InData(trace.sNextFollowUp));
-    return lines;
-}
+using Trace::InData;
+using Trace::Quoted;
 
 void ChatReport::Add(const QString &sSentence, const ReplyTrace &trace)
 {

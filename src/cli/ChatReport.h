@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/ReplyTrace.h"
+#include "chat/TraceLines.h"
 
 #include <QList>
 #include <QMap>
@@ -8,11 +8,6 @@
 #include <QString>
 #include <QStringList>
 #include <utility>
-
-// The lines shown under an answer: what was searched, what matched, which
-// entry answered and what the next sentence will search first.
-// sPreviousKeyword is the phrase that answered the sentence before.
-QStringList TraceLines(const ReplyTrace &trace, const QString &sPreviousKeyword);
 
 // What a botmaster grows the knowledge base from: the sentences nothing
 // matched, how often each block answered, and the main index lines that never

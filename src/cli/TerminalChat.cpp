@@ -1,6 +1,9 @@
 #include "cli/TerminalChat.h"
 
+#include "common/DataFolder.h"
 #include "common/modPublic.h"
+
+#include <QDir>
 
 namespace {
 
@@ -15,11 +18,21 @@ TerminalChat::TerminalChat(QTextStream &out, Options options)
     , m_options(options)
     , m_turn(*this, kBotColor, kUserColor)
 {
+    m_turn.ShowTrace = options.trace;
 }
 
 void TerminalChat::Start()
 {
+    if (m_options.trace)
+        WriteLine(QStringLiteral("    knowledge base %1").arg(QDir::toNativeSeparators(DataFolder::DataDir())));
     m_turn.Load();
+    m_out.flush();
+}
+
+void TerminalChat::GiveName(const QString &sName)
+{
+    m_turn.GiveName(sName);
+    TellFailure();
     m_out.flush();
 }
 
@@ -35,15 +48,10 @@ void TerminalChat::Type(const QString &sLine)
         return;  // taken by the watch-word shortcut
     }
     const bool chatTurn = m_turn.InputMode.isEmpty();
-    const QString sPreviousKeyword = modPublic::LastMatch.sKeyword;
     m_turn.KeyPress(13);
-    const ReplyTrace &trace = m_turn.LastTrace;
     if (chatTurn)
-        m_report.Add(sLine, trace);
-    if (m_options.trace) {
-        for (const QString &sTraceLine : TraceLines(trace, sPreviousKeyword))
-            WriteLine(QStringLiteral("    ") + sTraceLine);
-    }
+        m_report.Add(sLine, m_turn.LastTrace);
+    TellFailure();
     m_out.flush();
 }
 
@@ -89,4 +97,14 @@ void TerminalChat::SetInputText(const QString &sText)
 void TerminalChat::WriteLine(const QString &sText)
 {
     m_out << sText << '\n';
+}
+
+void TerminalChat::TellFailure()
+{
+    if (!m_options.failures || m_turn.LastTrace.failures.isEmpty())
+        return;
+    m_out.flush();  // the reasons follow the answer they spoiled
+    for (const ReplyTrace::Failure &f : m_turn.LastTrace.failures)
+        *m_options.failures << "orvia-chat: " << f.sReason << '\n';
+    m_options.failures->flush();
 }

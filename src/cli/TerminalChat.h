@@ -17,12 +17,16 @@ public:
         // screen already, where the prompt stands in for their prefix.
         bool echoUserLines = true;
         bool trace = false;
+        // Where the reason of a failed turn goes, as the error log records it.
+        QTextStream *failures = nullptr;
     };
 
     TerminalChat(QTextStream &out, Options options);
 
     // Opens the chat: the greeting.
     void Start();
+    // The name question answered with a name given whole.
+    void GiveName(const QString &sName);
     // One line typed into the input box, then Enter.
     void Type(const QString &sLine);
     // What the user line's prefix will read: "<" + user name + "> ".
@@ -39,6 +43,7 @@ public:
 
 private:
     void WriteLine(const QString &sText);
+    void TellFailure();
 
     QTextStream &m_out;
     Options m_options;

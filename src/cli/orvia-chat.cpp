@@ -1,7 +1,10 @@
 #include "cli/ChatCommandLine.h"
 #include "cli/TerminalChat.h"
+#include "common/DataFolder.h"
 #include "common/Dialogs.h"
+#include "common/TextFile.h"
 #include "common/modPublic.h"
+#include "engine/EngineErrors.h"
 #include "engine/Randomizer.h"
 
 #include <QCoreApplication>
@@ -20,6 +23,8 @@ public:
     explicit StderrDialogs(QTextStream &err) : m_err(err) {}
     void ShowMessage(const QString &sText, const QString &, Dialogs::Icon) override
     {
+        if (sText == EngineErrors::kApology)
+            return;  // the chat prints the failure's reason instead
         m_err << "orvia-chat: " << sText << '\n';
         m_err.flush();
     }
@@ -66,17 +71,23 @@ int main(int argc, char *argv[])
     }
 
     QString sNotice;
-    const QString sFolder = GivenOrDefaultFolder(cmd.sFolder, &sNotice);
+    const BotFolder bot = ChosenBotFolder(cmd.sFolder, &sNotice);
     if (!sNotice.isEmpty())
         err << "orvia-chat: " << sNotice << '\n';
-    QString sError;
-    const QString sProgramFolder = ProgramFolderFor(sFolder, &sError);
-    if (sProgramFolder.isEmpty()) {
-        err << "orvia-chat: " << sError << '\n';
+    if (!bot.ok()) {
+        err << "orvia-chat: " << bot.sError << '\n';
         return 2;
     }
-    modPublic::ProgramFolder = sProgramFolder;
+    UseBotFolder(bot);
+    if (const QString sProblem = MakeLogsFolder(bot); !sProblem.isEmpty())
+        err << "orvia-chat: " << sProblem << '\n';
     modPublic::KeywordIndexFile = QStringLiteral("keywords.txt");
+    // Without its main index every answer would be the fallback: refused, as orvia-check refuses it.
+    TextFile::Failure failure;
+    if (!TextFile::ReadBytes(DataFolder::DataPath(modPublic::KeywordIndexFile), &failure)) {
+        err << "orvia-chat: the main index cannot be read: " << failure.sDescription << '\n';
+        return 2;
+    }
     StderrDialogs dialogs(err);
     Dialogs::Install(&dialogs);
     if (cmd.seed)
@@ -84,12 +95,12 @@ int main(int argc, char *argv[])
 
     // Line editing needs both ends on the terminal; otherwise the output is a transcript.
     const bool terminal = isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
-    TerminalChat chat(out, {.echoUserLines = !terminal, .trace = cmd.trace});
+    TerminalChat chat(out, {.echoUserLines = !terminal, .trace = cmd.trace, .failures = &err});
     chat.Start();
     if (cmd.name) {
         if (terminal)  // shown as if typed
             out << chat.Prompt() << *cmd.name << '\n';
-        chat.Type(*cmd.name);
+        chat.GiveName(*cmd.name);
     }
     if (terminal) {
         while (const std::optional<QString> sLine = ReadTerminalLine(chat.Prompt()))

@@ -70,16 +70,17 @@ int main(int argc, char *argv[])
         return CannotRun(QStringLiteral("one FOLDER at most (try --help)"));
 
     QString sNotice;
-    const QString sFolder = GivenOrDefaultFolder(args.value(0), &sNotice);
+    const QString sFolder = args.value(0, QStringLiteral("."));
+    const BotFolder bot = ChosenBotFolder(args.value(0), &sNotice);
     if (!sNotice.isEmpty())
         Print(stderr, QStringLiteral("orvia-check: %1\n").arg(sNotice));
-    QString sError;
-    modPublic::ProgramFolder = ProgramFolderFor(sFolder, &sError);
-    if (modPublic::ProgramFolder.isEmpty())
-        return CannotRun(sError);
-    // Findings name their files as FOLDER was given: FOLDER/data/name, or FOLDER/name for a data/ folder.
-    const bool givenDataFolder = QDir(modPublic::ProgramFolder) != QDir(sFolder);
-    const QString sShownData = givenDataFolder ? sFolder : sFolder + QStringLiteral("/data");
+    if (!bot.ok())
+        return CannotRun(bot.sError);
+    UseBotFolder(bot);
+    // Findings name their files as FOLDER was given: FOLDER/data/name, or FOLDER/name for a data folder.
+    const QString sShownData = args.isEmpty() && !CurrentFolderIsBot() ? bot.sDataFolder
+                               : QDir(bot.sDataFolder) == QDir(sFolder) ? sFolder
+                                                                         : sFolder + QStringLiteral("/data");
 
     KnowledgeCheck check;
     if (!check.Run())

@@ -9,7 +9,7 @@ namespace DataFolder {
 
 QString DataDir()
 {
-    return modPublic::ProgramFolder + QStringLiteral("/data");
+    return modPublic::DataFolder.isEmpty() ? modPublic::ProgramFolder + QStringLiteral("/data") : modPublic::DataFolder;
 }
 
 QString LogsDir()

@@ -7,7 +7,7 @@
 // taken with "/" instead.
 namespace DataFolder {
 
-QString DataDir();  // ProgramFolder + "/data"
+QString DataDir();  // ProgramFolder + "/data", unless DataFolder names another
 QString LogsDir();  // ProgramFolder + "/logs"
 
 // Program folder + "/data/" + the name as written (no separator added or removed

@@ -10,6 +10,7 @@ bool ConsoleLoaded = false;
 QString FollowUpFile;
 KeywordMatch LastMatch;
 QString ProgramFolder;
+QString DataFolder;
 QHash<QString, qsizetype> LastEntries;
 
 void Reset()
@@ -22,6 +23,7 @@ void Reset()
     FollowUpFile.clear();
     LastMatch = KeywordMatch{};
     ProgramFolder.clear();
+    DataFolder.clear();
     LastEntries.clear();
 }
 

@@ -17,6 +17,7 @@ extern bool ConsoleLoaded;
 extern QString FollowUpFile;
 extern KeywordMatch LastMatch;
 extern QString ProgramFolder;     // folder of the executable, without a trailing "/"
+extern QString DataFolder;        // the knowledge base when it is not ProgramFolder/data; else empty
 // The entry (from 0) each block last gave in the conversation under way, by
 // response file and code, so that a block answering again gives another.
 extern QHash<QString, qsizetype> LastEntries;

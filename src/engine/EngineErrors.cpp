@@ -14,7 +14,7 @@ QString Report(const QString &sName, const QString &sGeneratedAt, const TextFile
 {
     const QString sDescription = Describe(failure);
     ReportLogFailure(WriteErrorLog(LogEntry{sName, sGeneratedAt, sDescription}));
-    Dialogs::MsgBox(QStringLiteral("There has been an internal Error, Please Contact System Administrator"));
+    Dialogs::MsgBox(kApology);
     return sDescription;
 }
 

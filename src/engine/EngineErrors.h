@@ -8,6 +8,8 @@
 namespace EngineErrors {
 
 inline const QString kComponent = QStringLiteral("Orvia");
+// What the message box says of every failure; the reason is in the error log and the trace.
+inline const QString kApology = QStringLiteral("There has been an internal Error, Please Contact System Administrator");
 
 // Numbers for failures that are not the file system's own.
 enum Number {

@@ -35,15 +35,24 @@ QString LaterQuestion(const QString &sLine)
     return sQuestion;
 }
 
-// The main index, passing over the previous reply's keyword when it comes again.
+// The main index, passing over the previous reply's keyword when it comes
+// again. A search that fails is not run again: the failure is told once.
 KeywordMatch SearchMain(const QString &sSentence, ReplyTrace &trace, QString *psFailure)
 {
     trace.sIndex = modPublic::KeywordIndexFile;
-    KeywordMatch m = KeywordSearch(sSentence + QLatin1Char(' '), &trace.nKeywordLine, psFailure);
-    trace.repeatSearch = m.sKeyword == modPublic::LastMatch.sKeyword;
+    QString sFailure;
+    KeywordMatch m = KeywordSearch(sSentence + QLatin1Char(' '), &trace.nKeywordLine, &sFailure);
+    trace.repeatSearch = sFailure.isEmpty() && m.sKeyword == modPublic::LastMatch.sKeyword;
     if (trace.repeatSearch)
-        m = KeywordSearchExclude(sSentence, &trace.nKeywordLine, psFailure);
+        m = KeywordSearchExclude(sSentence, &trace.nKeywordLine, &sFailure);
+    *psFailure = sFailure;
     return m;
+}
+
+void NoteFailure(ReplyTrace &trace, const QString &sFailure, const QString &sIndex)
+{
+    if (!sFailure.isEmpty())
+        trace.failures.append({sIndex, sFailure});
 }
 
 }  // namespace
@@ -56,12 +65,12 @@ ReplyResult GetReply(const QString &sTyped)
         trace.sRead = sSentence;
     bool searchNeeded = true;
     KeywordMatch m;
-    QString sFailure;  // the first failure on the way
-    auto failure = [&sFailure]() { return sFailure.isEmpty() ? &sFailure : nullptr; };
+    QString sFailure;
     // A question asked after other sentences is what the user waits an answer to.
     if (const QString sQuestion = LaterQuestion(sSentence); !sQuestion.isEmpty()) {
         ReplyTrace questionTrace = trace;
-        const KeywordMatch q = SearchMain(sQuestion, questionTrace, failure());
+        const KeywordMatch q = SearchMain(sQuestion, questionTrace, &sFailure);
+        NoteFailure(trace, sFailure, modPublic::KeywordIndexFile);
         if (!q.sKeyword.isEmpty()) {
             m = q;
             trace = questionTrace;
@@ -70,17 +79,23 @@ ReplyResult GetReply(const QString &sTyped)
             modPublic::FollowUpFile.clear();
         }
     }
+    const bool mainFailed = !trace.failures.isEmpty();
     if (searchNeeded && !modPublic::FollowUpFile.isEmpty()) {
         const QString sName = TrimBlanks(modPublic::FollowUpFile).toString();
         trace.sFollowUpIndex = trace.sIndex = sName;
-        m = KeywordSearchFile(sSentence, DataFolder::DataPath(sName), &trace.nKeywordLine, failure());
+        m = KeywordSearchFile(sSentence, DataFolder::DataPath(sName), &trace.nKeywordLine, &sFailure);
+        NoteFailure(trace, sFailure, sName);
         if (!m.sCode.isEmpty())
             searchNeeded = false;
         trace.followUpMatched = !searchNeeded;
         modPublic::FollowUpFile.clear();
     }
-    if (searchNeeded)
-        m = SearchMain(sSentence, trace, failure());
+    if (searchNeeded && !mainFailed) {
+        m = SearchMain(sSentence, trace, &sFailure);
+        NoteFailure(trace, sFailure, modPublic::KeywordIndexFile);
+    } else if (searchNeeded) {
+        trace.sIndex = modPublic::KeywordIndexFile;  // it failed on the question already
+    }
     if (sSentence != sTyped)
         m.sTyped = sTyped;
     ResponseEntry answer;
@@ -91,11 +106,13 @@ ReplyResult GetReply(const QString &sTyped)
         m.sCode = QStringLiteral("0001");
         answer = GetRandomEntryFromFile(m, StatementsAndQuestions);
     }
+    NoteFailure(trace, answer.sFailure, QString());
     modPublic::LastMatch = m;
     trace.match = m;
     trace.nEntryLine = answer.nLine;
     trace.sNextFollowUp = modPublic::FollowUpFile;
-    return ReplyResult{answer.sText, answer.sControl, answer.IsQuestion, trace, sFailure.isEmpty() ? answer.sFailure : sFailure};
+    const QString sFirstFailure = trace.failures.isEmpty() ? QString() : trace.failures.first().sReason;
+    return ReplyResult{answer.sText, answer.sControl, answer.IsQuestion, trace, sFirstFailure};
 }
 
 QString GetPresetResponse(const QString &sFileName, const QString &sCode)

@@ -2,6 +2,7 @@
 
 #include "common/KeywordMatch.h"
 
+#include <QList>
 #include <QString>
 
 // Why an answer came, for a botmaster reading a transcript: what was searched,
@@ -27,4 +28,21 @@ struct ReplyTrace {
     int nEntryLine = 0;
     // The follow-up index left for the next sentence; empty when none.
     QString sNextFollowUp;
+    // Why the turn failed, as the error log records it, in the order the
+    // failures came; sIndex names the index whose search stopped, and is empty
+    // for the answer's own failure.
+    struct Failure {
+        QString sIndex;
+        QString sReason;
+    };
+    QList<Failure> failures;
+
+    // The reason the search of sIndex stopped; empty when it did not.
+    QString FailureOf(const QString &sIndex) const
+    {
+        for (const Failure &f : failures)
+            if (f.sIndex == sIndex)
+                return f.sReason;
+        return QString();
+    }
 };

@@ -1,5 +1,8 @@
 #include "support/ProgramFolder.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 
@@ -13,9 +16,10 @@ struct Run {
     QString sErr;
 };
 
-Run Chat(const QStringList &args, const QString &sInput)
+Run Chat(const QStringList &args, const QString &sInput, const QString &sWorkingFolder = QString())
 {
     QProcess process;
+    process.setWorkingDirectory(sWorkingFolder);
     process.start(QStringLiteral(ORVIA_CHAT), args);
     process.write(sInput.toUtf8());
     process.closeWriteChannel();
@@ -65,9 +69,12 @@ private slots:
                                          << 0;
         QTest::newRow("--name, watch word") << QStringList{"--name", "Ann"} << "but|BUT"
                                             << "<Orvia> your name?|<Ann> Ann|<Orvia> welcome Ann|<Ann> but|<Orvia> tell me more|<Ann> BUT" << 0;
+        QTest::newRow("--name of two words") << QStringList{"--name", "Mary Jane"} << "hello"
+                                             << "<Orvia> your name?|<Mary Jane> Mary Jane|<Orvia> welcome Mary Jane|<Mary Jane> hello|<Orvia> hi Mary Jane"
+                                             << 0;
         QTest::newRow("watch word while the name is asked") << QStringList{} << "But|Ann" << "<Orvia> your name?|but what?|<Ann> Ann" << 0;
         QTest::newRow("trace") << QStringList{"--trace", "--name", "Ann"} << "walk|yes|hello|hello|walk|zzz|ghost|un café"
-                               << "    name question index data/preset1.txt: nothing matched|    answer data/Preset3.txt:4, code 0001"
+                               << "<Orvia> welcome Ann|    answer data/Preset3.txt:4, code 0001"
                                   "|<Ann> walk|<Orvia> do you walk?|    main index data/keywords.txt:5 matched \"walk\""
                                   "|    answer data/a.txt:8, code 0003|    next sentence: follow-up index data/walk.txt first"
                                   "|<Ann> yes|<Orvia> good walker|    follow-up index data/walk.txt:2 matched \"yes\"|    answer data/b.txt:2, code 0001"
@@ -80,7 +87,8 @@ private slots:
                                   "|<Ann> zzz|<Orvia> tell me more|    follow-up index data/walk.txt: nothing matched"
                                   "|    main index data/keywords.txt: nothing matched|    fallback block data/Preset4.txt:2, code 0001"
                                   "|<Ann> ghost|<Orvia> |    main index data/keywords.txt:9 matched \"ghost\""
-                                  "|    answer: no entry of code 0005 in data/gone.txt could be used (see logs/ErrorLog.txt)"
+                                  "|    answer: no entry of code 0005 in data/gone.txt could be used: Error Number 5( the response file for code 0005"
+                                  " of gone.txt cannot be read: FOLDER/data/gone.txt: No such file or directory)(QFile)"
                                   "|<Ann> un café|<Orvia> hi Ann|    main index data/keywords.txt:7 matched \"café\"|    answer data/a.txt:2, code 0001"
                                << 1;
         QTest::newRow("report") << QStringList{"--report", "--name", "Ann"} << "hello|zzz|cat|zzz|Hello"
@@ -96,7 +104,8 @@ private slots:
         QFETCH(QString, input);
         QFETCH(QString, expected);
         QFETCH(int, errorLogLines);
-        const Run run = Chat(args << "--seed" << "5" << m_folder->Path(), Lines(input));
+        Run run = Chat(args << "--seed" << "5" << m_folder->Path(), Lines(input));
+        run.sOut.replace(m_folder->Path(), "FOLDER");
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(('\n' + run.sOut).contains('\n' + Lines(expected)), qPrintable(run.sOut));
         QCOMPARE(m_folder->LogLines("ErrorLog.txt").size(), errorLogLines);
@@ -120,6 +129,7 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("outStart");
         QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: orvia-chat [OPTION]... [FOLDER]\n";
+        QTest::newRow("-h") << QStringList{"-h"} << 0 << "Usage: orvia-chat [OPTION]... [FOLDER]\n";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "orvia-chat (Orvia) " ORVIA_VERSION "\n";
         QTest::newRow("data folder itself") << QStringList{"data"} << 0 << "<Orvia> your name?\n";
         QTest::newRow("bad option") << QStringList{"--bogus"} << 2 << "";
@@ -127,6 +137,7 @@ private slots:
         QTest::newRow("no such folder") << QStringList{"nowhere"} << 2 << "";
         QTest::newRow("no keyword index") << QStringList{"logs"} << 2 << "";
         QTest::newRow("two folders") << QStringList{".", "."} << 2 << "";
+        QTest::newRow("a file, not a folder") << QStringList{"data/a.txt"} << 2 << "";
     }
     void commandLine()
     {
@@ -135,7 +146,7 @@ private slots:
         QFETCH(QString, outStart);
         // Folders are taken relative to the program folder.
         for (QString &s : args)
-            if (!s.startsWith("--") && s != "x")
+            if (!s.startsWith("-") && s != "x")
                 s = m_folder->Path() + '/' + s;
         const Run run = Chat(args, QString());
         QCOMPARE(run.exitCode, exitCode);
@@ -143,6 +154,50 @@ private slots:
         // Cannot run: one line on standard error that says why.
         QCOMPARE(run.sErr.count('\n'), exitCode == 2 ? 1 : 0);
         QCOMPARE(run.sErr.startsWith("orvia-chat: "), exitCode == 2);
+    }
+
+    // A failure is told once, with its reason: in the trace, where the search
+    // stopped, and on standard error instead of the message box's apology.
+    void failureReasons()
+    {
+        m_folder->WriteData("keywords.txt", {"[a.txt]", "0001 hello", "0003 walk", "0009", "0002 cat"});
+        QVERIFY(QFile::remove(m_folder->DataPath("walk.txt")));
+        Run run = Chat({"--trace", "--name", "Ann", m_folder->Path()}, "cat\nwalk\nyes\n");
+        QCOMPARE(run.exitCode, 0);
+        run.sOut.replace(m_folder->Path(), "FOLDER");
+        run.sErr.replace(m_folder->Path(), "FOLDER");
+        const QString sShort = "Error Number 1002( line 4 of FOLDER/data/keywords.txt is too short to be a keyword line)(Orvia)\n";
+        QVERIFY2(run.sOut.contains("<Ann> cat\n<Orvia> tell me more\n    main index data/keywords.txt cannot be searched: " + sShort), qPrintable(run.sOut));
+        QVERIFY2(run.sOut.contains("<Orvia> do you walk?\n    main index data/keywords.txt:3 matched \"walk\""), qPrintable(run.sOut));
+        QVERIFY2(run.sOut.contains("<Ann> yes\n<Orvia> tell me more\n    follow-up index data/walk.txt cannot be searched: Error Number 5("),
+                 qPrintable(run.sOut));
+        const QStringList errors = run.sErr.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(errors.size(), 3);  // cat; yes: the follow-up, then the main index again
+        QVERIFY2(run.sErr.startsWith("orvia-chat: " + sShort), qPrintable(run.sErr));
+        QVERIFY(!run.sErr.contains("internal Error"));
+        QCOMPARE(m_folder->LogLines("ErrorLog.txt").size(), 3);
+        QVERIFY(!run.sOut.contains("as last time"));
+    }
+
+    // A bot's data folder may have any name and keeps its logs inside; started
+    // in a bot's folder without FOLDER, the chat is with that bot; a main index
+    // that cannot be read is refused.
+    void botFolders()
+    {
+        const QString sBot = m_folder->Path() + "/board games";
+        QVERIFY(QDir().rename(m_folder->Path() + "/data", sBot));
+        Run run = Chat({"--name", "Ann", sBot}, "hello\nghost\n");
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.sOut.contains("<Orvia> hi Ann\n"), qPrintable(run.sOut));
+        QVERIFY(QFileInfo::exists(sBot + "/logs/ErrorLog.txt"));
+
+        run = Chat({"--name", "Ann"}, "hello\n", sBot);
+        QVERIFY2(run.sOut.contains("<Orvia> hi Ann\n"), qPrintable(run.sOut + run.sErr));
+
+        QVERIFY(QFile::remove(sBot + "/keywords.txt") && QDir(sBot).mkdir("keywords.txt"));
+        run = Chat({sBot}, "hello\n");
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.sErr.startsWith("orvia-chat: the main index cannot be read: ") && run.sErr.contains("keywords.txt"), qPrintable(run.sErr));
     }
 };
 
