@@ -12,7 +12,7 @@ out=$(realpath "$out")
 
 shot() {  # name window seconds [lines typed, separated by "|"] [button clicked]
     local name=$1 window=$2 wait=$3 say=${4:-} click=${5:-}
-    ORVIA_SCREENSHOT_WINDOW=$window ORVIA_SCREENSHOT_SAY=$say ORVIA_SCREENSHOT_CLICK=$click \
+    ORVIA_SCREENSHOT_WINDOW=$window ORVIA_SCREENSHOT_DEBUG=${ORVIA_SCREENSHOT_DEBUG:-} ORVIA_SCREENSHOT_SAY=$say ORVIA_SCREENSHOT_CLICK=$click \
         xvfb-run -a -s "-screen 0 1024x768x24" bash -c \
         "\"$exe\" & pid=\$!; sleep $wait; import -window root \"$out/$name.png\"; kill \$pid"
     echo "$out/$name.png"
@@ -20,6 +20,7 @@ shot() {  # name window seconds [lines typed, separated by "|"] [button clicked]
 
 shot main "" 2
 shot chat FrmChecker 3 "Sam|hello|i feel a bit tired today|how are you"
+ORVIA_SCREENSHOT_DEBUG=1 shot chat-debug FrmChecker 3 "Sam|hello|my cat is ill|what is your name"
 shot checker FrmChecker 2
 shot textonly FrmOrvia 3 "Sam|good morning"
 shot kezwindow KezWindow 3 "Sam|hi"

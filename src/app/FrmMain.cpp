@@ -273,12 +273,12 @@ void FrmMain::RebuildWindowList()
 
 void FrmMain::OpenChecker()
 {
-    ShowModal(Instance(m_FrmChecker, this));
+    ShowChat(Instance(m_FrmChecker, this));
 }
 
 void FrmMain::OpenTextOnlyChat()
 {
-    ShowModal(Instance(m_FrmOrvia, this));
+    ShowChat(Instance(m_FrmOrvia, this));
 }
 
 void FrmMain::OpenKezOnKez()
@@ -309,6 +309,16 @@ void FrmMain::ToggleDebugMode()
 {
     // The checkable item has already inverted its check mark; the flag follows it.
     modPublic::DebugMode = MnuDebugMode->isChecked();
+    // Checked, it shows a botmaster's menus: the console, the validator, the CRC tool.
+    for (QMenu *menu : {MnuView, MnuDebugSimulate, MnuDebugValid, MnuDebugGenerate})
+        menu->menuAction()->setVisible(MnuDebugMode->isChecked());
+}
+
+void FrmMain::ShowChat(ChatWindow *window)
+{
+    // Checked, Debug Mode writes under every answer why it came.
+    window->Turn().ShowTrace = MnuDebugMode->isChecked();
+    ShowModal(window);
 }
 
 void FrmMain::SimulateEvent()

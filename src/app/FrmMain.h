@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class ChatWindow;
 class FrmChecker;
 class FrmClientConsole;
 class FrmGenerateCRC;
@@ -34,6 +35,8 @@ public:
     // Shows a window as a child of the client area, or brings it forward when
     // it is already there.
     QMdiSubWindow *ShowChild(QWidget *window);
+    // ShowModal for a chat window, which traces its answers while Debug Mode is checked.
+    void ShowChat(ChatWindow *window);
 
 private slots:
     // Commands of the menus; each opens its window or runs its tool.

@@ -48,6 +48,8 @@ void RunScreenshotHook(FrmMain &main)
                                                  {QStringLiteral("FrmClientConsole"), "MnuViewClientConsole"},
                                                  {QStringLiteral("FrmValidKeyword"), "MnuDebugValidKeyword"},
                                                  {QStringLiteral("FrmGenerateCRC"), "MnuDebugGenerateCRC"}};
+        if (!qEnvironmentVariable("ORVIA_SCREENSHOT_DEBUG").isEmpty())
+            main.findChild<QAction *>(QStringLiteral("MnuDebugMode"))->trigger();
         if (sWindow == QLatin1String("KezWindow"))
             main.ShowModal(new KezWindow({}, &main));
         else if (QAction *item = main.findChild<QAction *>(QLatin1String(items.value(sWindow, ""))))

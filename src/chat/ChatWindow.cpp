@@ -1,5 +1,7 @@
 #include "chat/ChatWindow.h"
 
+#include <limits>
+
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QShowEvent>
@@ -23,6 +25,8 @@ void ChatWindow::CreateChatControls(QWidget *responseParent, QWidget *inputParen
 
     InputArea = new QLineEdit(inputParent);
     InputArea->setObjectName(QStringLiteral("InputArea"));
+    // A pasted text is taken whole, as the command-line chat takes a line.
+    InputArea->setMaxLength(std::numeric_limits<int>::max());
     InputArea->installEventFilter(this);
     connect(InputArea, &QLineEdit::textChanged, this, [this] { m_turn.InputChanged(); });
 }

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -189,6 +190,61 @@ private slots:
         QVERIFY(!modPublic::DebugMode && mode->isChecked());
         mode->trigger();
         QVERIFY(!modPublic::DebugMode && !mode->isChecked());
+    }
+
+    // Checked, Debug Mode shows a botmaster's menus and writes under every answer of
+    // a chat window why it came; unchecked, the window is as it always was.
+    void debugModeShowsWhy()
+    {
+        KnowledgeFixture kb;
+        FrmMain main;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        const auto menusShown = [&] {
+            QStringList shown;
+            for (const char *sName : {"MnuView", "MnuDebugSimulate", "MnuDebugValid", "MnuDebugGenerate"})
+                if (main.findChild<QMenu *>(sName)->menuAction()->isVisible())
+                    shown << sName;
+            return shown.size();
+        };
+        QCOMPARE(menusShown(), 0);
+        const auto chat = [&](const QStringList &lines) {
+            Trigger(main, "MnuKezGoto");
+            auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            auto *input = window->findChild<QLineEdit *>("InputArea");
+            for (const QString &sLine : lines) {
+                QTest::keyClicks(input, sLine);
+                QTest::keyClick(input, Qt::Key_Return);
+            }
+            const QString sTranscript = window->findChild<QTextEdit *>("ResponseArea")->toPlainText();
+            window->close();
+            return sTranscript;
+        };
+        Trigger(main, "MnuDebugMode");
+        QCOMPARE(menusShown(), 4);
+        const QString sTraced = chat({"Sam", "hello there"});
+        QVERIFY2(sTraced.contains("\n    main index data/keywords.txt:"), qPrintable(sTraced));
+        QVERIFY2(sTraced.contains("\n    answer data/"), qPrintable(sTraced));
+
+        Trigger(main, "MnuDebugMode");
+        QCOMPARE(menusShown(), 0);
+        const QString sPlain = chat({"Sam", "hello there"});
+        QVERIFY2(!sPlain.contains("\n    "), qPrintable(sPlain));
+    }
+
+    // A long text pasted into the input box is taken whole.
+    void longPaste()
+    {
+        KnowledgeFixture kb;
+        FrmMain main;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        Trigger(main, "MnuKezGoto");
+        auto *input = QApplication::activeModalWidget()->findChild<QLineEdit *>("InputArea");
+        QGuiApplication::clipboard()->setText(QString(40000, u'a'));
+        input->paste();
+        QCOMPARE(input->text().size(), 40000);
+        QApplication::activeModalWidget()->close();
     }
 };
 
