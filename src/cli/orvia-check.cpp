@@ -3,6 +3,7 @@
 #include "cli/ChatCommandLine.h"
 #include "common/modPublic.h"
 #include "tools/KnowledgeCheck.h"
+#include "tools/StarterBot.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -25,6 +26,21 @@ int CannotRun(const QString &sReason)
 {
     Print(stderr, QStringLiteral("orvia-check: %1\n").arg(sReason));
     return 2;
+}
+
+// What --init wrote and what to do next.
+QString StarterText(const QString &sFolder, const QStringList &files)
+{
+    QString s = QStringLiteral("wrote a starter bot in %1:\n").arg(QDir::toNativeSeparators(sFolder));
+    for (const QString &sFile : files)
+        s += QStringLiteral("    %1\n").arg(sFile);
+    s += QStringLiteral(
+             "Edit first: data/keywords.txt (a phrase and a code, in the order they are searched) and data/answers.txt\n"
+             "(the block of that code); each file says in its comments what it is for.\n"
+             "Chat with it: orvia-chat --trace %1    the window: orvia %1\n"
+             "The guide: KNOWLEDGE.md in /usr/share/doc/orvia (docs/ in the source).\n")
+             .arg(QDir::toNativeSeparators(sFolder));
+    return s;
 }
 
 const char *SeverityName(Finding::Severity severity)
@@ -50,8 +66,11 @@ int main(int argc, char *argv[])
                                  QStringLiteral("[FOLDER]"));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Write the findings as one JSON document."));
     const QCommandLineOption werror(QStringLiteral("werror"), QStringLiteral("Fail on warnings too."));
+    const QCommandLineOption init(QStringLiteral("init"), QStringLiteral("Write a starter bot into the new FOLDER, then check it."),
+                                  QStringLiteral("FOLDER"));
     parser.addOption(json);
     parser.addOption(werror);
+    parser.addOption(init);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     if (!parser.parse(QCoreApplication::arguments()))
@@ -65,9 +84,17 @@ int main(int argc, char *argv[])
         Print(stdout, QStringLiteral("orvia-check (Orvia) %1\n").arg(QStringLiteral(ORVIA_VERSION)));
         return 0;
     }
-    const QStringList args = parser.positionalArguments();
-    if (args.size() > 1)
+    QStringList args = parser.positionalArguments();
+    if (args.size() > 1 || (parser.isSet(init) && !args.isEmpty()))
         return CannotRun(QStringLiteral("one FOLDER at most (try --help)"));
+    if (parser.isSet(init)) {
+        const QString sNew = parser.value(init);
+        const StarterBot::Result starter = StarterBot::Write(sNew);
+        if (!starter.sError.isEmpty())
+            return CannotRun(starter.sError);
+        Print(stdout, StarterText(sNew, starter.files));
+        args = QStringList{sNew};
+    }
 
     QString sNotice;
     const QString sFolder = args.value(0, QStringLiteral("."));

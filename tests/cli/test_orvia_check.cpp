@@ -2,6 +2,8 @@
 // its exit status and the place and kind of each finding.
 #include "support/ProgramFolder.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -162,6 +164,50 @@ private slots:
             QVERIFY(run.sOut.isEmpty());
             QCOMPARE(run.sErr.count(QLatin1Char('\n')), 1);
         }
+    }
+
+    // Started inside a bot's data folder without FOLDER, it checks that folder.
+    void checksTheFolderItRunsIn()
+    {
+        ProgramFolder folder;
+        WriteBase(folder, {{"keywords.txt", L("[r.txt]|0001 hello|0001 hello there")}});
+        const Run run = RunCheck(folder.DataPath(""), {});
+        QCOMPARE(run.nExit, 0);
+        QCOMPARE(Places(run.sOut), QStringList{"keywords.txt:3: warning"});
+    }
+
+    // --init writes a bot that checks clean and chats, follow-up included,
+    // and never writes over a bot that is there.
+    void starterBot()
+    {
+        ProgramFolder folder;
+        const QString sBot = folder.Path() + "/my bot";
+        Run run = RunCheck(folder.Path(), {"--init", sBot});
+        QCOMPARE(run.nExit, 0);
+        QVERIFY2(run.sOut.startsWith("wrote a starter bot in " + sBot + ":\n    data/keywords.txt\n"), qPrintable(run.sOut));
+        QVERIFY(QFileInfo(sBot + "/logs").isDir());
+        QCOMPARE(RunCheck(folder.Path(), {"--werror", sBot}).nExit, 0);
+
+        QProcess chat;
+        chat.start(QStringLiteral(ORVIA_CHAT), {"--trace", sBot});
+        chat.write("Sam\nhello\ndo you like pets?\nyes\nzebra crossings\n");
+        chat.closeWriteChannel();
+        QVERIFY(chat.waitForFinished(60000));
+        const QString sChat = QString::fromUtf8(chat.readAllStandardOutput());
+        QCOMPARE(chat.exitCode(), 0);
+        QVERIFY2(sChat.contains("\n<Sam> Sam\n<Orvia> nice to meet you, Sam!") || sChat.contains("\n<Sam> Sam\n<Orvia> hello, Sam!"),
+                 qPrintable(sChat));
+        QVERIFY2(sChat.contains("follow-up index data/fu_pets.txt:"), qPrintable(sChat));
+        QVERIFY2(sChat.contains("fallback block data/Preset4.txt"), qPrintable(sChat));
+        QVERIFY(chat.readAllStandardError().isEmpty());
+
+        QFile index(sBot + "/data/keywords.txt");
+        QVERIFY(index.open(QIODevice::WriteOnly | QIODevice::Append) && index.write("0001 mine\r\n") > 0);
+        index.close();
+        run = RunCheck(folder.Path(), {"--init", sBot});
+        QCOMPARE(run.nExit, 2);
+        QVERIFY2(run.sErr.contains("holds data already"), qPrintable(run.sErr));
+        QVERIFY(index.open(QIODevice::ReadOnly) && index.readAll().endsWith("0001 mine\r\n"));
     }
 };
 
