@@ -24,6 +24,17 @@ desktop-file-validate "$root"/usr/share/applications/*.desktop
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null \
   || appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml
 
+# A new botmaster's first steps: the guide and the licences are in the package,
+# help needs no display, and the starter bot checks clean and chats.
+[ -s "$root/usr/share/doc/orvia/KNOWLEDGE.md" ] || fail "the guide is not in /usr/share/doc/orvia"
+grep -q "^License: Expat" "$root/usr/share/doc/orvia/copyright" || fail "no licence for the program in copyright"
+grep -q "^License: CC0-1.0" "$root/usr/share/doc/orvia/copyright" || fail "no licence for the knowledge base in copyright"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/orvia" --help | grep -q "^Usage: orvia " \
+  || fail "orvia --help needs a display"
+"$root/usr/bin/orvia-check" --init "$scratch/bot" >/dev/null || fail "orvia-check --init failed"
+"$root/usr/bin/orvia-check" --werror "$scratch/bot" >/dev/null || fail "the starter bot does not check clean"
+printf 'Sam\nhello\n' | "$root/usr/bin/orvia-chat" "$scratch/bot" | grep -q "^<Sam> hello" || fail "the starter bot does not chat"
+
 # Starts PROGRAM with HOME=$2 in the background; its pid goes to $pid.
 start() {
   env -u XDG_DATA_HOME HOME="$2" QT_QPA_PLATFORM=offscreen "$1" >/dev/null 2>&1 &
