@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <editline/readline.h>
@@ -35,10 +36,35 @@ private:
     QTextStream &m_err;
 };
 
+volatile std::sig_atomic_t g_interrupted = 0;
+
+// Ctrl-C ends the chat as Ctrl-D does, so that --report still comes: the
+// input is closed under the read that waits for a line. A second Ctrl-C ends
+// the program at once.
+void OnInterrupt(int)
+{
+    if (g_interrupted)
+        std::_Exit(130);
+    g_interrupted = 1;
+    close(STDIN_FILENO);
+}
+
+void CatchInterrupt()
+{
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+}
+
 // A terminal line with editing and the session's history; nullopt at the end.
 std::optional<QString> ReadTerminalLine(const QString &sPrompt)
 {
     char *line = readline(sPrompt.toLocal8Bit().constData());
+    if (g_interrupted) {
+        std::free(line);
+        return std::nullopt;
+    }
     if (!line)
         return std::nullopt;
     if (*line)
@@ -102,6 +128,7 @@ int main(int argc, char *argv[])
             out << chat.Prompt() << *cmd.name << '\n';
         chat.GiveName(*cmd.name);
     }
+    CatchInterrupt();
     if (terminal) {
         while (const std::optional<QString> sLine = ReadTerminalLine(chat.Prompt()))
             chat.Type(*sLine);
@@ -109,7 +136,7 @@ int main(int argc, char *argv[])
     } else {
         QTextStream in(stdin);
         QString sLine;
-        while (in.readLineInto(&sLine))
+        while (in.readLineInto(&sLine) && !g_interrupted)
             chat.Type(sLine);
     }
     if (cmd.report) {

@@ -8,6 +8,9 @@
 
 #include <memory>
 
+#include <csignal>
+#include <sys/types.h>
+
 namespace {
 
 struct Run {
@@ -154,6 +157,21 @@ private slots:
         // Cannot run: one line on standard error that says why.
         QCOMPARE(run.sErr.count('\n'), exitCode == 2 ? 1 : 0);
         QCOMPARE(run.sErr.startsWith("orvia-chat: "), exitCode == 2);
+    }
+
+    // Ctrl-C ends the chat as the end of the input does: the report still comes.
+    void interruptKeepsTheReport()
+    {
+        QProcess process;
+        process.start(QStringLiteral(ORVIA_CHAT), {"--report", "--name", "Ann", m_folder->Path()});
+        process.write("hello\n");
+        QByteArray out;
+        QTRY_VERIFY((out += process.readAllStandardOutput()).contains("<Orvia> hi Ann\n"));
+        QCOMPARE(::kill(pid_t(process.processId()), SIGINT), 0);
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        QVERIFY((out + process.readAllStandardOutput()).contains("\nsentences the fallback block answered: 0\n"));
     }
 
     // A failure is told once, with its reason: in the trace, where the search
