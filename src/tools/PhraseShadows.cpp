@@ -76,6 +76,19 @@ public:
         return first == before ? INT_MAX : first;
     }
 
+    // Calls found(phrase, start, end) for every place a phrase's core occurs in s.
+    template <typename Found>
+    void ForEachWithin(QStringView s, const Found &found) const
+    {
+        int node = 0;
+        for (qsizetype i = 0; i < s.size(); ++i) {
+            node = Step(node, s[i].unicode());
+            for (int v = m_nodes[node].ends.empty() ? m_nodes[node].dict : node; v > 0; v = m_nodes[v].dict)
+                for (const int phrase : m_nodes[v].ends)
+                    found(phrase, i + 1 - m_nodes[v].depth, i + 1);
+        }
+    }
+
 private:
     int Find(int node, char16_t c) const
     {
@@ -116,7 +129,86 @@ private:
     std::array<int, 128> m_rootAscii;
 };
 
+const QStringList kEndings{QStringLiteral("s"), QStringLiteral("es"), QStringLiteral("ed"), QStringLiteral("d"), QStringLiteral("ing"),
+                           QStringLiteral("ings"), QStringLiteral("er"), QStringLiteral("ers"), QStringLiteral("est"), QStringLiteral("ly"),
+                           QStringLiteral("y"), QStringLiteral("ies"), QStringLiteral("ied"), QStringLiteral("en"), QStringLiteral("ness"),
+                           QStringLiteral("less"), QStringLiteral("ful"), QStringLiteral("ish"), QStringLiteral("able"), QStringLiteral("ment"),
+                           QStringLiteral("ist"), QStringLiteral("ism")};
+const QStringList kInflections{QStringLiteral("s"), QStringLiteral("es"), QStringLiteral("ed"), QStringLiteral("d"),
+                               QStringLiteral("ing"), QStringLiteral("er"), QStringLiteral("ers"), QStringLiteral("ly")};
+const QStringList kPrefixes{QStringLiteral("a"), QStringLiteral("un"), QStringLiteral("re"), QStringLiteral("de"), QStringLiteral("dis"),
+                            QStringLiteral("pre"), QStringLiteral("non"), QStringLiteral("in"), QStringLiteral("im"), QStringLiteral("mis"),
+                            QStringLiteral("over"), QStringLiteral("under"), QStringLiteral("sub"), QStringLiteral("super"),
+                            QStringLiteral("anti"), QStringLiteral("co"), QStringLiteral("out"), QStringLiteral("up")};
+
+bool IsWordOf(QStringView s, const QSet<QStringView> &known)
+{
+    return s.size() >= 3 && known.contains(s);
+}
+
+// Whether the word is the phrase (at start to end) with an ending, a prefix
+// or another word joined to it, the same word in another form.
+bool IsFormOf(QStringView sWord, qsizetype start, qsizetype end, const QSet<QStringView> &known)
+{
+    const QStringView before = sWord.first(start), after = sWord.sliced(end);
+    const bool beforeFits = before.isEmpty() || kPrefixes.contains(before) || IsWordOf(before, known);
+    // "sadden": a doubled last letter before the ending.
+    const bool doubled = after.size() > 1 && after[0] == sWord[end - 1] && kEndings.contains(after.sliced(1));
+    bool afterFits = after.isEmpty() || kEndings.contains(after) || doubled || IsWordOf(after, known);
+    for (qsizetype i = 0; !afterFits && i < kInflections.size(); ++i)
+        afterFits = after.endsWith(kInflections[i]) && IsWordOf(after.chopped(kInflections[i].size()), known);
+    return beforeFits && afterFits;
+}
+
+// Drops "wonders" where "wonder" is in the list too.
+QStringList WithoutInflectedForms(const QStringList &words)
+{
+    const QSet<QString> all(words.cbegin(), words.cend());
+    QStringList kept;
+    for (const QString &sWord : words) {
+        const bool inflected = std::any_of(kInflections.cbegin(), kInflections.cend(), [&](const QString &sEnd) {
+            return sWord.endsWith(sEnd) && all.contains(sWord.chopped(sEnd.size()));
+        });
+        if (!inflected)
+            kept << sWord;
+    }
+    return kept;
+}
+
 }  // namespace
+
+QList<HidingWords> FindHidingWords(const QList<QString> &phrases, const QList<QStringView> &words, const QSet<QStringView> &known)
+{
+    QList<PhraseMatch::Edges> edges;
+    QList<QStringView> cores;
+    for (const QString &sPhrase : phrases) {
+        const PhraseMatch::Edges e = PhraseMatch::EdgesOf(sPhrase);
+        const QStringView core = QStringView(sPhrase).sliced(e.left, sPhrase.size() - e.left - e.right);
+        const bool oneWord = !core.isEmpty() && std::none_of(core.begin(), core.end(), [](QChar c) { return PhraseMatch::IsEdge(c.unicode()); });
+        edges << e;
+        cores << (oneWord && !(e.left && e.right) ? core : QStringView());
+    }
+    const Automaton automaton(cores);
+    QList<HidingWords> found(phrases.size());
+    QList<QStringList> hiding(phrases.size());
+    for (const QStringView sWord : words) {
+        int last = -1;  // one place of a phrase is enough
+        automaton.ForEachWithin(sWord, [&](int j, qsizetype start, qsizetype end) {
+            if (j == last || (start > 0 && edges[j].left) || (end < sWord.size() && edges[j].right) || IsFormOf(sWord, start, end, known))
+                return;
+            last = j;
+            if (hiding[j].isEmpty() || hiding[j].last() != sWord)
+                hiding[j] << sWord.toString();
+            found[j].bBefore = found[j].bBefore || start > 0;
+            found[j].bAfter = found[j].bAfter || end < sWord.size();
+        });
+    }
+    for (qsizetype j = 0; j < phrases.size(); ++j) {
+        found[j].words = WithoutInflectedForms(hiding[j]);
+        found[j].nWords = int(found[j].words.size());
+    }
+    return found;
+}
 
 QList<int> FindShadowingPhrases(const QList<QString> &phrases)
 {
