@@ -161,17 +161,22 @@ QString MeantKeywordLine(QStringView sLine)
     return sCode.rightJustified(4, u'0') + sLine.sliced(nBlank).toString();
 }
 
-// The words of a file, lower-cased: runs of letters.
+// The words of a file, lower-cased: runs of letters. A word is copied once,
+// however often it stands in the file.
 void AddWords(QStringView sText, QSet<QString> &words)
 {
-    words.reserve(words.size() + sText.size() / 8);
+    QSet<QStringView> seen;
     qsizetype start = -1;
     for (qsizetype i = 0; i <= sText.size(); ++i) {
         const bool letter = i < sText.size() && sText[i].isLetter();
-        if (letter && start < 0)
+        if (letter && start < 0) {
             start = i;
-        else if (!letter && start >= 0) {
-            words.insert(sText.sliced(start, i - start).toString().toLower());
+        } else if (!letter && start >= 0) {
+            const QStringView sWord = sText.sliced(start, i - start);
+            if (!seen.contains(sWord)) {
+                seen.insert(sWord);
+                words.insert(sWord.toString().toLower());
+            }
             start = -1;
         }
     }
@@ -619,13 +624,13 @@ void KnowledgeCheck::CheckBlockLayout()
                         .arg(block.sCode)
                         .arg(block.nHeaderLine));
         for (qsizetype i = 0; i < file->lines.size(); ++i) {
-            const QStringView sLine = file->lines[i];
-            if (sLine.startsWith(u' ') && kMarks.contains(TrimBlanks(sLine).left(1)))
+            const QStringView sLine = file->lines[i], sTrimmed = TrimBlanks(sLine);
+            if (sLine.startsWith(u' ') && !sTrimmed.isEmpty() && kMarks.contains(sTrimmed.front()))
                 Add(*file, int(i + 1), Finding::Warning,
                     QStringLiteral("the line begins with a blank, so it is read as a comment, not as %1; remove the blanks before "
                                    "\"%2\"")
-                        .arg(TrimBlanks(sLine).front() == u'*' ? QStringLiteral("a block header") : QStringLiteral("an entry or a setting"))
-                        .arg(TrimBlanks(sLine).front()));
+                        .arg(sTrimmed.front() == u'*' ? QStringLiteral("a block header") : QStringLiteral("an entry or a setting"))
+                        .arg(sTrimmed.front()));
         }
     }
 }

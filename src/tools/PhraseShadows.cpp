@@ -129,17 +129,12 @@ private:
     std::array<int, 128> m_rootAscii;
 };
 
-const QStringList kEndings{QStringLiteral("s"), QStringLiteral("es"), QStringLiteral("ed"), QStringLiteral("d"), QStringLiteral("ing"),
-                           QStringLiteral("ings"), QStringLiteral("er"), QStringLiteral("ers"), QStringLiteral("est"), QStringLiteral("ly"),
-                           QStringLiteral("y"), QStringLiteral("ies"), QStringLiteral("ied"), QStringLiteral("en"), QStringLiteral("ness"),
-                           QStringLiteral("less"), QStringLiteral("ful"), QStringLiteral("ish"), QStringLiteral("able"), QStringLiteral("ment"),
-                           QStringLiteral("ist"), QStringLiteral("ism")};
-const QStringList kInflections{QStringLiteral("s"), QStringLiteral("es"), QStringLiteral("ed"), QStringLiteral("d"),
-                               QStringLiteral("ing"), QStringLiteral("er"), QStringLiteral("ers"), QStringLiteral("ly")};
-const QStringList kPrefixes{QStringLiteral("a"), QStringLiteral("un"), QStringLiteral("re"), QStringLiteral("de"), QStringLiteral("dis"),
-                            QStringLiteral("pre"), QStringLiteral("non"), QStringLiteral("in"), QStringLiteral("im"), QStringLiteral("mis"),
-                            QStringLiteral("over"), QStringLiteral("under"), QStringLiteral("sub"), QStringLiteral("super"),
-                            QStringLiteral("anti"), QStringLiteral("co"), QStringLiteral("out"), QStringLiteral("up")};
+// Looked up for every place a phrase occurs in a word, so sets, not lists.
+const QSet<QStringView> kEndings{u"s", u"es", u"ed", u"d", u"ing", u"ings", u"er", u"ers", u"est", u"ly", u"y",
+                                 u"ies", u"ied", u"en", u"ness", u"less", u"ful", u"ish", u"able", u"ment", u"ist", u"ism"};
+const QStringView kInflections[] = {u"s", u"es", u"ed", u"d", u"ing", u"er", u"ers", u"ly"};
+const QSet<QStringView> kPrefixes{u"a", u"un", u"re", u"de", u"dis", u"pre", u"non", u"in", u"im",
+                                  u"mis", u"over", u"under", u"sub", u"super", u"anti", u"co", u"out", u"up"};
 
 bool IsWordOf(QStringView s, const QSet<QStringView> &known)
 {
@@ -155,8 +150,8 @@ bool IsFormOf(QStringView sWord, qsizetype start, qsizetype end, const QSet<QStr
     // "sadden": a doubled last letter before the ending.
     const bool doubled = after.size() > 1 && after[0] == sWord[end - 1] && kEndings.contains(after.sliced(1));
     bool afterFits = after.isEmpty() || kEndings.contains(after) || doubled || IsWordOf(after, known);
-    for (qsizetype i = 0; !afterFits && i < kInflections.size(); ++i)
-        afterFits = after.endsWith(kInflections[i]) && IsWordOf(after.chopped(kInflections[i].size()), known);
+    for (const QStringView sEnd : kInflections)
+        afterFits = afterFits || (after.endsWith(sEnd) && IsWordOf(after.chopped(sEnd.size()), known));
     return beforeFits && afterFits;
 }
 
@@ -166,7 +161,7 @@ QStringList WithoutInflectedForms(const QStringList &words)
     const QSet<QString> all(words.cbegin(), words.cend());
     QStringList kept;
     for (const QString &sWord : words) {
-        const bool inflected = std::any_of(kInflections.cbegin(), kInflections.cend(), [&](const QString &sEnd) {
+        const bool inflected = std::any_of(std::begin(kInflections), std::end(kInflections), [&](QStringView sEnd) {
             return sWord.endsWith(sEnd) && all.contains(sWord.chopped(sEnd.size()));
         });
         if (!inflected)

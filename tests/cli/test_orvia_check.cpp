@@ -138,6 +138,10 @@ private slots:
                      {"r.txt", L("*0001|# hi, the cattle of muscat.|$cats?")},
                      {"words", "category\nlocate\nvacation\nscatter\ncatch\nducat\neducate\nindicate\ngardenia\ncats\n"}}
             << QStringList{"--words", "data/words", "."} << 0 << P("keywords.txt:3: warning");
+        QTest::newRow("inside words, and meant") << Files{{"keywords.txt", L("[r.txt]|0001 hello|/ inside words: meant|0001 cat")},
+                                                          {"r.txt", L("*0001|# hi, the cattle of muscat.")},
+                                                          {"words", "category\nlocate\nvacation\nscatter\ncatch\nducat\neducate\nindicate\n"}}
+                                                 << QStringList{"--words", "data/words", "."} << 0 << QStringList();
         QTest::newRow("follow-ups") << Files{{"keywords.txt", L("[r.txt]|0001 hello|0002 bye|0003 so")},
                                              {"r.txt", L("*0001|# hi|&fu_a.txt|*0002|&missing.txt|# ok|*0003|# so|&Preset4.txt")},
                                              {"fu_a.txt", L("[r.txt]|0009 yes")}, {"fu_b.txt", L("[r.txt]|0001 no")}}
@@ -149,7 +153,7 @@ private slots:
         QTest::newRow("word edges, rewritten phrases") << Files{{"keywords.txt", L("[r.txt]|0001 hi |0001 hi there|0001 dont|0001  cat|0001 bobcat|0001 Hi")},
                                                                 {"substitutions.txt", L("/ t|dont don't|alone")}}
                                                        << dot << 0 << P("substitutions.txt:3: warning|keywords.txt:3: warning|keywords.txt:4: warning");
-        QTest::newRow("echo where a noun belongs") << Files{{"keywords.txt", L("[r.txt]|0001 hello|0002 my car|0003 worry about|0004 i fear")},
+        QTest::newRow("echoes where a noun belongs, empty between words") << Files{{"keywords.txt", L("[r.txt]|0001 hello|0002 my car|0003 worry about|0004 i fear")},
                                                             {"r.txt", L("*0001|# hi|*0002|$how do you feel about [following]?|# your [next] then|"
                                                                         "*0003|$what about [following] worries you?|*0004|$what about [following] worries you?")}}
                                                    << dot << 0 << P("r.txt:4: warning|r.txt:5: warning|r.txt:5: warning|r.txt:7: warning|r.txt:9: warning|r.txt:9: warning");
