@@ -13,8 +13,8 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <tuple>
 #include <functional>
+#include <tuple>
 
 namespace {
 
