@@ -10,6 +10,7 @@ packages=(
   xvfb xauth imagemagick fonts-dejavu-core
   dpkg-dev file lintian desktop-file-utils appstream
   clang libclang-rt-14-dev
+  wamerican
 )
 
 missing=()

@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -43,6 +44,12 @@ QString StarterText(const QString &sFolder, const QStringList &files)
     return s;
 }
 
+// "1 warning", "2 warnings".
+QString Counted(int n, const char *sThing)
+{
+    return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(sThing), n == 1 ? QString() : QStringLiteral("s"));
+}
+
 const char *SeverityName(Finding::Severity severity)
 {
     return severity == Finding::Error ? "error" : "warning";
@@ -68,8 +75,14 @@ int main(int argc, char *argv[])
     const QCommandLineOption werror(QStringLiteral("werror"), QStringLiteral("Fail on warnings too."));
     const QCommandLineOption init(QStringLiteral("init"), QStringLiteral("Write a starter bot into the new FOLDER, then check it."),
                                   QStringLiteral("FOLDER"));
+    const QCommandLineOption words(QStringLiteral("words"),
+                                   QStringLiteral("The word list, one word a line, that a phrase is looked for inside of, beside the "
+                                                  "base's own words (default: %1, when it is there).")
+                                       .arg(KnowledgeCheck::kSystemWordList),
+                                   QStringLiteral("FILE"));
     parser.addOption(json);
     parser.addOption(werror);
+    parser.addOption(words);
     parser.addOption(init);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
@@ -110,6 +123,12 @@ int main(int argc, char *argv[])
                                                                          : sFolder + QStringLiteral("/data");
 
     KnowledgeCheck check;
+    if (parser.isSet(words)) {
+        const QString sWords = parser.value(words);
+        if (QFile file(sWords); !file.open(QIODevice::ReadOnly))
+            return CannotRun(QStringLiteral("word list %1 cannot be read: %2").arg(sWords, file.errorString()));
+        check.SetWordList(sWords);
+    }
     if (!check.Run())
         return CannotRun(check.IndexError());
     auto shown = [&](const Finding &f) { return QDir::cleanPath(sShownData + QLatin1Char('/') + f.sFile); };
@@ -140,12 +159,9 @@ int main(int argc, char *argv[])
             const QString sWhere = f.nLine > 0 ? QStringLiteral("%1:%2").arg(shown(f)).arg(f.nLine) : shown(f);
             sOut += QStringLiteral("%1: %2: %3\n").arg(sWhere, QLatin1String(SeverityName(f.severity)), f.sMessage);
         }
-        sOut += QStringLiteral("checked %1 files, %2 keyword lines, %3 codes: %4 errors, %5 warnings\n")
-                    .arg(check.FilesRead())
-                    .arg(check.KeywordLines())
-                    .arg(nCodes)
-                    .arg(nErrors)
-                    .arg(nWarnings);
+        sOut += QStringLiteral("checked %1, %2, %3: %4, %5\n")
+                    .arg(Counted(check.FilesRead(), "file"), Counted(check.KeywordLines(), "keyword line"), Counted(nCodes, "code"),
+                         Counted(nErrors, "error"), Counted(nWarnings, "warning"));
         Print(stdout, sOut);
     }
     return nErrors > 0 || (parser.isSet(werror) && nWarnings > 0) ? 1 : 0;

@@ -9,10 +9,12 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QRegularExpression>
 
 #include <algorithm>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -108,7 +110,114 @@ bool HoldsBlanksOnly(QStringView s)
     return std::all_of(s.begin(), s.end(), [](QChar c) { return c == u' '; });
 }
 
+// What to do about a section line whose file is not there.
+QString SectionHint(QStringView sName)
+{
+    if (sName.endsWith(u']'))
+        return QStringLiteral("the line goes on after \"]\", and the last character of a section line is dropped whatever it is; "
+                              "end the line at \"]\"");
+    if (const QStringView sTrimmed = TrimBlanks(sName); sTrimmed != sName)
+        return QStringLiteral("the name %1 in a blank; write \"[%2]\"").arg(sName.front() == u' ' ? u"begins" : u"ends", sTrimmed);
+    return QStringLiteral("create it in the data folder or correct the name");
+}
+
+// "[following]" or "[next]" with a word after it: "about [following] that".
+const QRegularExpression &EchoBeforeWord()
+{
+    static const QRegularExpression kTag(QStringLiteral("\\[(following|next)\\] +\\w"), QRegularExpression::CaseInsensitiveOption);
+    return kTag;
+}
+
+// The entry as it reads when its echoes are empty: an empty echo takes the blank before it.
+QString WithEmptyEchoes(QString sEntry)
+{
+    static const QRegularExpression kTag(QStringLiteral(" ?\\[(following|next)\\]"), QRegularExpression::CaseInsensitiveOption);
+    return sEntry.remove(kTag);
+}
+
+qsizetype LeadingBlanks(QStringView s)
+{
+    qsizetype n = 0;
+    while (n < s.size() && s[n] == u' ')
+        ++n;
+    return n;
+}
+
+// The text of an entry line, after "# " or "$".
+QStringView EntryText(QStringView sLine)
+{
+    return sLine.sliced(std::min<qsizetype>(sLine.front() == u'#' ? 2 : 1, sLine.size()));
+}
+
+// A line such as "006 farkle" as it was likely meant: the code padded to four digits.
+QString MeantKeywordLine(QStringView sLine)
+{
+    sLine = sLine.sliced(LeadingBlanks(sLine));
+    const qsizetype nBlank = sLine.indexOf(u' ');
+    QString sCode = sLine.first(nBlank < 0 ? sLine.size() : nBlank).toString();
+    const bool digits = std::all_of(sCode.cbegin(), sCode.cend(), [](QChar c) { return c.isDigit(); });
+    if (sCode.isEmpty() || sCode.size() > 4 || !digits || nBlank < 0)
+        return QString();
+    return sCode.rightJustified(4, u'0') + sLine.sliced(nBlank).toString();
+}
+
+// The words of a file, lower-cased: runs of letters. A word is copied once,
+// however often it stands in the file.
+void AddWords(QStringView sText, QSet<QString> &words)
+{
+    QSet<QStringView> seen;
+    qsizetype start = -1;
+    for (qsizetype i = 0; i <= sText.size(); ++i) {
+        const bool letter = i < sText.size() && sText[i].isLetter();
+        if (letter && start < 0) {
+            start = i;
+        } else if (!letter && start >= 0) {
+            const QStringView sWord = sText.sliced(start, i - start);
+            if (!seen.contains(sWord)) {
+                seen.insert(sWord);
+                words.insert(sWord.toString().toLower());
+            }
+            start = -1;
+        }
+    }
+}
+
+// The lower-case words of a word list, one a line, as views into sText; names
+// and forms with "'" are left out.
+QList<QStringView> ListWords(const QString &sPath, QString &sText)
+{
+    QFile file(sPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    sText = QString::fromUtf8(file.readAll());
+    QList<QStringView> words;
+    words.reserve(sText.count(u'\n'));
+    for (const QStringView sLine : QStringView(sText).split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringView sWord = sLine.trimmed();
+        if (!sWord.isEmpty() && std::all_of(sWord.begin(), sWord.end(), [](QChar c) { return c.isLetter() && !c.isUpper(); }))
+            words << sWord;
+    }
+    return words;
+}
+
+// A comment right above a line that says a warning about it is meant: "/ shadow:
+// meant", then any reason. A comment that merely holds the word ("/ Shadows over
+// Camelot") silences nothing.
+const QString kShadowMarker = QStringLiteral("shadow: meant");
+const QString kInsideWordsMarker = QStringLiteral("inside words: meant");
+
+bool MarkedMeant(const KnowledgeFile &index, int nLine, const QString &sMarker)
+{
+    const QStringView above = nLine >= 2 ? index.lines[nLine - 2] : QStringView();
+    return above.startsWith(u'/') && TrimBlanks(above.sliced(1)).startsWith(sMarker, Qt::CaseInsensitive);
+}
+
+// So many words, they hide a phrase often enough to be worth an edge.
+constexpr int kManyWords = 10;
+
 }  // namespace
+
+const QString KnowledgeCheck::kSystemWordList = QStringLiteral("/usr/share/dict/american-english");
 
 void KnowledgeCheck::Add(const KnowledgeFile &file, int nLine, Finding::Severity severity, const QString &sMessage)
 {
@@ -148,6 +257,9 @@ bool KnowledgeCheck::Run()
     m_queued.clear();
     m_nKeywordLines = 0;
     m_echoSlotsReported.clear();
+    m_emptyEchoesReported.clear();
+    m_phraseLines.clear();
+    m_bUnreadResponseFile = m_bUnreadIndex = false;
     const KnowledgeFile &substitutions = m_files->File(QStringLiteral("substitutions.txt"));
     m_substitutions = substitutions.Readable() ? Substitutions::Parse(substitutions.sText) : SubstitutionTable();
 
@@ -163,6 +275,8 @@ bool KnowledgeCheck::Run()
     for (qsizetype i = 0; i < m_queue.size(); ++i)  // the walks add the follow-up indexes they meet
         WalkIndex(m_queue[i]);
     CheckUnusedBlocks();
+    CheckBlockLayout();
+    CheckInsideWords();
     CheckTable(QStringLiteral("reflections.txt"), QStringLiteral("reflection"), [](QStringView s, QStringList *p) { Reflection::Parse(s, p); });
     CheckTable(QStringLiteral("substitutions.txt"), QStringLiteral("substitution"), [](QStringView s, QStringList *p) { Substitutions::Parse(s, p); });
     CheckUnreachedFiles();
@@ -203,13 +317,17 @@ void KnowledgeCheck::WalkIndex(const QString &sIndex)
         const WalkLine &line = walk.Line();
         switch (line.index.kind) {
         case IndexLine::Section:
-            if (!line.sectionFile->Readable())
-                Add(index, line.nLine, Finding::Error,
-                    line.sectionFile->bExists || line.sectionFile->sPath.isEmpty()
-                        ? QStringLiteral("response file %1 cannot be read: %2").arg(Quoted(line.sSection), line.sectionFile->sError)
-                        : QStringLiteral("response file %1 not found: create it in the data folder or correct the name").arg(Quoted(line.sSection)));
-            else
+            if (line.sectionFile->Readable()) {
                 AddResponseFile(line.sectionFile);
+            } else if (line.sectionFile->bExists || line.sectionFile->sPath.isEmpty()) {
+                m_bUnreadResponseFile = true;
+                Add(index, line.nLine, Finding::Error,
+                    QStringLiteral("response file %1 cannot be read: %2; no keyword line below it answers")
+                        .arg(Quoted(line.sSection), line.sectionFile->sError));
+            } else {
+                Add(index, line.nLine, Finding::Error,
+                    QStringLiteral("response file %1 not found: no keyword line below it answers; %2").arg(Quoted(line.sSection), SectionHint(line.sSection)));
+            }
             break;
         case IndexLine::Malformed:
             Add(index, line.nLine, Finding::Error,
@@ -224,6 +342,7 @@ void KnowledgeCheck::WalkIndex(const QString &sIndex)
             CheckKeywordLine(index, line);
             phraseLines << line.nLine;
             phrases << line.sPhrase;
+            m_phraseLines.append(PhraseLine{&index, line.nLine, line.sPhrase});
             break;
         default:
             break;
@@ -237,11 +356,13 @@ void KnowledgeCheck::CheckKeywordLine(const KnowledgeFile &index, const WalkLine
     const AnswerCheck &answer = line.answer;
     if (answer.file && answer.file->Readable())
         AddResponseFile(answer.file);
+    CheckCode(index, line);
     if (line.sPhrase.isEmpty())
         Add(index, line.nLine, Finding::Error,
             QStringLiteral("keyword line has an empty phrase: it matches every sentence, yet a match without a phrase counts as "
                            "none, so its block never answers; write a phrase after the code and one blank"));
-    if (!answer.Usable())
+    // A file that is missing or unreadable was reported once, at its section line.
+    if (!answer.Usable() && answer.fault != AnswerCheck::FileMissing && answer.fault != AnswerCheck::FileUnreadable)
         Add(index, line.nLine, Finding::Error,
             QStringLiteral("%1 cannot answer: %2").arg(Quoted(line.sPhrase), Reason(answer, line.index.sCode)));
     if (const QString sRead = Substitutions::Normalise(line.sPhrase, m_substitutions); sRead != line.sPhrase)
@@ -252,6 +373,42 @@ void KnowledgeCheck::CheckKeywordLine(const KnowledgeFile &index, const WalkLine
     UseBlock(index.sName, answer);
     if (answer.block && !EndsInNounSlot(line.sPhrase))
         CheckEchoSlots(index, line, *answer.file, *answer.block);
+    if (answer.block)
+        CheckEmptyEchoes(index, line, *answer.file, *answer.block);
+}
+
+void KnowledgeCheck::CheckCode(const KnowledgeFile &index, const WalkLine &line)
+{
+    if (!line.index.sCode.contains(u' ') && line.sText[4] == u' ') {
+        if (const qsizetype nLead = LeadingBlanks(line.sPhrase); nLead >= 2 && nLead < line.sPhrase.size())
+            Add(index, line.nLine, Finding::Warning,
+                QStringLiteral("%1 blanks after the code: the second is a word edge (the phrase matches only at the start of a word), "
+                               "and each one after it is a blank the sentence must hold there too, so the phrase seldom matches; write "
+                               "two blanks after the code for a word edge, one for none")
+                    .arg(nLead + 1));
+        return;
+    }
+    const QString sMeant = MeantKeywordLine(line.sText);
+    Add(index, line.nLine, Finding::Warning,
+        QStringLiteral("the code is %1 and the phrase %2: a code is four characters, then one blank, then the phrase%3")
+            .arg(Quoted(line.index.sCode), Quoted(line.sPhrase),
+                 sMeant.isEmpty() ? QString() : QStringLiteral("; write %1").arg(Quoted(sMeant))));
+}
+
+void KnowledgeCheck::CheckEmptyEchoes(const KnowledgeFile &index, const WalkLine &line, const KnowledgeFile &file, const CodeBlock &block)
+{
+    for (const int nEntry : block.gathered.entryLines) {
+        const QStringView sEntry = file.lines[nEntry - 1];
+        if (!EchoBeforeWord().match(sEntry).hasMatch() || m_emptyEchoesReported.contains({&file, nEntry}))
+            continue;
+        m_emptyEchoesReported.insert({&file, nEntry});
+        Add(file, nEntry, Finding::Warning,
+            QStringLiteral("when nothing follows %1 (%2:%3) in the sentence, the echo is empty and this reads %4; put the tag at the "
+                           "end of a sentence or before a punctuation mark")
+                .arg(Quoted(line.sPhrase), FileName(index))
+                .arg(line.nLine)
+                .arg(Quoted(WithEmptyEchoes(EntryText(sEntry).toString()))));
+    }
 }
 
 void KnowledgeCheck::CheckEchoSlots(const KnowledgeFile &index, const WalkLine &line, const KnowledgeFile &file, const CodeBlock &block)
@@ -271,10 +428,7 @@ void KnowledgeCheck::CheckEchoSlots(const KnowledgeFile &index, const WalkLine &
 
 void KnowledgeCheck::CheckShadows(const KnowledgeFile &index, const QList<int> &lines, const QStringList &phrases)
 {
-    auto meant = [&](int nLine) {
-        const QStringView above = nLine >= 2 ? index.lines[nLine - 2] : QStringView();
-        return above.startsWith(u'/') && above.contains(u"shadow", Qt::CaseInsensitive);
-    };
+    auto meant = [&](int nLine) { return MarkedMeant(index, nLine, kShadowMarker); };
     // A phrase of blanks is reported once, not as the shadow of every line holding blanks.
     QStringList patterns = phrases;
     for (QString &sPattern : patterns)
@@ -290,10 +444,11 @@ void KnowledgeCheck::CheckShadows(const KnowledgeFile &index, const QList<int> &
                     .arg(lines[i + 1]));
         if (shadows[i] >= 0 && !meant(lines[i]))
             Add(index, lines[i], Finding::Warning,
-                QStringLiteral("%1 never answers: line %2 %3 matches every sentence that holds it")
+                QStringLiteral("%1 never answers: line %2 %3 matches every sentence that holds it (if this line is meant for the "
+                               "second search after a repeat, write \"/ %4\" on the line above it)")
                     .arg(Quoted(phrases[i]))
                     .arg(lines[shadows[i]])
-                    .arg(Quoted(phrases[shadows[i]])));
+                    .arg(Quoted(phrases[shadows[i]]), kShadowMarker));
     }
 }
 
@@ -335,6 +490,12 @@ void KnowledgeCheck::CheckEntry(const KnowledgeFile &file, const CodeBlock &bloc
             QStringLiteral("no blank after \"#\": the first character is dropped, so the answer begins %1; write \"# \" before "
                            "the text")
                 .arg(Quoted(sLine.sliced(2).left(20))));
+    else if (EntryText(sLine).startsWith(u' '))
+        Add(file, nLine, Finding::Warning,
+            statement ? QStringLiteral("the entry begins with a blank: \"#\" and the one character after it are the mark, so the answer "
+                                       "begins with a blank; write one blank after \"#\"")
+                      : QStringLiteral("the entry begins with a blank: the text of a question starts right after \"$\", so the answer "
+                                       "begins with a blank; write the text right after \"$\""));
 
     // Tags, and brackets that open or close nothing.
     qsizetype open = -1;
@@ -369,14 +530,15 @@ void KnowledgeCheck::CheckFollowUp(const KnowledgeFile &file, const CodeBlock &b
     const KnowledgeFile &target = m_files->File(sName);
     if (m_queued.contains(&target))
         return;
-    if (!target.Readable())
+    if (!target.Readable()) {
+        m_bUnreadIndex = m_bUnreadIndex || target.bExists || target.sPath.isEmpty();
         Add(file, block.nFollowUpLine, Finding::Error,
             target.bExists || target.sPath.isEmpty()
                 ? QStringLiteral("follow-up index %1 cannot be read: %2").arg(Quoted(sName), target.sError)
                 : QStringLiteral("follow-up index %1 not found: the sentence after this answer shows an error message; create "
                                  "it or correct the name")
                       .arg(Quoted(sName)));
-    else if (!target.HasSectionLine())
+    } else if (!target.HasSectionLine())
         Add(file, block.nFollowUpLine, Finding::Error,
             QStringLiteral("follow-up %1 is not a keyword index (it has no \"[file.txt]\" section line), so the sentence after "
                            "this answer cannot be answered from it")
@@ -408,6 +570,33 @@ void KnowledgeCheck::CheckPresets()
             Add(*answer.file, answer.block ? answer.block->nHeaderLine : 0, Finding::Error,
                 QStringLiteral("%1 (code %2) cannot come: %3").arg(preset.sRole, preset.sCode, Reason(answer, preset.sCode)));
         UseBlock(QString(), answer);
+        // The watch word's answer is given "<orvia> but" as its keyword, on purpose.
+        CheckPresetEchoes(preset.sRole, answer, preset.sCode == u"0010");
+    }
+}
+
+void KnowledgeCheck::CheckPresetEchoes(const QString &sRole, const AnswerCheck &answer, bool keywordMeant)
+{
+    if (!answer.block)
+        return;
+    const bool fallback = answer.file->sName == u"Preset4.txt";
+    static const QRegularExpression kTag(QStringLiteral("\\[(keyword|next|following)\\]"), QRegularExpression::CaseInsensitiveOption);
+    for (const int nEntry : answer.block->gathered.entryLines) {
+        const QStringView sEntry = answer.file->lines[nEntry - 1];
+        for (auto it = kTag.globalMatch(sEntry); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const bool keyword = m.captured(1).compare(u"keyword", Qt::CaseInsensitive) == 0;
+            if (keyword && keywordMeant)
+                continue;
+            const QString sGives = keyword ? (fallback ? QStringLiteral("it is always empty, since no phrase matched")
+                                                       : QStringLiteral("it is whatever was typed"))
+                                           : (fallback ? QStringLiteral("no phrase matched, so it echoes whatever was typed, less its "
+                                                                        "first character (\"ello there\" for \"hello there\")")
+                                                       : QStringLiteral("it is always empty, since no phrase was matched"));
+            Add(*answer.file, nEntry, Finding::Warning,
+                QStringLiteral("%1 in %2: %3; use [name] only").arg(m.captured(0), sRole, sGives));
+            break;
+        }
     }
 }
 
@@ -420,6 +609,77 @@ void KnowledgeCheck::CheckUnusedBlocks()
                     QStringLiteral("block \"*%1\" is never used: no index line names code %1 under \"[%2]\"; add a keyword line "
                                    "for it or remove the block")
                         .arg(block.sCode, file->sName));
+}
+
+void KnowledgeCheck::CheckBlockLayout()
+{
+    static const QString kMarks = QStringLiteral("#$@&*");
+    for (const KnowledgeFile *file : std::as_const(m_responseFiles)) {
+        for (const CodeBlock &block : file->Blocks())
+            if (!block.sCode.isEmpty() && block.nSecondHeaderLine)
+                Add(*file, block.nSecondHeaderLine, Finding::Warning,
+                    QStringLiteral("a second block \"*%1\" (the first is at line %2): the entries of both are gathered into one "
+                                   "block, so either block's answers may come for any line that names code %1; give this block a "
+                                   "free code, or join the two")
+                        .arg(block.sCode)
+                        .arg(block.nHeaderLine));
+        for (qsizetype i = 0; i < file->lines.size(); ++i) {
+            const QStringView sLine = file->lines[i], sTrimmed = TrimBlanks(sLine);
+            if (sLine.startsWith(u' ') && !sTrimmed.isEmpty() && kMarks.contains(sTrimmed.front()))
+                Add(*file, int(i + 1), Finding::Warning,
+                    QStringLiteral("the line begins with a blank, so it is read as a comment, not as %1; remove the blanks before "
+                                   "\"%2\"")
+                        .arg(sTrimmed.front() == u'*' ? QStringLiteral("a block header") : QStringLiteral("an entry or a setting"))
+                        .arg(sTrimmed.front()));
+        }
+    }
+}
+
+void KnowledgeCheck::CheckInsideWords()
+{
+    // The base's own words first: a botmaster knows them best.
+    QSet<QString> own;
+    for (const KnowledgeFile *file : m_files->Files())
+        if (file->Readable())
+            AddWords(file->sText, own);
+    QString sListText;
+    const QList<QStringView> listed = ListWords(m_sWordList, sListText);
+    QList<QStringView> words(own.cbegin(), own.cend());
+    QSet<QStringView> known(words.cbegin(), words.cend());
+    known.reserve(known.size() + listed.size());
+    for (const QStringView sWord : listed)
+        if (!known.contains(sWord)) {
+            known.insert(sWord);
+            words << sWord;
+        }
+    // The examples: the base's own words first, the shortest first.
+    auto familiar = [&own](const QString &a, const QString &b) {
+        return std::tuple(!own.contains(a), a.size(), a) < std::tuple(!own.contains(b), b.size(), b);
+    };
+
+    QList<QString> phrases;
+    for (const PhraseLine &line : std::as_const(m_phraseLines))
+        phrases << line.sPhrase;
+    QList<HidingWords> hiding = FindHidingWords(phrases, words, known);
+    for (qsizetype i = 0; i < hiding.size(); ++i) {
+        HidingWords &h = hiding[i];
+        if (h.nWords < kManyWords || MarkedMeant(*m_phraseLines[i].index, m_phraseLines[i].nLine, kInsideWordsMarker))
+            continue;
+        std::sort(h.words.begin(), h.words.end(), familiar);
+        const QString sCore = TrimBlanks(phrases[i]).toString();
+        const QString sEdged = (h.bBefore || phrases[i].startsWith(u' ') ? QStringLiteral(" ") : QString()) + sCore
+                               + (h.bAfter || phrases[i].endsWith(u' ') ? QStringLiteral(" ") : QString());
+        QStringList examples;
+        for (const QString &sWord : h.words.first(3))
+            examples << Quoted(sWord);
+        Add(*m_phraseLines[i].index, m_phraseLines[i].nLine, Finding::Warning,
+            QStringLiteral("%1 also matches inside %2 other words, such as %3: write %4 (a blank at an end is a word edge) if the "
+                           "word alone is meant, and give the forms you want lines of their own; if they are all meant, write "
+                           "\"/ %5\" on the line above")
+                .arg(Quoted(phrases[i]))
+                .arg(h.nWords)
+                .arg(examples.join(QStringLiteral(", ")), Quoted(sEdged), kInsideWordsMarker));
+    }
 }
 
 void KnowledgeCheck::CheckTable(const QString &sName, const QString &sTable, const std::function<void(QStringView, QStringList *)> &parse)
@@ -456,12 +716,13 @@ void KnowledgeCheck::CheckUnreachedFiles()
             continue;
         const std::vector<CodeBlock> &blocks = file.Blocks();
         const bool holdsBlocks = std::any_of(blocks.cbegin(), blocks.cend(), [](const CodeBlock &b) { return !b.sCode.isEmpty(); });
-        if (holdsBlocks)
-            Add(file, 0, Finding::Warning,
-                QStringLiteral("response file that no section line names: none of its blocks ever answers; name it in an index "
-                               "as \"[%1]\" or remove it")
-                    .arg(sName));
-        else if (file.HasSectionLine())
+        if (holdsBlocks) {
+            if (!m_bUnreadIndex)
+                Add(file, 0, Finding::Warning,
+                    QStringLiteral("response file that no section line names: none of its blocks ever answers; name it in an index "
+                                   "as \"[%1]\" or remove it")
+                        .arg(sName));
+        } else if (file.HasSectionLine() && !m_bUnreadResponseFile)
             Add(file, 0, Finding::Warning,
                 QStringLiteral("follow-up index that no answer names: it is never searched; add \"&%1\" to a block or remove it")
                     .arg(sName));

@@ -29,6 +29,11 @@ struct WalkLine;
 // come but not as the botmaster meant.
 class KnowledgeCheck {
 public:
+    // The word list a phrase is looked for inside of, beside the base's own
+    // words; a list that cannot be read leaves the base's words alone.
+    static const QString kSystemWordList;
+    void SetWordList(const QString &sPath) { m_sWordList = sPath; }
+
     // False when keywords.txt cannot be read; IndexError() says why.
     bool Run();
     QString IndexError() const { return m_sIndexError; }
@@ -52,13 +57,18 @@ public:
 private:
     void WalkIndex(const QString &sIndex);
     void CheckKeywordLine(const KnowledgeFile &index, const WalkLine &line);
+    void CheckCode(const KnowledgeFile &index, const WalkLine &line);
     void CheckEchoSlots(const KnowledgeFile &index, const WalkLine &line, const KnowledgeFile &file, const CodeBlock &block);
+    void CheckEmptyEchoes(const KnowledgeFile &index, const WalkLine &line, const KnowledgeFile &file, const CodeBlock &block);
+    void CheckPresetEchoes(const QString &sRole, const AnswerCheck &answer, bool keywordMeant);
+    void CheckInsideWords();
     void CheckShadows(const KnowledgeFile &index, const QList<int> &lines, const QStringList &phrases);
     void UseBlock(const QString &sIndex, const AnswerCheck &answer);
     void CheckEntry(const KnowledgeFile &file, const CodeBlock &block, int nLine);
     void CheckFollowUp(const KnowledgeFile &file, const CodeBlock &block);
     void CheckPresets();
     void CheckUnusedBlocks();
+    void CheckBlockLayout();
     // A table of data/ (reflections, substitutions): each line its parser skips is a warning.
     void CheckTable(const QString &sName, const QString &sTable, const std::function<void(QStringView, QStringList *)> &parse);
     void CheckUnreachedFiles();
@@ -79,4 +89,15 @@ private:
     int m_nKeywordLines = 0;
     SubstitutionTable m_substitutions;
     QSet<std::pair<const KnowledgeFile *, int>> m_echoSlotsReported;
+    QSet<std::pair<const KnowledgeFile *, int>> m_emptyEchoesReported;
+    struct PhraseLine {
+        const KnowledgeFile *index;
+        int nLine;
+        QString sPhrase;
+    };
+    QList<PhraseLine> m_phraseLines;  // every keyword line walked, for the word-list check
+    QString m_sWordList = kSystemWordList;
+    // A file that exists but cannot be read may name others: those are not called unnamed.
+    bool m_bUnreadResponseFile = false;
+    bool m_bUnreadIndex = false;
 };

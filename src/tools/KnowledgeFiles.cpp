@@ -109,7 +109,9 @@ void KnowledgeFile::GatherBlocks() const
             auto it = m_blockOf.constFind(sCode);
             if (it == m_blockOf.cend()) {
                 it = m_blockOf.insert(sCode, int(blocks.size()));
-                blocks.push_back(CodeBlock{sCode.toString(), {}, nLine, 0, 0});
+                blocks.push_back(CodeBlock{sCode.toString(), {}, nLine, 0, 0, 0});
+            } else if (!blocks[*it].nSecondHeaderLine) {
+                blocks[*it].nSecondHeaderLine = nLine;
             }
             current = *it;
             continue;

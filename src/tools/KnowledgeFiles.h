@@ -17,6 +17,7 @@ struct CodeBlock {
     QString sCode;          // as its header writes it, trailing blanks removed
     GatheredBlock gathered;
     int nHeaderLine = 0;    // the first header of the code
+    int nSecondHeaderLine = 0;  // a later header of the same code, 0 if none
     int nFollowUpLine = 0;  // the follow-up setting in effect, 0 if none
     int nEmptyEntryLine = 0;  // the first entry that leaves no answer text, 0 if none
 };

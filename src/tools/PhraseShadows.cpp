@@ -76,6 +76,19 @@ public:
         return first == before ? INT_MAX : first;
     }
 
+    // Calls found(phrase, start, end) for every place a phrase's core occurs in s.
+    template <typename Found>
+    void ForEachWithin(QStringView s, const Found &found) const
+    {
+        int node = 0;
+        for (qsizetype i = 0; i < s.size(); ++i) {
+            node = Step(node, s[i].unicode());
+            for (int v = m_nodes[node].ends.empty() ? m_nodes[node].dict : node; v > 0; v = m_nodes[v].dict)
+                for (const int phrase : m_nodes[v].ends)
+                    found(phrase, i + 1 - m_nodes[v].depth, i + 1);
+        }
+    }
+
 private:
     int Find(int node, char16_t c) const
     {
@@ -116,7 +129,81 @@ private:
     std::array<int, 128> m_rootAscii;
 };
 
+// Looked up for every place a phrase occurs in a word, so sets, not lists.
+const QSet<QStringView> kEndings{u"s", u"es", u"ed", u"d", u"ing", u"ings", u"er", u"ers", u"est", u"ly", u"y",
+                                 u"ies", u"ied", u"en", u"ness", u"less", u"ful", u"ish", u"able", u"ment", u"ist", u"ism"};
+const QStringView kInflections[] = {u"s", u"es", u"ed", u"d", u"ing", u"er", u"ers", u"ly"};
+const QSet<QStringView> kPrefixes{u"a", u"un", u"re", u"de", u"dis", u"pre", u"non", u"in", u"im",
+                                  u"mis", u"over", u"under", u"sub", u"super", u"anti", u"co", u"out", u"up"};
+
+bool IsWordOf(QStringView s, const QSet<QStringView> &known)
+{
+    return s.size() >= 3 && known.contains(s);
+}
+
+// Whether the word is the phrase (at start to end) with an ending, a prefix
+// or another word joined to it, the same word in another form.
+bool IsFormOf(QStringView sWord, qsizetype start, qsizetype end, const QSet<QStringView> &known)
+{
+    const QStringView before = sWord.first(start), after = sWord.sliced(end);
+    const bool beforeFits = before.isEmpty() || kPrefixes.contains(before) || IsWordOf(before, known);
+    // "sadden": a doubled last letter before the ending.
+    const bool doubled = after.size() > 1 && after[0] == sWord[end - 1] && kEndings.contains(after.sliced(1));
+    bool afterFits = after.isEmpty() || kEndings.contains(after) || doubled || IsWordOf(after, known);
+    for (const QStringView sEnd : kInflections)
+        afterFits = afterFits || (after.endsWith(sEnd) && IsWordOf(after.chopped(sEnd.size()), known));
+    return beforeFits && afterFits;
+}
+
+// Drops "wonders" where "wonder" is in the list too.
+QStringList WithoutInflectedForms(const QStringList &words)
+{
+    const QSet<QString> all(words.cbegin(), words.cend());
+    QStringList kept;
+    for (const QString &sWord : words) {
+        const bool inflected = std::any_of(std::begin(kInflections), std::end(kInflections), [&](QStringView sEnd) {
+            return sWord.endsWith(sEnd) && all.contains(sWord.chopped(sEnd.size()));
+        });
+        if (!inflected)
+            kept << sWord;
+    }
+    return kept;
+}
+
 }  // namespace
+
+QList<HidingWords> FindHidingWords(const QList<QString> &phrases, const QList<QStringView> &words, const QSet<QStringView> &known)
+{
+    QList<PhraseMatch::Edges> edges;
+    QList<QStringView> cores;
+    for (const QString &sPhrase : phrases) {
+        const PhraseMatch::Edges e = PhraseMatch::EdgesOf(sPhrase);
+        const QStringView core = QStringView(sPhrase).sliced(e.left, sPhrase.size() - e.left - e.right);
+        const bool oneWord = !core.isEmpty() && std::none_of(core.begin(), core.end(), [](QChar c) { return PhraseMatch::IsEdge(c.unicode()); });
+        edges << e;
+        cores << (oneWord && !(e.left && e.right) ? core : QStringView());
+    }
+    const Automaton automaton(cores);
+    QList<HidingWords> found(phrases.size());
+    QList<QStringList> hiding(phrases.size());
+    for (const QStringView sWord : words) {
+        int last = -1;  // one place of a phrase is enough
+        automaton.ForEachWithin(sWord, [&](int j, qsizetype start, qsizetype end) {
+            if (j == last || (start > 0 && edges[j].left) || (end < sWord.size() && edges[j].right) || IsFormOf(sWord, start, end, known))
+                return;
+            last = j;
+            if (hiding[j].isEmpty() || hiding[j].last() != sWord)
+                hiding[j] << sWord.toString();
+            found[j].bBefore = found[j].bBefore || start > 0;
+            found[j].bAfter = found[j].bAfter || end < sWord.size();
+        });
+    }
+    for (qsizetype j = 0; j < phrases.size(); ++j) {
+        found[j].words = WithoutInflectedForms(hiding[j]);
+        found[j].nWords = int(found[j].words.size());
+    }
+    return found;
+}
 
 QList<int> FindShadowingPhrases(const QList<QString> &phrases)
 {

@@ -53,8 +53,15 @@ struct Run {
     QString sOut, sErr;
 };
 
-Run RunCheck(const QString &sFolder, const QStringList &args)
+// Without --words the system's word list would take part, and the findings
+// would hang on what is installed: an empty list stands in.
+Run RunCheck(const QString &sFolder, QStringList args)
 {
+    if (!args.contains(QStringLiteral("--words"))) {
+        QFile(sFolder + QStringLiteral("/no-words")).open(QIODevice::WriteOnly);
+        args.prepend(QStringLiteral("no-words"));
+        args.prepend(QStringLiteral("--words"));
+    }
     QProcess process;
     process.setWorkingDirectory(sFolder);
     process.start(QStringLiteral(ORVIA_CHECK), args);
@@ -73,6 +80,12 @@ QStringList Places(const QString &sOut)
     return places;
 }
 
+// The summary's counts, "1 error" and "2 errors".
+QString Counted(qsizetype n, const char *sThing)
+{
+    return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(sThing), n == 1 ? QString() : QStringLiteral("s"));
+}
+
 }  // namespace
 
 class TestOrviaCheck : public QObject {
@@ -88,8 +101,10 @@ private slots:
 
         const QStringList dot{"."};
         QTest::newRow("clean") << Files{} << dot << 0 << QStringList();
-        const QByteArray shadows = L("[r.txt]|0001 hello|0001 oh hello there|/ shadowed on purpose|0001 hello you|0001 Hello|0001  |0001 x");
-        const QStringList shadowed = P("keywords.txt:3: warning|keywords.txt:6: warning|keywords.txt:7: warning");
+        // Only "/ shadow: meant" silences a shadowed line, not any comment that says "shadow".
+        const QByteArray shadows = L("[r.txt]|0001 hello|0001 oh hello there|/ shadow: meant, for the second search|0001 hello you|0001 Hello|"
+                                     "0001  |0001 x|/ Shadows over Camelot|0001 hello x");
+        const QStringList shadowed = P("keywords.txt:3: warning|keywords.txt:6: warning|keywords.txt:7: warning|keywords.txt:10: warning");
         QTest::newRow("shadows, a marked one, blanks only") << Files{{"keywords.txt", shadows}} << QStringList{"data"} << 0 << shadowed;
         QTest::newRow("--werror fails on warnings") << Files{{"keywords.txt", shadows}} << QStringList{"--werror", "."} << 1 << shadowed;
         // A lone "#" beside a good entry fails on some draws: always an error now.
@@ -100,8 +115,34 @@ private slots:
                                                 "keywords.txt:6: error|r.txt:3: error|r.txt:5: error|r.txt:9: error");
         QTest::newRow("malformed lines, missing files")
             << Files{{"keywords.txt", L("0001 top|[r.txt]|abc|[gone.txt]|0001 hello|[|0001 after")}} << dot << 1
-            << P("keywords.txt:1: error|keywords.txt:3: error|keywords.txt:4: error|keywords.txt:5: error|keywords.txt:6: error|"
-                 "keywords.txt:7: error|r.txt:1: warning");
+            << P("keywords.txt:1: error|keywords.txt:3: error|keywords.txt:4: error|keywords.txt:6: error|keywords.txt:7: error|"
+                 "r.txt:1: warning");
+        // Said once at the section line, and a follow-up only an unreadable file could name is not called unnamed.
+        QTest::newRow("an unreadable file") << Files{{"keywords.txt", L("[../r.txt]|0001 hello|0002 bye|0003 so")}, {"fu_a.txt", L("[r.txt]|0001 yes")}}
+                                            << dot << 1 << P("keywords.txt:1: error|r.txt: warning");
+        QTest::newRow("section names with a blank") << Files{{"keywords.txt", L("[r.txt ]|0001 hello|[r.txt] |0001 hi")}} << dot << 1
+                                                    << P("keywords.txt:1: error|keywords.txt:3: error|r.txt: warning");
+        QTest::newRow("two blocks of one code") << Files{{"keywords.txt", L("[r.txt]|0001 hello|0002 bye")},
+                                                         {"r.txt", L("*0001|# hi [name]|*0002|# bye|*0001|$how are you?|*")}}
+                                                << dot << 0 << P("r.txt:5: warning");
+        QTest::newRow("codes, blanks and echoes that read wrong")
+            << Files{{"keywords.txt", L("[r.txt]|0001 hello|0002 worry about|0003   cat|006 farkle")},
+                     {"r.txt", L("*0001|# hi|*0002|$what is it about [following] that worries you?|#  so [following].|*0003|# cats|$ why?| # not read")},
+                     {"Preset3.txt", L("*0002|# hello [next]! what is your name?|*0001|# welcome, [name].")},
+                     {"Preset4.txt", L("*0001|$what else, [following]?")}}
+            << dot << 1
+            << P("keywords.txt:4: warning|keywords.txt:5: warning|keywords.txt:5: error|Preset3.txt:2: warning|Preset4.txt:2: warning|"
+                 "r.txt:4: warning|r.txt:5: warning|r.txt:8: warning|r.txt:9: warning");
+        // Eight words of the list and two of the base's own hold "cat"; "gardenia" alone does not make "garden" a warning.
+        QTest::newRow("phrases inside words")
+            << Files{{"keywords.txt", L("[r.txt]|0001 hello|0001 cat|0001 garden|0001  won ")},
+                     {"r.txt", L("*0001|# hi, the cattle of muscat.|$cats?")},
+                     {"words", "category\nlocate\nvacation\nscatter\ncatch\nducat\neducate\nindicate\ngardenia\ncats\n"}}
+            << QStringList{"--words", "data/words", "."} << 0 << P("keywords.txt:3: warning");
+        QTest::newRow("inside words, and meant") << Files{{"keywords.txt", L("[r.txt]|0001 hello|/ inside words: meant|0001 cat")},
+                                                          {"r.txt", L("*0001|# hi, the cattle of muscat.")},
+                                                          {"words", "category\nlocate\nvacation\nscatter\ncatch\nducat\neducate\nindicate\n"}}
+                                                 << QStringList{"--words", "data/words", "."} << 0 << QStringList();
         QTest::newRow("follow-ups") << Files{{"keywords.txt", L("[r.txt]|0001 hello|0002 bye|0003 so")},
                                              {"r.txt", L("*0001|# hi|&fu_a.txt|*0002|&missing.txt|# ok|*0003|# so|&Preset4.txt")},
                                              {"fu_a.txt", L("[r.txt]|0009 yes")}, {"fu_b.txt", L("[r.txt]|0001 no")}}
@@ -113,10 +154,10 @@ private slots:
         QTest::newRow("word edges, rewritten phrases") << Files{{"keywords.txt", L("[r.txt]|0001 hi |0001 hi there|0001 dont|0001  cat|0001 bobcat|0001 Hi")},
                                                                 {"substitutions.txt", L("/ t|dont don't|alone")}}
                                                        << dot << 0 << P("substitutions.txt:3: warning|keywords.txt:3: warning|keywords.txt:4: warning");
-        QTest::newRow("echo where a noun belongs") << Files{{"keywords.txt", L("[r.txt]|0001 hello|0002 my car|0003 worry about|0004 i fear")},
+        QTest::newRow("echoes where a noun belongs, empty between words") << Files{{"keywords.txt", L("[r.txt]|0001 hello|0002 my car|0003 worry about|0004 i fear")},
                                                             {"r.txt", L("*0001|# hi|*0002|$how do you feel about [following]?|# your [next] then|"
                                                                         "*0003|$what about [following] worries you?|*0004|$what about [following] worries you?")}}
-                                                   << dot << 0 << P("r.txt:4: warning|r.txt:5: warning|r.txt:9: warning");
+                                                   << dot << 0 << P("r.txt:4: warning|r.txt:5: warning|r.txt:5: warning|r.txt:7: warning|r.txt:9: warning|r.txt:9: warning");
         QTest::newRow("encodings") << Files{{"r.txt", QByteArray("*0001\r\n# caf\xe9 \x81\r\n$ok?\n")}} << dot << 0 << P("r.txt:2: warning|r.txt:3: warning");
         QTest::newRow("missing presets") << Files{{"Preset4.txt", L("*0002|# no")}, {"preset1.txt", QByteArray()}} << dot << 1
                                          << P("preset1.txt: error|Preset2.txt:5: warning|Preset4.txt: error|Preset4.txt:1: warning");
@@ -135,9 +176,9 @@ private slots:
         QVERIFY2(run.sErr.isEmpty(), qPrintable(run.sErr));
         QCOMPARE(Places(run.sOut), places);
         QCOMPARE(run.nExit, exit);
-        QVERIFY(run.sOut.endsWith(QStringLiteral(" %1 errors, %2 warnings\n")
-                                      .arg(places.filter(QStringLiteral(": error")).size())
-                                      .arg(places.filter(QStringLiteral(": warning")).size())));
+        QVERIFY(run.sOut.endsWith(QStringLiteral(" %1, %2\n")
+                                      .arg(Counted(places.filter(QStringLiteral(": error")).size(), "error"),
+                                           Counted(places.filter(QStringLiteral(": warning")).size(), "warning"))));
 
         // The JSON document holds the same findings.
         const Run json = RunCheck(folder.Path(), args + QStringList{QStringLiteral("--json")});
@@ -151,12 +192,55 @@ private slots:
         QCOMPARE(jsonPlaces, places);
     }
 
+    // What a finding says, where its place alone does not show it.
+    void messages_data()
+    {
+        QTest::addColumn<Files>("files");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("says");
+        const QStringList dot{"."};
+        const Files bare{{"keywords.txt", L("/ c")}, {"r.txt", {}}, {"preset1.txt", {}}, {"Preset2.txt", {}}, {"Preset3.txt", {}}, {"Preset4.txt", {}}};
+        QTest::newRow("one file") << bare << dot << QStringList{"checked 1 file, 0 keyword lines, 0 codes: 6 errors, 0 warnings\n"};
+        QTest::newRow("one error, one warning")
+            << Files{{"keywords.txt", L("[r.txt]|0001 hello|0001 hello you|0002 bye")}} << dot << QStringList{": 1 error, 1 warning\n"};
+        QTest::newRow("codes are four characters")
+            << Files{{"keywords.txt", L("[r.txt]|0001 hello|006 farkle")}} << dot
+            << QStringList{"keywords.txt:3: warning: the code is \"006 \" and the phrase \"arkle\": a code is four characters"};
+        QTest::newRow("a blank at the end of a section line")
+            << Files{{"keywords.txt", L("[r.txt ]|0001 hello|[r.txt] |0001 hi")}} << dot
+            << QStringList{"keywords.txt:1: error: response file \"r.txt \" not found: no keyword line below it answers; the name ends in a blank",
+                           "keywords.txt:3: error: response file \"r.txt]\" not found: no keyword line below it answers; the line goes on after \"]\""};
+        QTest::newRow("two blocks") << Files{{"r.txt", L("*0001|# hi [name]|*0001|$how are you?")}} << dot
+                                    << QStringList{"r.txt:3: warning: a second block \"*0001\" (the first is at line 1)"};
+        QTest::newRow("an empty echo") << Files{{"keywords.txt", L("[r.txt]|0001 worry about")}, {"r.txt", L("*0001|$what is it about [following] that worries you?")}}
+                                       << dot << QStringList{"reads \"what is it about that worries you?\""};
+        QTest::newRow("inside words")
+            << Files{{"keywords.txt", L("[r.txt]|0001 hello|0001 cat")}, {"r.txt", L("*0001|# hi, the cattle of muscat.")},
+                     // Its own forms and words joined of two do not count: "cats", "catches", "bobcat" of "bob".
+                     {"words", "category\nlocate\nvacation\nscatter\ncatch\ncatches\nducat\neducate\nindicate\ncats\nbob\nbobcat\n"}}
+            << QStringList{"--words", "data/words", "."}
+            << QStringList{"keywords.txt:3: warning: \"cat\" also matches inside 10 other words, such as \"cattle\", \"muscat\", \"catch\""
+                           , "write \" cat \""};
+    }
+
+    void messages()
+    {
+        QFETCH(Files, files);
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, says);
+        ProgramFolder folder;
+        WriteBase(folder, files);
+        const Run run = RunCheck(folder.Path(), args);
+        for (const QString &sSaid : says)
+            QVERIFY2(run.sOut.contains(sSaid), qPrintable(run.sOut));
+    }
+
     // Cannot run: exit status 2 and one line on standard error.
     void cannotRun()
     {
         ProgramFolder folder;
         folder.WriteData("keywords.txt", {"/ c"});
-        for (const QStringList &args : {QStringList{"nowhere"}, {"logs"}, {"--bogus", "."}, {".", "data"}, {"."}}) {
+        for (const QStringList &args : {QStringList{"nowhere"}, {"logs"}, {"--bogus", "."}, {".", "data"}, {"--words", "nowhere", "."}, {"."}}) {
             if (args == QStringList{"."})  // last: a data folder without keywords.txt
                 QVERIFY(QFile::remove(folder.DataPath("keywords.txt")));
             const Run run = RunCheck(folder.Path(), args);
