@@ -122,6 +122,9 @@ int main(int argc, char *argv[])
                                : QDir(bot.sDataFolder) == QDir(sFolder) ? sFolder
                                                                          : sFolder + QStringLiteral("/data");
 
+    // Named as given; in full when none was, since then it is not on the command line.
+    const QString sCheckedFolder = args.isEmpty() ? bot.sDataFolder : QDir::cleanPath(sShownData);
+
     KnowledgeCheck check;
     if (parser.isSet(words)) {
         const QString sWords = parser.value(words);
@@ -146,7 +149,8 @@ int main(int argc, char *argv[])
                 o.insert(QStringLiteral("line"), f.nLine);
             findings.append(o);
         }
-        const QJsonObject summary{{QStringLiteral("files"), check.FilesRead()},
+        const QJsonObject summary{{QStringLiteral("folder"), sCheckedFolder},
+                                  {QStringLiteral("files"), check.FilesRead()},
                                   {QStringLiteral("keywordLines"), check.KeywordLines()},
                                   {QStringLiteral("codes"), nCodes},
                                   {QStringLiteral("errors"), nErrors},
@@ -159,9 +163,10 @@ int main(int argc, char *argv[])
             const QString sWhere = f.nLine > 0 ? QStringLiteral("%1:%2").arg(shown(f)).arg(f.nLine) : shown(f);
             sOut += QStringLiteral("%1: %2: %3\n").arg(sWhere, QLatin1String(SeverityName(f.severity)), f.sMessage);
         }
-        sOut += QStringLiteral("checked %1, %2, %3: %4, %5\n")
-                    .arg(Counted(check.FilesRead(), "file"), Counted(check.KeywordLines(), "keyword line"), Counted(nCodes, "code"),
-                         Counted(nErrors, "error"), Counted(nWarnings, "warning"));
+        sOut += QStringLiteral("checked %1 in %2, %3, %4: %5, %6\n")
+                    .arg(Counted(check.FilesRead(), "file"), QDir::toNativeSeparators(sCheckedFolder),
+                         Counted(check.KeywordLines(), "keyword line"), Counted(nCodes, "code"), Counted(nErrors, "error"),
+                         Counted(nWarnings, "warning"));
         Print(stdout, sOut);
     }
     return nErrors > 0 || (parser.isSet(werror) && nWarnings > 0) ? 1 : 0;

@@ -200,7 +200,7 @@ private slots:
         QTest::addColumn<QStringList>("says");
         const QStringList dot{"."};
         const Files bare{{"keywords.txt", L("/ c")}, {"r.txt", {}}, {"preset1.txt", {}}, {"Preset2.txt", {}}, {"Preset3.txt", {}}, {"Preset4.txt", {}}};
-        QTest::newRow("one file") << bare << dot << QStringList{"checked 1 file, 0 keyword lines, 0 codes: 6 errors, 0 warnings\n"};
+        QTest::newRow("one file") << bare << dot << QStringList{"checked 1 file in data, 0 keyword lines, 0 codes: 6 errors, 0 warnings\n"};
         QTest::newRow("one error, one warning")
             << Files{{"keywords.txt", L("[r.txt]|0001 hello|0001 hello you|0002 bye")}} << dot << QStringList{": 1 error, 1 warning\n"};
         QTest::newRow("codes are four characters")
