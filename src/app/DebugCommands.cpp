@@ -1,5 +1,6 @@
 #include "app/DebugCommands.h"
 
+#include "chat/TraceLines.h"
 #include "common/Dialogs.h"
 #include "common/modPublic.h"
 #include "engine/ModFunctions.h"
@@ -27,6 +28,15 @@ LogWriteStatus Reported(const LogWriteStatus &status)
     return status;
 }
 
+// The trace of a lookup, which draws an entry without the fallback when nothing matched.
+QStringList LookupTraceLines(const ReplyTrace &trace)
+{
+    QStringList lines = TraceLines(trace, QString());
+    if (trace.match.sFile.isEmpty())
+        lines.removeLast();  // no fallback block answered: the lookup shows nothing then
+    return lines;
+}
+
 }  // namespace
 
 LogWriteStatus SimulateEvent()
@@ -45,24 +55,34 @@ LogWriteStatus SimulateError()
                                    QStringLiteral(" A Test Error with Priority 1 has been added to the event log")}));
 }
 
-QString RunLookupTest()
+QString RunLookupTest(bool withTrace)
 {
     const QString sSentence = AskSentence();
     ApplyDefaultUserName();
     if (sSentence.isEmpty())
         return QString();
-    const KeywordMatch match = KeywordSearch(sSentence);
+    ReplyTrace trace;
+    trace.sIndex = modPublic::KeywordIndexFile;
+    QString sFailure;
+    const KeywordMatch match = KeywordSearch(sSentence, &trace.nKeywordLine, &sFailure);
+    if (!sFailure.isEmpty())
+        trace.failures.append({trace.sIndex, sFailure});
     ResponseEntry entry;
-    if (!match.sFile.isEmpty())
+    if (!match.sFile.isEmpty()) {
         entry = GetRandomEntryFromFile(match, StatementsAndQuestions);
-    Dialogs::MsgBox(entry.sText);
+        trace.match = match;
+        trace.nEntryLine = entry.nLine;
+        if (!entry.sFailure.isEmpty())
+            trace.failures.append({QString(), entry.sFailure});
+    }
+    Dialogs::MsgBox(withTrace ? (QStringList{entry.sText, QString()} + LookupTraceLines(trace)).join(u'\n') : entry.sText);
     return entry.sText;
 }
 
-LogWriteStatus KeywordLookup()
+LogWriteStatus KeywordLookup(bool withTrace)
 {
     Dialogs::MsgBox(QStringLiteral("A Keyword lookup is being simulated..."));
-    const QString sReply = RunLookupTest();
+    const QString sReply = RunLookupTest(withTrace);
     return Reported(WriteEventLog({QStringLiteral("Test Result"), QStringLiteral("Debug Menu --> Test"), sReply}, 1));
 }
 

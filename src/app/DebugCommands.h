@@ -19,12 +19,13 @@ LogWriteStatus SimulateEvent();
 LogWriteStatus SimulateError();
 
 // Asks for a sentence and shows the reply one random entry gives it (an empty
-// text when no keyword matches). Returns the reply shown; empty when cancelled.
-QString RunLookupTest();
+// text when no keyword matches); withTrace adds under it why it came, as the
+// chat windows do in Debug Mode. Returns the reply shown; empty when cancelled.
+QString RunLookupTest(bool withTrace = false);
 
 // "&Keyword Lookup": a notice, the lookup test, and a "Test Result" event entry
 // describing the reply, written also when the test was cancelled.
-LogWriteStatus KeywordLookup();
+LogWriteStatus KeywordLookup(bool withTrace = false);
 
 // The first steps of "&Mass Keyword Lookup ": the sentence and its match;
 // nothing when the sentence is empty or no keyword matches.

@@ -333,7 +333,7 @@ void FrmMain::SimulateError()
 
 void FrmMain::KeywordLookup()
 {
-    DebugCommands::KeywordLookup();
+    DebugCommands::KeywordLookup(MnuDebugMode->isChecked());
 }
 
 void FrmMain::MassKeywordLookup()

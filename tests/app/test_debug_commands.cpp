@@ -26,12 +26,19 @@ private slots:
                                << "EventLog.txt:Test Event¥Debugging Menu -> Simulate¥ A Test Event with Priority 1 has been added to the event log¥1";
         QTest::newRow("error") << Command(DebugCommands::SimulateError) << QStringList{} << "|" << QStringList{"An Error is being written to the Error log..."}
                                << "ErrorLog.txt:Test Error¥Debugging Menu -> Simulate¥ A Test Error with Priority 1 has been added to the event log";
-        QTest::newRow("lookup") << Command(DebugCommands::KeywordLookup) << QStringList{"well hello"} << "|Vask" << QStringList{lookup, "hello Vask, how are you"}
+        QTest::newRow("lookup") << Command([] { return DebugCommands::KeywordLookup(); }) << QStringList{"well hello"} << "|Vask" << QStringList{lookup, "hello Vask, how are you"}
                                 << result + "hello Vask, how are you¥1";
-        QTest::newRow("lookup, name kept") << Command(DebugCommands::KeywordLookup) << QStringList{"hello"} << "Ann|Ann" << QStringList{lookup, "hello Ann, how are you"}
+        QTest::newRow("lookup, name kept") << Command([] { return DebugCommands::KeywordLookup(); }) << QStringList{"hello"} << "Ann|Ann" << QStringList{lookup, "hello Ann, how are you"}
                                            << result + "hello Ann, how are you¥1";
-        QTest::newRow("lookup, no keyword") << Command(DebugCommands::KeywordLookup) << QStringList{"goodbye"} << "|Vask" << QStringList{lookup, ""} << result + "¥1";
-        QTest::newRow("lookup, cancelled") << Command(DebugCommands::KeywordLookup) << QStringList{} << "|Vask" << QStringList{lookup} << result + "¥1";
+        QTest::newRow("lookup, no keyword") << Command([] { return DebugCommands::KeywordLookup(); }) << QStringList{"goodbye"} << "|Vask" << QStringList{lookup, ""} << result + "¥1";
+        QTest::newRow("lookup, traced in Debug Mode")
+            << Command([] { return DebugCommands::KeywordLookup(true); }) << QStringList{"well hello"} << "|Vask"
+            << QStringList{lookup, "hello Vask, how are you\n\nmain index data/keywords.txt:2 matched \"hello\"\nanswer data/greetings.txt:2, code 0001"}
+            << result + "hello Vask, how are you¥1";
+        QTest::newRow("lookup, no keyword, traced")
+            << Command([] { return DebugCommands::KeywordLookup(true); }) << QStringList{"goodbye"} << "|Vask"
+            << QStringList{lookup, "\n\nmain index data/keywords.txt: nothing matched"} << result + "¥1";
+        QTest::newRow("lookup, cancelled") << Command([] { return DebugCommands::KeywordLookup(); }) << QStringList{} << "|Vask" << QStringList{lookup} << result + "¥1";
     }
     void logEntries()
     {
