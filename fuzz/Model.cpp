@@ -76,6 +76,9 @@ std::optional<QString> Utf16Text(const QByteArray &bytes)
 
 std::optional<QString> ReadData(const QString &sName)
 {
+    // A name holding a NUL names no file (the system would take it only up to the NUL).
+    if (sName.contains(QChar(0)))
+        return std::nullopt;
     const DataFolder::Resolution resolved = DataFolder::Resolve(DataFolder::DataPath(sName));
     const std::optional<QByteArray> bytes = resolved.sPath.isEmpty() ? std::nullopt : TextFile::ReadBytes(resolved.sPath);
     if (!bytes)

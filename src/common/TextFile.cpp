@@ -30,7 +30,7 @@ QByteArray Utf16AsUtf8(QByteArrayView bytes, Utf16Form form)
     QStringDecoder utf16(form.bigEndian ? QStringConverter::Utf16BE : QStringConverter::Utf16LE,
                          QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     const QString sText = utf16(bytes.sliced(form.marked ? 2 : 0));
-    QStringEncoder utf8(QStringConverter::Utf8);  // writes U+FFFD for a lone surrogate
+    QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);  // writes U+FFFD for a lone surrogate
     return utf8(sText);
 }
 

@@ -489,7 +489,7 @@ void KnowledgeCheck::CheckEncodings()
             Add(*file, file->nNulLine, Finding::Warning,
                 QStringLiteral("this line holds a NUL character (shown as <NUL>), which no one types: a phrase holding it matches "
                                "only a sentence holding it too, a file name holding it opens no file, an answer shows it as it is; "
-                               "delete it%1")
+                               "delete it (a file saved as UTF-16 that is read otherwise is full of them: save it as UTF-8)%1")
                     .arg(file->nNulLines > 1 ? QStringLiteral(" (%1 lines of this file hold one)").arg(file->nNulLines) : QString()));
         if (file->nMixedEndLine)
             Add(*file, file->nMixedEndLine, Finding::Warning,

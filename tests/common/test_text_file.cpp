@@ -44,6 +44,9 @@ private slots:
         QTest::newRow("utf-16 le without bom") << Utf16(sText, QStringConverter::Utf16LE, false) << lines;
         QTest::newRow("utf-16 be without bom") << Utf16(sText, QStringConverter::Utf16BE, false) << lines;
         QTest::newRow("utf-16 bom only") << QByteArray("\xFF\xFE") << QStringList();
+        const QString replaced(QChar::ReplacementCharacter);
+        QTest::newRow("utf-16 lone surrogates") << QByteArrayLiteral("\xFF\xFE\x00\xD8" "a\0\x00\xDC") << QStringList{replaced + "a" + replaced};
+        QTest::newRow("utf-16 odd byte at the end") << QByteArrayLiteral("\xFE\xFF\0a\0") << QStringList{"a" + replaced};
         QTest::newRow("utf-16 with a nul") << Utf16("a" + nul + "b", QStringConverter::Utf16LE, true) << QStringList{"a" + nul + "b"};
     }
 

@@ -252,10 +252,11 @@ private slots:
     {
         modPublic::UserName = "A{B}";
         for (const auto &[sLine, sEntry] : {std::pair{"# Hello There ", "#hello there |"}, {"#Hello", "#ello|"}, {"$How Are You?", "$how are you?|"},
-                                            {"# see you {bye}", "#see you|{bye}"}, {"# hi [name] there", "#hi A|{B} there"}, {"# {x}", "#|{x}"}}) {
-            Write("r.txt", QString("*0001|") + sLine);
+                                            {"# see you {bye}", "#see you|{bye}"}, {"# hi [name] there", "#hi A|{B} there"}, {"# {x}", "#|{x}"},
+                                            {"# caf\u2400É {x\u2400}", "#caf\u2400é|{x\u2400}"}}) {
+            Write("r.txt", QString("*0001|") + QString(sLine).replace(QChar(0x2400), QChar(0)));
             const ResponseEntry e = GetRandomEntryFromFile(Block("r.txt"), 3);
-            QCOMPARE(QString(e.IsQuestion ? '$' : '#') + e.sText + '|' + e.sControl, sEntry);
+            QCOMPARE(QString(e.IsQuestion ? '$' : '#') + e.sText + '|' + e.sControl, QString(sEntry).replace(QChar(0x2400), QChar(0)));
         }
     }
 
