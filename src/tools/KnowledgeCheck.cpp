@@ -487,10 +487,10 @@ void KnowledgeCheck::CheckEncodings()
                          file->utf16->marked ? QStringLiteral("with") : QStringLiteral("without")));
         if (file->nNulLine)
             Add(*file, file->nNulLine, Finding::Warning,
-                QStringLiteral("this line holds a NUL character (shown as <NUL>), which no one types: a phrase holding it matches "
-                               "only a sentence holding it too, a file name holding it opens no file, an answer shows it as it is; "
-                               "delete it (a file saved as UTF-16 that is read otherwise is full of them: save it as UTF-8)%1")
-                    .arg(file->nNulLines > 1 ? QStringLiteral(" (%1 lines of this file hold one)").arg(file->nNulLines) : QString()));
+                QStringLiteral("this line holds a NUL character (shown as <NUL>%1), which no one types: a phrase holding one "
+                               "matches only a sentence holding it too, a file name holding one opens no file, an answer shows it as "
+                               "it is; delete it (a file full of them may be UTF-16 that was not recognised: save it as UTF-8)")
+                    .arg(file->nNulLines > 1 ? QStringLiteral("; %1 lines of this file hold one").arg(file->nNulLines) : QString()));
         if (file->nMixedEndLine)
             Add(*file, file->nMixedEndLine, Finding::Warning,
                 QStringLiteral("mixed line ends: this line ends with %1, line 1 with %2; save the file with one kind")
