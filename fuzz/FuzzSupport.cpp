@@ -41,7 +41,7 @@ void CreateFolder()
 
 void Fail(const char *what, const QString &sDetail)
 {
-    std::fprintf(stderr, "FINDING: %s\n%s\n", what, qUtf8Printable(sDetail));
+    std::fprintf(stderr, "FINDING: %s\n%s\n", what, qUtf8Printable(TextFile::WithVisibleNul(sDetail)));
     std::abort();
 }
 

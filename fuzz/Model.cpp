@@ -72,6 +72,16 @@ std::optional<QString> Utf16Text(const QByteArray &bytes)
     return sText;
 }
 
+// The text as a pattern that matches it literally. QRegularExpression::escape
+// writes a NUL as "\0", which digits after it would join into another code.
+QString Literal(const QString &sText)
+{
+    QStringList pieces = sText.split(QChar(0));
+    for (QString &sPiece : pieces)
+        sPiece = QRegularExpression::escape(sPiece);
+    return pieces.join(QStringLiteral("\\x{0}"));
+}
+
 }  // namespace
 
 std::optional<QString> ReadData(const QString &sName)
@@ -105,7 +115,7 @@ QRegularExpression PhrasePattern(const QString &sPhrase)
     const bool word = sPhrase.contains(QRegularExpression(QStringLiteral("[^ ]")));
     const bool left = word && sPhrase.startsWith(u' '), right = word && sPhrase.endsWith(u' ');
     return QRegularExpression((left ? QStringLiteral("(?<!") + kWordChar + u')' : QString())
-                              + QRegularExpression::escape(sPhrase.mid(left, sPhrase.size() - left - right))
+                              + Literal(sPhrase.mid(left, sPhrase.size() - left - right))
                               + (right ? QStringLiteral("(?!") + kWordChar + u')' : QString()));
 }
 

@@ -434,7 +434,7 @@ void KnowledgeCheck::CheckTable(const QString &sName, const QString &sTable, con
     for (const QString &sProblem : std::as_const(problems)) {
         const QRegularExpressionMatch m = where.match(sProblem);
         Add(file, m.hasMatch() ? m.captured(1).toInt() : 0, Finding::Warning,
-            QStringLiteral("the %1 table skips this line: %2").arg(sTable, m.hasMatch() ? m.captured(2) : sProblem));
+            QStringLiteral("the %1 table skips this line: %2").arg(sTable, TextFile::WithVisibleNul(m.hasMatch() ? m.captured(2) : sProblem)));
     }
 }
 

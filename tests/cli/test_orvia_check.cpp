@@ -158,9 +158,11 @@ private slots:
         QTest::addColumn<QStringList>("says");
         QTest::newRow("nul in lines and names")
             << Files{{"keywords.txt", L("[r.txt]|0001 hello|0002 caf\u2400é|[r.txt\u2400.old]|0003 bye")},
-                     {"r.txt", L("*0001|# hi [name]|$how are you?|*0002|# ok|&fu.txt\u2400x")}, {"fu.txt", L("[r.txt]|0001 yes")}}
-            << P("keywords.txt:3: warning|keywords.txt:4: error|keywords.txt:5: error|r.txt:6: error|r.txt:6: warning|fu.txt: warning")
+                     {"r.txt", L("*0001|# hi [name]|$how are you?|*0002|# ok|&fu.txt\u2400x")}, {"fu.txt", L("[r.txt]|0001 yes")},
+                     {"substitutions.txt", L("caf\u2400é coffee")}}
+            << P("substitutions.txt:1: warning|substitutions.txt:1: warning|keywords.txt:3: warning|keywords.txt:4: error|keywords.txt:5: error|r.txt:6: error|r.txt:6: warning|fu.txt: warning")
             << QStringList{"keywords.txt:3: warning: this line holds a NUL character", "2 lines of this file hold one",
+                           "substitutions.txt:1: warning: the substitution table skips this line: \"caf<NUL>é\" is not one word",
                            "keywords.txt:4: error: response file \"r.txt<NUL>.old\" cannot be read: the name r.txt<NUL>.old holds a NUL character",
                            "r.txt:6: error: follow-up index \"fu.txt<NUL>x\" cannot be read: the name fu.txt<NUL>x holds a NUL character"};
         const auto encoded = [](QStringConverter::Encoding order, bool withMark, const char *lines) {
