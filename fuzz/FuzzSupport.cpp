@@ -41,7 +41,7 @@ void CreateFolder()
 
 void Fail(const char *what, const QString &sDetail)
 {
-    std::fprintf(stderr, "FINDING: %s\n%s\n", what, qUtf8Printable(sDetail));
+    std::fprintf(stderr, "FINDING: %s\n%s\n", what, qUtf8Printable(TextFile::WithVisibleNul(sDetail)));
     std::abort();
 }
 
@@ -61,7 +61,9 @@ void BeginInput()
 
 void WriteData(const QString &sName, QByteArrayView bytes)
 {
-    if (sName.isEmpty() || sName.contains(QLatin1Char('/')) || sName.contains(QLatin1Char('\\')) || sName.startsWith(QLatin1Char('.')))
+    // The system takes a name only up to a NUL: "a.txt<NUL>x" would write a.txt.
+    if (sName.isEmpty() || sName.contains(QLatin1Char('/')) || sName.contains(QLatin1Char('\\')) || sName.startsWith(QLatin1Char('.'))
+        || sName.contains(QChar(0)))
         return;
     QFile file(folder + QStringLiteral("/data/") + sName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -85,23 +87,27 @@ Input Split(const uint8_t *data, size_t size, int nStrings)
     Input input;
     const QByteArrayView all(data, qsizetype(size));
     qsizetype start = 0;
+    const QByteArrayView separator(kSeparator);
     for (int i = 0; start <= all.size(); ++i) {
-        qsizetype end = all.indexOf('\0', start);
+        qsizetype end = all.indexOf(separator, start);
         if (end < 0)
             end = all.size();
         const QByteArrayView part = all.sliced(start, end - start);
         if (i < nStrings) {
             input.strings.append(QString::fromUtf8(part));
+            input.stringBytes.append(part);
         } else {
             const qsizetype lf = part.indexOf('\n');
             const QByteArrayView name = lf < 0 ? part : part.first(lf);
             // A file name comes from one line of a file, so it holds no CR.
             input.files.append({QString::fromUtf8(name).remove(QLatin1Char('\r')), lf < 0 ? QByteArrayView() : part.sliced(lf + 1)});
         }
-        start = end + 1;
+        start = end + separator.size();
     }
-    while (input.strings.size() < nStrings)
+    while (input.strings.size() < nStrings) {
         input.strings.append(QString());
+        input.stringBytes.append(QByteArrayView());
+    }
     return input;
 }
 

@@ -26,16 +26,20 @@ namespace Fuzz {
 // resets the process-wide state and silences Qt's log output.
 void BeginInput();
 
-// Writes data/<name>; names with a "/" or "\" are not written.
+// Writes data/<name>; names with a "/", a "\" or a NUL are not written.
 void WriteData(const QString &sName, QByteArrayView bytes);
 // The error log's lines since BeginInput().
 QStringList ErrorLogLines();
 
-// An input is parts separated by NUL bytes. The first `nStrings` parts are
-// strings (UTF-8); each later part is a file: its name up to the first
-// line feed (CRs dropped), its bytes after it.
+// An input is parts separated by two 0xFF bytes, which no UTF-8 text holds
+// and Windows-1252 or UTF-16 text next to never, so that a part may hold any
+// other byte, NUL among them. The first `nStrings` parts are strings (UTF-8);
+// each later part is a file: its name up to the first line feed (CRs
+// dropped), its bytes after it.
+inline constexpr char kSeparator[] = "\xFF\xFF";
 struct Input {
     QStringList strings;
+    QList<QByteArrayView> stringBytes;  // the strings undecoded
     struct File {
         QString sName;
         QByteArrayView bytes;

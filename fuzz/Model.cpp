@@ -41,19 +41,66 @@ std::u16string Trim(std::u16string s)
     return s.substr(std::min(s.find_first_not_of(u' '), s.size()));
 }
 
+// UTF-16 when the file starts with a byte-order mark, or when its first units
+// (16, or all when fewer, two at least) are each a non-zero byte beside a zero
+// byte, all in the same order; a unit that is no character reads as U+FFFD.
+std::optional<QString> Utf16Text(const QByteArray &bytes)
+{
+    std::optional<QStringConverter::Encoding> order;
+    qsizetype nMark = 2;
+    if (bytes.startsWith("\xFF\xFE"))
+        order = QStringConverter::Utf16LE;
+    else if (bytes.startsWith("\xFE\xFF"))
+        order = QStringConverter::Utf16BE;
+    else if (bytes.size() % 2 == 0 && bytes.size() >= 4) {
+        nMark = 0;
+        const QByteArray head = bytes.first(std::min<qsizetype>(bytes.size(), 32));
+        if (QRegularExpression(QStringLiteral("^([^\\x00]\\x00)+$")).match(QString::fromLatin1(head)).hasMatch())
+            order = QStringConverter::Utf16LE;
+        else if (QRegularExpression(QStringLiteral("^(\\x00[^\\x00])+$")).match(QString::fromLatin1(head)).hasMatch())
+            order = QStringConverter::Utf16BE;
+    }
+    if (!order)
+        return std::nullopt;
+    QString sText = QStringDecoder(*order, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom)(bytes.sliced(nMark));
+    for (qsizetype i = 0; i < sText.size(); ++i) {
+        if (sText[i].isHighSurrogate() && i + 1 < sText.size() && sText[i + 1].isLowSurrogate())
+            ++i;
+        else if (sText[i].isSurrogate())
+            sText[i] = QChar::ReplacementCharacter;
+    }
+    return sText;
+}
+
+// The text as a pattern that matches it literally. QRegularExpression::escape
+// writes a NUL as "\0", which digits after it would join into another code.
+QString Literal(const QString &sText)
+{
+    QStringList pieces = sText.split(QChar(0));
+    for (QString &sPiece : pieces)
+        sPiece = QRegularExpression::escape(sPiece);
+    return pieces.join(QStringLiteral("\\x{0}"));
+}
+
 }  // namespace
 
 std::optional<QString> ReadData(const QString &sName)
 {
+    // A name holding a NUL names no file (the system would take it only up to the NUL).
+    if (sName.contains(QChar(0)))
+        return std::nullopt;
     const DataFolder::Resolution resolved = DataFolder::Resolve(DataFolder::DataPath(sName));
     const std::optional<QByteArray> bytes = resolved.sPath.isEmpty() ? std::nullopt : TextFile::ReadBytes(resolved.sPath);
     if (!bytes)
         return std::nullopt;
-    // The rule the shared reading must follow: UTF-8 with one byte-order mark
-    // skipped at the very start (and nowhere else), or else Windows-1252.
+    // The rule the shared reading must follow: UTF-16 as above, else UTF-8
+    // with one byte-order mark skipped at the very start (and nowhere else),
+    // or else Windows-1252. A NUL is a character like any other.
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     QString sRule = utf8(*bytes);
-    if (utf8.hasError())
+    if (const std::optional<QString> sUtf16 = Utf16Text(*bytes))
+        sRule = *sUtf16;
+    else if (utf8.hasError())
         sRule = QStringDecoder("windows-1252")(*bytes);
     else if (sRule.startsWith(QChar(0xFEFF)))
         sRule.remove(0, 1);
@@ -68,7 +115,7 @@ QRegularExpression PhrasePattern(const QString &sPhrase)
     const bool word = sPhrase.contains(QRegularExpression(QStringLiteral("[^ ]")));
     const bool left = word && sPhrase.startsWith(u' '), right = word && sPhrase.endsWith(u' ');
     return QRegularExpression((left ? QStringLiteral("(?<!") + kWordChar + u')' : QString())
-                              + QRegularExpression::escape(sPhrase.mid(left, sPhrase.size() - left - right))
+                              + Literal(sPhrase.mid(left, sPhrase.size() - left - right))
                               + (right ? QStringLiteral("(?!") + kWordChar + u')' : QString()));
 }
 

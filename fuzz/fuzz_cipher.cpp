@@ -1,7 +1,8 @@
 // The cipher against its table of net shifts, and the round trip as a
 // property: whenever no character was dropped, Decrypt gives back what
 // Encrypt was given, whatever the text holds (lone surrogates, U+FEFF, ...).
-// Input: key NUL text; the text is tried as UTF-8 and as raw UTF-16.
+// Input, in the parts Fuzz::Split cuts: key, text; the text is tried as UTF-8
+// and as raw UTF-16.
 #include "FuzzSupport.h"
 #include "Model.h"
 
@@ -35,12 +36,10 @@ void Check(const QString &sText, const QString &sKey)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     Fuzz::BeginInput();
-    const QByteArrayView all(data, qsizetype(size));
-    const qsizetype nul = all.indexOf('\0');
-    const QString sKey = QString::fromUtf8(nul < 0 ? all : all.first(nul));
-    const QByteArrayView text = nul < 0 ? QByteArrayView() : all.sliced(nul + 1);
-    Check(QString::fromUtf8(text), sKey);
-    const QByteArray units = text.toByteArray();  // aligned for char16_t
+    const Fuzz::Input input = Fuzz::Split(data, size, 2);
+    const QString &sKey = input.strings[0];
+    Check(input.strings[1], sKey);
+    const QByteArray units = input.stringBytes[1].toByteArray();  // aligned for char16_t
     Check(QString(reinterpret_cast<const QChar *>(units.constData()), units.size() / 2), sKey);
     return 0;
 }

@@ -1,7 +1,8 @@
 // The console's command language against its reply table read the plain way:
 // the reply, the two switches, and one error-log line exactly when the
 // command cannot be parsed.
-// Input: command NUL initial switches ("d" debug on, "v" voice on).
+// Input, in the parts Fuzz::Split cuts: command, initial switches ("d" debug
+// on, "v" voice on).
 #include "FuzzSupport.h"
 #include "Model.h"
 

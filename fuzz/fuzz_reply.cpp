@@ -1,7 +1,8 @@
 // Whole replies over a small knowledge base generated from the input: a main
 // index in one or two response files, blocks that name a follow-up index,
-// the fallback block, files in UTF-8 (with or without a byte-order mark) or
-// Windows-1252 and any line ending, and a substitution table or none; then a
+// the fallback block, files in UTF-8 (with or without a byte-order mark),
+// Windows-1252 or UTF-16 and any line ending, words holding a NUL, and a
+// substitution table or none; then a
 // few sentences, often repeated. Each reply must come from the block that the
 // plain reading of the rules picks (the sentence rewritten word by word; a
 // later question first, then the follow-up, then the main index, passing over
@@ -20,17 +21,24 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <map>
+#include <string_view>
 
 namespace {
 
-const char16_t *const kWords[] = {u"cat", u"my", u"dog", u"i", u"me", u"you", u"Cat", u"CAT", u"caté", u"É",   u"ß",
-                                  u"İ",   u"日本", u"?",  u"{x}", u"hi", u"cat,", u"dog?", u"...", u"u",  u"i\u2019m", u".", u"kat", u"dawg"};
+using namespace std::literals;
+
+// A NUL is a character like any other: "caf<NUL>é" is no "caf".
+const std::u16string_view kWords[] = {u"cat"sv, u"my"sv,   u"dog"sv, u"i"sv,    u"me"sv,   u"you"sv,  u"Cat"sv,  u"CAT"sv,         u"caté"sv,
+                                      u"É"sv,   u"ß"sv,    u"İ"sv,   u"日本"sv, u"?"sv,    u"{x}"sv,  u"hi"sv,   u"cat,"sv,        u"dog?"sv,
+                                      u"..."sv, u"u"sv,    u"i\u2019m"sv, u"."sv, u"kat"sv, u"dawg"sv, u"caf\0é"sv, u"\0é"sv, u"\0"sv};
 
 QString Words(FuzzedDataProvider &fdp, int nMax)
 {
     QStringList words;
-    for (int i = fdp.ConsumeIntegralInRange(0, nMax); i > 0; --i)
-        words << QString::fromUtf16(fdp.PickValueInArray(kWords));
+    for (int i = fdp.ConsumeIntegralInRange(0, nMax); i > 0; --i) {
+        const std::u16string_view word = fdp.PickValueInArray(kWords);
+        words << QString::fromUtf16(word.data(), qsizetype(word.size()));
+    }
     QString s = words.join(QLatin1Char(' '));
     if (fdp.ConsumeBool())
         s = QLatin1Char(' ') + s;
@@ -44,10 +52,21 @@ void WriteLines(FuzzedDataProvider &fdp, const QString &sName, const QStringList
     static const char *const kEnds[] = {"\r\n", "\n", "\r"};
     const QString sText = lines.join(QString::fromLatin1(fdp.PickValueInArray(kEnds)));
     QByteArray bytes = sText.toUtf8();
-    switch (fdp.ConsumeIntegralInRange(0, 2)) {
+    switch (fdp.ConsumeIntegralInRange(0, 5)) {
     case 1:
         bytes.prepend("\xEF\xBB\xBF");
         break;
+    case 3:
+    case 4:
+    case 5: {
+        // Without a mark only where the first characters tell UTF-16 (a byte of text beside a zero byte).
+        static const QRegularExpression kTellsUtf16(QStringLiteral("^[\\x{1}-\\x{FF}]{2,16}$"));
+        const bool withMark = fdp.ConsumeBool() || !kTellsUtf16.match(sText.left(16)).hasMatch();
+        QStringEncoder utf16(fdp.ConsumeBool() ? QStringConverter::Utf16BE : QStringConverter::Utf16LE,
+                             withMark ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default);
+        bytes = utf16(sText);
+        break;
+    }
     case 2: {
         // Windows-1252 where the text fits it and does not happen to be UTF-8 as well.
         QStringEncoder encoder("windows-1252");

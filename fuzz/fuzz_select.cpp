@@ -2,7 +2,8 @@
 // entry it returns must be what one of the gathered entries gives, the
 // follow-up and attribute settings those of the block, and every failure the
 // rules name must be reported, and nothing else.
-// Input: mode digit + code NUL keyword NUL sentence NUL user name NUL files;
+// Input, in the parts Fuzz::Split cuts: mode digit + code, keyword, sentence,
+// user name, files;
 // the first file is the response file.
 #include "FuzzSupport.h"
 #include "Model.h"

@@ -2,7 +2,7 @@
 // the plain reading: quotes folded, the sentence cut into runs of letters,
 // digits, apostrophes, "-" and "&" by a pattern, each run looked up whole and then
 // without the apostrophes at its ends, every other character kept.
-// Input: table text NUL sentence.
+// Input, in the parts Fuzz::Split cuts: table text, sentence.
 #include "FuzzSupport.h"
 
 #include "engine/Substitutions.h"

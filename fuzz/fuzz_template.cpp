@@ -2,7 +2,8 @@
 // hold: only words are turned round (everything else stays, in order); an
 // entry without tags comes back unchanged, one with only "[name]" gets the
 // name and nothing else; no tag of the entry is left in the answer.
-// Input: entry text NUL keyword NUL sentence NUL user name NUL reflection table.
+// Input, in the parts Fuzz::Split cuts: entry text, keyword, sentence, user
+// name, reflection table.
 #include "FuzzSupport.h"
 
 #include "common/modPublic.h"

@@ -1,7 +1,7 @@
 // The validator's walk against its counts read the plain way: every kind of
 // line, the missing files, the entries gathered and the missing references (a
 // code with no entry, a short attribute line, or any entry that leaves no text).
-// Input: files ("name LF bytes", NUL between); keywords.txt is the index.
+// Input, in the parts Fuzz::Split cuts: files; keywords.txt is the index.
 #include "FuzzSupport.h"
 #include "Model.h"
 

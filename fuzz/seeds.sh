@@ -20,18 +20,26 @@ responses=$(cd "$data" && grep -L '^\[' -- *.txt)
 
 for index in $indexes; do
   while IFS= read -r p; do
-    { printf 'so %s then\0%s\0' "$p" "$p"; part "$index" | sed '1s/.*/keywords.txt/'; } | seed search
+    { printf 'so %s then\377\377%s\377\377' "$p" "$p"; part "$index" | sed '1s/.*/keywords.txt/'; } | seed search
   done < <(phrases "$index" | head -8)
   # For the walk: the index's first lines with the head of each response file
   # they name, small enough to walk a thousand times a second.
   { printf 'keywords.txt\n'; head -30 "$data/$index"
     for f in $(head -30 "$data/$index" | grep -a '^\[' | tr -d '\r[]' | sort -u); do
-      [ -f "$data/$f" ] && { printf '\0%s\n' "$f"; head -25 "$data/$f"; }
+      [ -f "$data/$f" ] && { printf '\377\377%s\n' "$f"; head -25 "$data/$f"; }
     done; } | seed validator
 done
 # The checker walks the same bases, with a few words that hide phrases of the shipped base.
 for f in "$out"/validator/*; do
   { printf 'summer\nterm\nrelating\nmeasure\nwindow\ncategory\nwonderful\n\0'; cat "$f"; } | seed check
+done
+
+# A NUL inside a line, before a character that is not ASCII; a sentence with
+# a lone surrogate (as raw UTF-16) beside a phrase "?"; indexes in UTF-16.
+printf 'the cafeteria is closed\377\377\377\377keywords.txt\n0009 caf\0\xc3\xa9\r\n0010 \0\xc3\xa9\r\n[r.txt]\r\n0011 closed\r\n' | seed search
+printf '\x00\xd8x\x00\377\377\377\377keywords.txt\n0001 ?\r\n0002 x\r\n' | seed search
+for to in UTF-16 UTF-16LE UTF-16BE; do
+  { printf 'so %s then\377\377\377\377keywords.txt\n' "$(phrases keywords.txt | head -1)"; head -60 "$data/keywords.txt" | iconv -f UTF-8 -t $to; } | seed search
 done
 
 sentences=$(phrases keywords.txt | head -12)
@@ -40,28 +48,28 @@ sentence() { echo "$sentences" | sed -n "$(( ($1 % 12) + 1 ))p"; }
 for f in $responses; do
   for code in $(grep -a '^\*' "$data/$f" | tr -d '\r*' | sort -u | head -4); do
     i=$((i + 1)); p=$(sentence $i)
-    { printf '3%s\0%s\0i said %s to you\0Vask\0' "$code" "$p" "$p"; part "$f"; } | seed select
+    { printf '3%s\377\377%s\377\377i said %s to you\377\377Vask\377\377' "$code" "$p" "$p"; part "$f"; } | seed select
   done
   # Entries with tags, filled against a sentence.
   while IFS= read -r entry; do
     i=$((i + 1)); p=$(sentence $i)
-    printf '%s\0%s\0i think %s is what you and me like!\0Vask' "${entry:1}" "$p" "$p" | seed template
+    printf '%s\377\377%s\377\377i think %s is what you and me like!\377\377Vask' "${entry:1}" "$p" "$p" | seed template
   done < <(grep -a '^[#$].*\[' "$data/$f" | tr -d '\r' | head -6)
   head -c 96 "$data/$f" | seed reply
 done
 
 for c in "set debugmode on" "SET DebugMode ON" "set voicemode off" "set voicemode maybe" "set  x" "set" \
          "get debugmode" "get voicemode" "get" "get x" "encrypt hello world" "decrypt e\`lcm\`" "encrypt " " set" ""; do
-  printf '%s\0dv' "$c" | seed console
+  printf '%s\377\377dv' "$c" | seed console
 done
 while IFS= read -r p; do
   printf 'encrypt %s' "$p" | seed console
-  printf 'Tesra\0%s' "$p" | seed cipher
+  printf 'Tesra\377\377%s' "$p" | seed cipher
 done < <(echo "$sentences")
-printf 'Tesra\0\xef\xbb\xbf caf\xc3\xa9 \xe2\x82\xac' | seed cipher
+printf 'Tesra\377\377\xef\xbb\xbf caf\xc3\xa9 \xe2\x82\xac' | seed cipher
 
 # The shipped substitution table with sentences typed fast, and small tables of their own.
 for s in "im ok, u?" "I\xe2\x80\x99m fine thx" "'dont' go" "wat r u doin 2nite lol" "gr8!! cya l8r"; do
-  { cat "$data/substitutions.txt"; printf '\0'; printf "$s"; } | seed substitutions
+  { cat "$data/substitutions.txt"; printf '\377\377'; printf "$s"; } | seed substitutions
 done
-printf "im i'm\r\n'cause because\r\nx\r\nim twice\0im here 'cause\xf0\x9d\x92\x9cim" | seed substitutions
+printf "im i'm\r\n'cause because\r\nx\r\nim twice\377\377im here 'cause\xf0\x9d\x92\x9cim" | seed substitutions

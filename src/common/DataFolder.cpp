@@ -1,5 +1,6 @@
 #include "common/DataFolder.h"
 
+#include "common/TextFile.h"
 #include "common/modPublic.h"
 
 #include <QDir>
@@ -101,6 +102,12 @@ bool IsPlainDataFile(const QString &sSlashed)
 
 Resolution Resolve(const QString &sPath)
 {
+    // The system would take the name only up to the NUL, and open another file.
+    if (sPath.contains(QChar(0))) {
+        const QString sData = DataDir() + QLatin1Char('/');
+        const QString sName = sPath.startsWith(sData) ? sPath.sliced(sData.size()) : sPath;
+        return {QString(), QStringLiteral("the name %1 holds a NUL character, which no file name can hold").arg(TextFile::WithVisibleNul(sName))};
+    }
     QString sSlashed = sPath;
     sSlashed.replace(QLatin1Char('\\'), QLatin1Char('/'));
     // Every reply resolves a few files: the common case skips the walk and the link checks.

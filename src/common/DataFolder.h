@@ -21,8 +21,8 @@ struct Resolution {
 };
 
 // Turns a path into the file to open: "\" becomes "/", a path under data/ that
-// leads outside it is refused, and when no file has the exact name a file whose
-// name differs only in letter case is taken.
+// leads outside it is refused, and so is one holding a NUL; when no file has
+// the exact name a file whose name differs only in letter case is taken.
 Resolution Resolve(const QString &sPath);
 
 }  // namespace DataFolder

@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <cstring>
 
 namespace TextFile {
@@ -20,11 +21,49 @@ bool IsUtf8(QByteArrayView bytes)
     return !utf8.hasError();
 }
 
+// Enough characters that text in any other encoding fails the test, few
+// enough that a short first line of text (a code, a section) passes.
+constexpr qsizetype kUtf16UnitsLooked = 16;
+
+QByteArray Utf16AsUtf8(QByteArrayView bytes, Utf16Form form)
+{
+    QStringDecoder utf16(form.bigEndian ? QStringConverter::Utf16BE : QStringConverter::Utf16LE,
+                         QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    const QString sText = utf16(bytes.sliced(form.marked ? 2 : 0));
+    QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);  // writes U+FFFD for a lone surrogate
+    return utf8(sText);
+}
+
 }  // namespace
+
+std::optional<Utf16Form> Utf16FormOf(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xFF\xFE"))
+        return Utf16Form{false, true};
+    if (bytes.startsWith("\xFE\xFF"))
+        return Utf16Form{true, true};
+    const qsizetype nUnits = std::min(bytes.size() / 2, kUtf16UnitsLooked);
+    if (bytes.size() % 2 != 0 || nUnits < 2)
+        return std::nullopt;
+    bool little = true, big = true;
+    for (qsizetype i = 0; i < 2 * nUnits; i += 2) {
+        little = little && bytes[i] != 0 && bytes[i + 1] == 0;
+        big = big && bytes[i] == 0 && bytes[i + 1] != 0;
+    }
+    if (little || big)
+        return Utf16Form{big, false};
+    return std::nullopt;
+}
 
 LineReader::LineReader(QByteArray bytes)
     : m_bytes(std::move(bytes))
 {
+    if (const std::optional<Utf16Form> utf16 = Utf16FormOf(m_bytes)) {
+        // As UTF-8, lines are split and matched on their bytes as in any other file.
+        m_bytes = Utf16AsUtf8(m_bytes, *utf16);
+        m_isUtf8 = true;
+        return;
+    }
     if (m_bytes.startsWith("\xEF\xBB\xBF")) {
         m_isUtf8 = IsUtf8(m_bytes);
         if (*m_isUtf8)
@@ -133,6 +172,11 @@ QList<QStringView> SplitLines(QStringView sText)
     if (start < n)
         lines.append(sText.sliced(start));
     return lines;
+}
+
+QString WithVisibleNul(QStringView sText)
+{
+    return sText.toString().replace(QChar(0), QStringLiteral("<NUL>"));
 }
 
 QByteArray EncodeWindows1252(const QString &sText)

@@ -8,15 +8,28 @@
 
 #include <optional>
 
-// Reading knowledge files: decoded as UTF-8 or, when the file is not valid
-// UTF-8, as Windows-1252. A byte-order mark is skipped at the start of a UTF-8
-// file and nowhere else.
+// Reading knowledge files: decoded as UTF-16 when the file is written so (see
+// Utf16FormOf), else as UTF-8 or, when the file is not valid UTF-8, as
+// Windows-1252. A byte-order mark is skipped at the start of a file and
+// nowhere else.
 namespace TextFile {
+
+// How a file in UTF-16 is written: Notepad's "Unicode" and PowerShell write it.
+struct Utf16Form {
+    bool bigEndian = false;
+    bool marked = false;  // starts with a byte-order mark
+};
+// The form, when the file starts with a UTF-16 byte-order mark, or when its
+// first characters are each a byte of text beside a zero byte, which no UTF-8
+// or Windows-1252 text is.
+std::optional<Utf16Form> Utf16FormOf(QByteArrayView bytes);
 
 // The one reading of a knowledge file, whether it is taken line by line or
 // whole. CR LF, LF and a lone CR end a line; a terminator at the very end adds
 // no empty line. Lines of ASCII bytes read the same in both encodings, so a
-// caller may look at the raw bytes and decode only the lines it needs.
+// caller may look at the raw bytes and decode only the lines it needs. A
+// UTF-16 file is taken as the UTF-8 it stands for, a unit that is no
+// character as U+FFFD.
 class LineReader {
 public:
     explicit LineReader(QByteArray bytes);
@@ -56,6 +69,9 @@ std::optional<QByteArray> ReadBytes(const QString &sPath, Failure *failure = nul
 // CR LF, LF and a lone CR all end a line; a terminator at the very end adds no
 // empty line. The views point into sText.
 QList<QStringView> SplitLines(QStringView sText);
+
+// The text with each NUL written "<NUL>", for messages that quote a line or a name.
+QString WithVisibleNul(QStringView sText);
 
 // Windows-1252 bytes for the log files; a character the code page lacks becomes "?".
 QByteArray EncodeWindows1252(const QString &sText);

@@ -23,18 +23,38 @@ char LowerAscii(char c)
     return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
 }
 
-// The lower-cased sentence (UTF-8) with the pairs of adjacent bytes it holds,
-// so that most index lines are passed over after a glance at their ends.
+std::u16string_view View(QStringView s)
+{
+    return {s.utf16(), size_t(s.size())};
+}
+
+std::string_view View(QByteArrayView s)
+{
+    return {s.data(), size_t(s.size())};
+}
+
+// The lower-cased sentence, in UTF-8 too, with the pairs of adjacent bytes it
+// holds, so that most index lines are passed over after a glance at their ends.
 class SentenceIndex {
 public:
-    explicit SentenceIndex(QByteArray lowerUtf8)
-        : m_text(std::move(lowerUtf8))
+    explicit SentenceIndex(const QString &sLower)
+        : m_sLower(sLower)
+        , m_text(sLower.toUtf8())
+        , m_isValid(sLower.isValidUtf16())
     {
         for (qsizetype i = 0; i + 1 < m_text.size(); ++i)
             m_pairs->set(Pair(m_text[i], m_text[i + 1]));
     }
 
-    std::string_view Text() const { return {m_text.constData(), size_t(m_text.size())}; }
+    // Whether the lower-cased phrase stands in the sentence. Both being valid,
+    // it does exactly when its UTF-8 stands in the sentence's, which the byte
+    // search finds fastest; UTF-8 cannot hold a lone surrogate (it would be
+    // written as "?"), so such a sentence is searched as it stands.
+    bool Holds(QByteArrayView phraseUtf8) const
+    {
+        return m_isValid ? PhraseMatch::Occurs(View(m_text), View(phraseUtf8))
+                         : PhraseMatch::Occurs(View(m_sLower), View(QString::fromUtf8(phraseUtf8)));
+    }
 
     // False only when a keyword line cannot match: its code, separator and
     // first two letters inside the word edges are ASCII and the first or the
@@ -62,7 +82,9 @@ public:
 private:
     static size_t Pair(char a, char b) { return size_t(static_cast<unsigned char>(a)) << 8 | static_cast<unsigned char>(b); }
 
-    QByteArray m_text;
+    const QString m_sLower;
+    const QByteArray m_text;
+    const bool m_isValid;
     std::unique_ptr<std::bitset<65536>> m_pairs = std::make_unique<std::bitset<65536>>();
 };
 
@@ -85,11 +107,6 @@ bool LowerAsciiInto(QByteArrayView phrase, std::string &buffer)
         buffer[size_t(i)] = LowerAscii(phrase[i]);
     }
     return true;
-}
-
-std::u16string_view View(const QString &s)
-{
-    return {reinterpret_cast<const char16_t *>(s.utf16()), size_t(s.size())};
 }
 
 bool EqualsLowered(QByteArrayView phrase, const QByteArray &lower)
@@ -127,9 +144,8 @@ KeywordMatch Search(const QString &sSentence, const QString &sPath, const QStrin
         return result;
     }
     const QString sLowerSentence = sSentence.toLower();
-    const SentenceIndex sentence(sLowerSentence.toUtf8());
+    const SentenceIndex sentence(sLowerSentence);
     const bool canMatch = !sLowerSentence.isEmpty();
-    const bool sentenceIsValid = sLowerSentence.isValidUtf16();
     const QByteArray excludeUtf8 = psExclude ? psExclude->toUtf8() : QByteArray();
 
     TextFile::LineReader reader(std::move(*bytes));
@@ -144,7 +160,7 @@ KeywordMatch Search(const QString &sSentence, const QString &sPath, const QStrin
         // Keyword lines with an ASCII code and phrase, nearly all of them, are
         // matched on their bytes.
         if (raw.front() != '[' && raw.size() >= 5 && IsAscii(raw.first(5)) && LowerAsciiInto(raw.sliced(5), lowerPhrase)) {
-            if (!canMatch || !PhraseMatch::Occurs(sentence.Text(), std::string_view(lowerPhrase)))
+            if (!canMatch || !sentence.Holds(QByteArrayView(lowerPhrase.data(), qsizetype(lowerPhrase.size()))))
                 continue;
             if (psExclude && EqualsLowered(raw.sliced(5), excludeUtf8))
                 continue;
@@ -179,10 +195,7 @@ KeywordMatch Search(const QString &sSentence, const QString &sPath, const QStrin
         const QString sLowerPhrase = line.sPhrase.toString().toLower();
         if (!canMatch)
             continue;
-        // Both being valid, the phrase stands in the sentence exactly when its
-        // UTF-8 stands in the sentence's, which the byte search finds fastest.
-        if (sentenceIsValid ? !PhraseMatch::Occurs(sentence.Text(), std::string_view(sLowerPhrase.toUtf8()))
-                            : !PhraseMatch::Occurs(View(sLowerSentence), View(sLowerPhrase)))
+        if (!sentence.Holds(sLowerPhrase.toUtf8()))
             continue;
         if (psExclude && sLowerPhrase == *psExclude)
             continue;

@@ -58,11 +58,31 @@ QString KeywordLead(const QString &sLowerInput, const QString &sLowerKeyword)
     return span ? sLowerInput.first(span->nStart) : QString();
 }
 
-QString WithoutQuestionAndExclamationMarks(QString s)
+bool IsQuestionOrExclamationMark(QChar c)
 {
-    s.remove(QLatin1Char('?'));
-    s.remove(QLatin1Char('!'));
-    return s;
+    return c == u'?' || c == u'!';
+}
+
+// The rest without "?" and "!". Marks that stood between two words leave a
+// blank, so that "hoped!you" still reads as two words: when the marks open the
+// rest, the blank goes to the end of what stands before it.
+Rest WithoutQuestionAndExclamationMarks(const Rest &rest)
+{
+    Rest out{rest.sLead, QString()};
+    const QString &s = rest.sText;
+    for (qsizetype i = 0; i < s.size();) {
+        if (!IsQuestionOrExclamationMark(s[i])) {
+            out.sText += s[i++];
+            continue;
+        }
+        const qsizetype nStart = i;
+        while (i < s.size() && IsQuestionOrExclamationMark(s[i]))
+            ++i;
+        const QChar before = nStart > 0 ? s[nStart - 1] : rest.sLead.isEmpty() ? QChar(u' ') : rest.sLead.back();
+        if (before.isLetterOrNumber() && i < s.size() && s[i].isLetterOrNumber())
+            (nStart > 0 ? out.sText : out.sLead) += u' ';
+    }
+    return out;
 }
 
 // The rest up to the end of the user's sentence that holds the keyword; an
@@ -230,14 +250,14 @@ QString FillTemplate(const QString &sText, const KeywordMatch &match)
         sResult.replace(QStringLiteral("[keyword]"), reflect(sLowerKeyword, KeywordLead(sLowerInput, sLowerKeyword)));
     if (sResult.contains(QStringLiteral("[next]"))) {
         const Rest rest = RestOfSentence(sLowerInput, sLowerKeyword);
-        QString sNext = WithoutQuestionAndExclamationMarks(rest.sText + QLatin1Char(' '));
-        sNext.truncate(sNext.indexOf(QLatin1Char(' ')) + 1);
-        ReplaceEcho(sResult, QStringLiteral("[next]"), WithoutOuterPunctuation(reflect(sNext, rest.sLead)));
+        Rest next = WithoutQuestionAndExclamationMarks({rest.sLead, rest.sText + QLatin1Char(' ')});
+        next.sText.truncate(next.sText.indexOf(QLatin1Char(' ')) + 1);
+        ReplaceEcho(sResult, QStringLiteral("[next]"), WithoutOuterPunctuation(reflect(next.sText, next.sLead)));
     }
     if (sResult.contains(QStringLiteral("[following]"))) {
         const Rest rest = RestOfSentence(sLowerInput, sLowerKeyword);
-        const QString sFollowing = WithoutQuestionAndExclamationMarks(WithinSentence(rest.sText));
-        ReplaceEcho(sResult, QStringLiteral("[following]"), WithoutOuterPunctuation(reflect(sFollowing, rest.sLead)));
+        const Rest following = WithoutQuestionAndExclamationMarks({rest.sLead, WithinSentence(rest.sText)});
+        ReplaceEcho(sResult, QStringLiteral("[following]"), WithoutOuterPunctuation(reflect(following.sText, following.sLead)));
     }
     return sResult;
 }

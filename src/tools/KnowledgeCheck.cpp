@@ -1,6 +1,7 @@
 #include "tools/KnowledgeCheck.h"
 
 #include "common/DataFolder.h"
+#include "common/TextFile.h"
 #include "engine/Reflection.h"
 #include "engine/Substitutions.h"
 #include "engine/Blanks.h"
@@ -23,7 +24,7 @@ const QString kNameIndex = QStringLiteral("preset1.txt");
 
 QString Quoted(QStringView s)
 {
-    return QLatin1Char('"') + s.toString() + QLatin1Char('"');
+    return QLatin1Char('"') + TextFile::WithVisibleNul(s) + QLatin1Char('"');
 }
 
 QString FileName(const KnowledgeFile &file)
@@ -693,7 +694,7 @@ void KnowledgeCheck::CheckTable(const QString &sName, const QString &sTable, con
     for (const QString &sProblem : std::as_const(problems)) {
         const QRegularExpressionMatch m = where.match(sProblem);
         Add(file, m.hasMatch() ? m.captured(1).toInt() : 0, Finding::Warning,
-            QStringLiteral("the %1 table skips this line: %2").arg(sTable, m.hasMatch() ? m.captured(2) : sProblem));
+            QStringLiteral("the %1 table skips this line: %2").arg(sTable, TextFile::WithVisibleNul(m.hasMatch() ? m.captured(2) : sProblem)));
     }
 }
 
@@ -739,6 +740,18 @@ void KnowledgeCheck::CheckEncodings()
                 QStringLiteral("the file is not UTF-8, and byte 0x%1 here has no character in Windows-1252, the encoding it is "
                                "then read in; save the file as UTF-8")
                     .arg(QString::number(file->nUndefinedByte, 16).toUpper()));
+        if (file->utf16)
+            Add(*file, 0, Finding::Warning,
+                QStringLiteral("this file is UTF-16 (%1, %2 a byte-order mark), as Notepad's \"Unicode\" and PowerShell save: "
+                               "Orvia reads it, but other tools may show it spaced out or not at all; save it as UTF-8")
+                    .arg(file->utf16->bigEndian ? QStringLiteral("big-endian") : QStringLiteral("little-endian"),
+                         file->utf16->marked ? QStringLiteral("with") : QStringLiteral("without")));
+        if (file->nNulLine)
+            Add(*file, file->nNulLine, Finding::Warning,
+                QStringLiteral("this line holds a NUL character (shown as <NUL>%1), which no one types: a phrase holding one "
+                               "matches only a sentence holding it too, a file name holding one opens no file, an answer shows it as "
+                               "it is; delete it (a file full of them may be UTF-16 that was not recognised: save it as UTF-8)")
+                    .arg(file->nNulLines > 1 ? QStringLiteral("; %1 lines of this file hold one").arg(file->nNulLines) : QString()));
         if (file->nMixedEndLine)
             Add(*file, file->nMixedEndLine, Finding::Warning,
                 QStringLiteral("mixed line ends: this line ends with %1, line 1 with %2; save the file with one kind")

@@ -66,6 +66,17 @@ void FindMixedLineEnds(KnowledgeFile &file)
     }
 }
 
+void FindNulLines(KnowledgeFile &file)
+{
+    for (qsizetype n = 0; n < file.lines.size(); ++n) {
+        if (!file.lines[n].contains(QChar(0)))
+            continue;
+        if (!file.nNulLine)
+            file.nNulLine = int(n + 1);
+        ++file.nNulLines;
+    }
+}
+
 void Read(KnowledgeFile &file)
 {
     file.bExists = QFileInfo(file.sPath).isFile();
@@ -80,11 +91,13 @@ void Read(KnowledgeFile &file)
         return;
     }
     file.sText = TextFile::LineReader(*bytes).DecodedRest();
-    file.bUtf8 = IsUtf8(*bytes);
-    if (!file.bUtf8)
+    file.utf16 = TextFile::Utf16FormOf(*bytes);
+    file.bUtf8 = !file.utf16 && IsUtf8(*bytes);
+    if (!file.bUtf8 && !file.utf16)
         FindUndefinedByte(*bytes, file);
     file.lines = TextFile::SplitLines(file.sText);
     FindMixedLineEnds(file);
+    FindNulLines(file);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/TextFile.h"
 #include "engine/ResponseFile.h"
 
 #include <QHash>
@@ -33,6 +34,9 @@ struct KnowledgeFile {
     bool bUtf8 = true;
     int nUndefinedByteLine = 0;  // not UTF-8: first line with a byte Windows-1252 leaves undefined
     int nUndefinedByte = 0;
+    std::optional<TextFile::Utf16Form> utf16;  // how it is written, when in UTF-16
+    int nNulLine = 0;   // the first line holding a NUL, 0 if none
+    int nNulLines = 0;  // how many lines hold one
     enum LineEnd { NoEnd, CrLf, Lf, Cr };
     LineEnd firstLineEnd = NoEnd;  // how line 1 ends
     int nMixedEndLine = 0;         // the first line ended otherwise, 0 if none

@@ -1,4 +1,5 @@
 #include "support/ProgramFolder.h"
+#include "support/Utf16.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,7 +7,10 @@
 #include <QProcess>
 #include <QTest>
 
+#include <QMap>
+
 #include <memory>
+#include <optional>
 
 #include <csignal>
 #include <sys/types.h>
@@ -36,7 +40,24 @@ QString Lines(const QString &s)
     return QString(s).replace('|', '\n') + '\n';
 }
 
+// Files of data/ by name, their lines separated by "|"; "\u2400" stands for a NUL.
+using Files = QMap<QString, QString>;
+
+Files Base()
+{
+    return {{"keywords.txt", "/ greetings first|[a.txt]|0001 hello|0002 cat|0003 walk|0004 never said|0001 café|[gone.txt]|0005 ghost"},
+            {"a.txt", "*0001|# hi [name]|*0002|# cats!|# kittens!|# meow|*0003|$do you walk?|&walk.txt"},
+            {"walk.txt", "[b.txt]|0001 yes"},
+            {"b.txt", "*0001|# good walker"},
+            {"Preset2.txt", "*0013|# one word, please|*0010|# but what?|*0020|# say something"},
+            {"Preset3.txt", "*0002|# your name?|*0001|# welcome [name]"},
+            {"Preset4.txt", "*0001|# tell me more"},
+            {"preset1.txt", "[Preset2.txt]|0020 {silence}"}};
+}
+
 }  // namespace
+
+Q_DECLARE_METATYPE(QStringConverter::Encoding)
 
 class TestOrviaChat : public QObject {
     Q_OBJECT
@@ -44,18 +65,21 @@ class TestOrviaChat : public QObject {
     std::unique_ptr<ProgramFolder> m_folder;
 
 private slots:
+    // The base, with some files replaced and every file in one encoding (UTF-8 when encoding is 0).
+    void WriteBase(const Files &files = {}, std::optional<QStringConverter::Encoding> utf16 = {}, bool withMark = false)
+    {
+        Files all = Base();
+        all.insert(files);
+        for (auto it = all.cbegin(); it != all.cend(); ++it) {
+            const QString sText = QString(it.value()).replace('|', "\r\n").replace(QChar(0x2400), QChar(0)) + "\r\n";
+            m_folder->WriteDataBytes(it.key(), utf16 ? Utf16(sText, *utf16, withMark) : sText.toUtf8());
+        }
+    }
+
     void init()
     {
         m_folder = std::make_unique<ProgramFolder>();
-        const auto write = [this](const QString &sName, const QString &sLines) { m_folder->WriteData(sName, sLines.split('|')); };
-        write("keywords.txt", "/ greetings first|[a.txt]|0001 hello|0002 cat|0003 walk|0004 never said|0001 café|[gone.txt]|0005 ghost");
-        write("a.txt", "*0001|# hi [name]|*0002|# cats!|# kittens!|# meow|*0003|$do you walk?|&walk.txt");
-        write("walk.txt", "[b.txt]|0001 yes");
-        write("b.txt", "*0001|# good walker");
-        write("Preset2.txt", "*0013|# one word, please|*0010|# but what?|*0020|# say something");
-        write("Preset3.txt", "*0002|# your name?|*0001|# welcome [name]");
-        write("Preset4.txt", "*0001|# tell me more");
-        write("preset1.txt", "[Preset2.txt]|0020 {silence}");
+        WriteBase();
     }
     void cleanup() { m_folder.reset(); }
 
@@ -113,6 +137,64 @@ private slots:
         QVERIFY2(('\n' + run.sOut).contains('\n' + Lines(expected)), qPrintable(run.sOut));
         QCOMPARE(m_folder->LogLines("ErrorLog.txt").size(), errorLogLines);
         QCOMPARE(run.sErr.count('\n'), errorLogLines);  // one message per failure
+    }
+
+    // Files read as they are written: a NUL is a character like any other, a
+    // name holding one opens no file, UTF-16 reads as text.
+    void knowledgeFiles_data()
+    {
+        QTest::addColumn<Files>("files");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("reason");  // of the one failure the error log records, or nothing
+        QTest::newRow("nul in keyword lines") << Files{{"keywords.txt", "[a.txt]|0009 caf\u2400é|0010 \u2400é|0001 hello"}}
+                                              << "the cafeteria is closed|hello"
+                                              << "<Ann> the cafeteria is closed|<Orvia> tell me more|<Ann> hello|<Orvia> hi Ann" << "";
+        QTest::newRow("nul in a section name") << Files{{"keywords.txt", "[a.txt\u2400.old]|0001 hello"}} << "hello" << "<Ann> hello|<Orvia> "
+                                               << "a.txt<NUL>.old holds a NUL character";
+        QTest::newRow("nul in a follow-up name") << Files{{"a.txt", "*0001|# hi [name]|*0003|$do you walk?|&walk.txt\u2400x"}} << "walk|yes"
+                                                 << "<Ann> walk|<Orvia> do you walk?|<Ann> yes|<Orvia> tell me more"
+                                                 << "walk.txt<NUL>x holds a NUL character";
+        QTest::newRow("mark glued to the next word") << Files{{"keywords.txt", "[a.txt]|0006 i hope"}, {"a.txt", "*0006|$why do you wish [following]?"}}
+                                                     << "i hoped!you would call" << "<Ann> i hoped!you would call|<Orvia> why do you wish i would call?"
+                                                     << "";
+    }
+    void knowledgeFiles()
+    {
+        QFETCH(Files, files);
+        QFETCH(QString, input);
+        QFETCH(QString, expected);
+        QFETCH(QString, reason);
+        WriteBase(files);
+        const Run run = Chat({"--seed", "5", "--name", "Ann", m_folder->Path()}, Lines(input));
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(('\n' + run.sOut).contains('\n' + Lines(expected)), qPrintable(run.sOut));
+        QCOMPARE(run.sErr.count('\n'), reason.isEmpty() ? 0 : 1);
+        const QStringList log = m_folder->LogLines("ErrorLog.txt");
+        QCOMPARE(log.size(), reason.isEmpty() ? 0 : 1);
+        QVERIFY2(log.join('\n').contains(reason), qPrintable(log.join('\n')));
+    }
+
+    void utf16_data()
+    {
+        QTest::addColumn<QStringConverter::Encoding>("order");
+        QTest::addColumn<bool>("withMark");
+        QTest::newRow("little-endian with mark") << QStringConverter::Utf16LE << true;
+        QTest::newRow("big-endian with mark") << QStringConverter::Utf16BE << true;
+        QTest::newRow("little-endian without mark") << QStringConverter::Utf16LE << false;
+        QTest::newRow("big-endian without mark") << QStringConverter::Utf16BE << false;
+    }
+    void utf16()
+    {
+        QFETCH(QStringConverter::Encoding, order);
+        QFETCH(bool, withMark);
+        WriteBase({}, order, withMark);
+        const Run run = Chat({"--seed", "5", "--name", "Ann", m_folder->Path()}, Lines("hello|un CAFÉ|walk|yes"));
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.sOut.endsWith(Lines("<Ann> hello|<Orvia> hi Ann|<Ann> un CAFÉ|<Orvia> hi Ann|<Ann> walk|<Orvia> do you walk?"
+                                         "|<Ann> yes|<Orvia> good walker")),
+                 qPrintable(run.sOut));
+        QCOMPARE(run.sErr, "");
     }
 
     // Every draw follows the seed: the same input gives the same transcript.

@@ -1,6 +1,7 @@
 // orvia-check run as a program on small knowledge bases with known faults:
 // its exit status and the place and kind of each finding.
 #include "support/ProgramFolder.h"
+#include "support/Utf16.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,10 +16,10 @@ using Files = QMap<QString, QByteArray>;
 
 namespace {
 
-// Lines joined and ended with CR LF; "|" separates them.
+// Lines joined and ended with CR LF; "|" separates them, and "\u2400" stands for a NUL.
 QByteArray L(const char *lines)
 {
-    return QByteArray(lines).replace('|', "\r\n") + "\r\n";
+    return QByteArray(lines).replace('|', "\r\n").replace("\u2400", QByteArray(1, '\0')) + "\r\n";
 }
 
 // A base that checks clean; each case replaces some of its files.
@@ -233,6 +234,46 @@ private slots:
         const Run run = RunCheck(folder.Path(), args);
         for (const QString &sSaid : says)
             QVERIFY2(run.sOut.contains(sSaid), qPrintable(run.sOut));
+    }
+
+    // A NUL is a character of its line, a name holding one opens no file, UTF-16 is read as text.
+    void nulAndUtf16_data()
+    {
+        QTest::addColumn<Files>("files");
+        QTest::addColumn<QStringList>("places");
+        QTest::addColumn<QStringList>("says");
+        QTest::newRow("nul in lines and names")
+            << Files{{"keywords.txt", L("[r.txt]|0001 hello|0002 caf\u2400é|[r.txt\u2400.old]|0003 bye")},
+                     {"r.txt", L("*0001|# hi [name]|$how are you?|*0002|# ok|&fu.txt\u2400x")}, {"fu.txt", L("[r.txt]|0001 yes")},
+                     {"substitutions.txt", L("caf\u2400é coffee")}}
+            << P("substitutions.txt:1: warning|substitutions.txt:1: warning|keywords.txt:3: warning|keywords.txt:4: error|r.txt:6: error|r.txt:6: warning")
+            << QStringList{"keywords.txt:3: warning: this line holds a NUL character", "2 lines of this file hold one",
+                           "substitutions.txt:1: warning: the substitution table skips this line: \"caf<NUL>é\" is not one word",
+                           "keywords.txt:4: error: response file \"r.txt<NUL>.old\" cannot be read: the name r.txt<NUL>.old holds a NUL character",
+                           "r.txt:6: error: follow-up index \"fu.txt<NUL>x\" cannot be read: the name fu.txt<NUL>x holds a NUL character"};
+        const auto encoded = [](QStringConverter::Encoding order, bool withMark, const char *lines) {
+            return Utf16(QString::fromUtf8(L(lines)), order, withMark);
+        };
+        QTest::newRow("utf-16 in each form")
+            << Files{{"keywords.txt", encoded(QStringConverter::Utf16BE, true, "[r.txt]|0001 hello|0002 café")},
+                     {"r.txt", encoded(QStringConverter::Utf16LE, true, "*0001|# hi [name]|$how are you?|*0002|# ça va")},
+                     {"Preset4.txt", encoded(QStringConverter::Utf16LE, false, "*0001|$what else?")}}
+            << P("keywords.txt: warning|Preset4.txt: warning|r.txt: warning")
+            << QStringList{"keywords.txt: warning: this file is UTF-16 (big-endian, with a byte-order mark)",
+                           "Preset4.txt: warning: this file is UTF-16 (little-endian, without a byte-order mark)", "save it as UTF-8"};
+    }
+    void nulAndUtf16()
+    {
+        QFETCH(Files, files);
+        QFETCH(QStringList, places);
+        QFETCH(QStringList, says);
+        ProgramFolder folder;
+        WriteBase(folder, files);
+        const Run run = RunCheck(folder.Path(), {"."});
+        QCOMPARE(Places(run.sOut), places);
+        for (const QString &sSaid : says)
+            QVERIFY2(run.sOut.contains(sSaid), qPrintable(run.sOut));
+        QCOMPARE(run.nExit, places.filter(": error").isEmpty() ? 0 : 1);
     }
 
     // Cannot run: exit status 2 and one line on standard error.

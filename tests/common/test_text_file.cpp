@@ -3,6 +3,7 @@
 #include "common/TextFile.h"
 #include "common/modPublic.h"
 #include "support/ProgramFolder.h"
+#include "support/Utf16.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -31,6 +32,22 @@ private slots:
         QTest::newRow("bom of a joined file is text") << QByteArray("\xEF\xBB\xBFhi\r\n\xEF\xBB\xBF\r\n\xEF\xBB\xBF\xC3\xA9")
                                                        << QStringList{"hi", QString(QChar(0xFEFF)), QChar(0xFEFF) + QString::fromUtf8("é")};
         QTest::newRow("bom of a 1252 file is text") << QByteArray("\xEF\xBB\xBF" "caf\xE9") << QStringList{QString::fromUtf8("ï»¿café")};
+        // A NUL is a character of its line, in either encoding.
+        const QString nul(QChar(0));
+        QTest::newRow("nul in utf8") << QByteArrayLiteral("a\0b\r\ncaf\xC3\xA9\0") << QStringList{"a" + nul + "b", QString::fromUtf8("café") + nul};
+        QTest::newRow("nul in windows-1252") << QByteArrayLiteral("0009 caf\0\xE9") << QStringList{"0009 caf" + nul + QString::fromUtf8("é")};
+        QTest::newRow("nul at the start") << QByteArrayLiteral("\0a\r\nb") << QStringList{nul + "a", "b"};
+        const QString sText = QString::fromUtf8("[café.txt]\r\n0001 hello\n0002 日本\r");
+        const QStringList lines{QString::fromUtf8("[café.txt]"), "0001 hello", QString::fromUtf8("0002 日本")};
+        QTest::newRow("utf-16 le with bom") << Utf16(sText, QStringConverter::Utf16LE, true) << lines;
+        QTest::newRow("utf-16 be with bom") << Utf16(sText, QStringConverter::Utf16BE, true) << lines;
+        QTest::newRow("utf-16 le without bom") << Utf16(sText, QStringConverter::Utf16LE, false) << lines;
+        QTest::newRow("utf-16 be without bom") << Utf16(sText, QStringConverter::Utf16BE, false) << lines;
+        QTest::newRow("utf-16 bom only") << QByteArray("\xFF\xFE") << QStringList();
+        const QString replaced(QChar::ReplacementCharacter);
+        QTest::newRow("utf-16 lone surrogates") << QByteArrayLiteral("\xFF\xFE\x00\xD8" "a\0\x00\xDC") << QStringList{replaced + "a" + replaced};
+        QTest::newRow("utf-16 odd byte at the end") << QByteArrayLiteral("\xFE\xFF\0a\0") << QStringList{"a" + replaced};
+        QTest::newRow("utf-16 with a nul") << Utf16("a" + nul + "b", QStringConverter::Utf16LE, true) << QStringList{"a" + nul + "b"};
     }
 
     void oneReading()
@@ -120,6 +137,12 @@ private slots:
             }
             for (const char *sName : {"..\\..\\etc\\passwd", "../../../../../../etc/hostname", "Topics/../../logs/x"})
                 QVERIFY2(resolve(sName).isEmpty(), sName);
+            // The system would open the file named by the part before the NUL.
+            for (const QString &sName : {"Topics/Pets.txt" + QString(QChar(0)) + ".old", QString(QChar(0)) + "x"}) {
+                const DataFolder::Resolution refused = DataFolder::Resolve(DataFolder::DataPath(sName));
+                QVERIFY(refused.sPath.isEmpty());
+                QVERIFY2(refused.sError.contains("holds a NUL character"), qPrintable(refused.sError));
+            }
         }
         QDir::setCurrent(sCurrent);
     }

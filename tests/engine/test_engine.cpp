@@ -8,6 +8,7 @@
 #include "support/PlainPhrase.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
+#include "support/Utf16.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -98,6 +99,20 @@ private slots:
         QTest::newRow("no edge, inner blank literal") << edges << "bobcategory, ohhi there" << "hi there|0006|e" << 0;
         QTest::newRow("edge after a multi-byte mark") << edges << "¿cat?" << " cat|0005|e" << 0;
         QTest::newRow("lone bom line is too short") << QByteArray("[f]\r\n\xEF\xBB\xBF\r\n0001 hi") << "hi" << "||" << 1;
+        // A NUL is a character of the phrase, wherever it stands and whatever follows it.
+        const QString nul(QChar(0));
+        const QByteArray nulThenAccent = QByteArrayLiteral("0009 caf\0\xC3\xA9\r\n0010 \0\xC3\xA9\r\n0011 a\0b\r\n[f]\r\n0012 closed");
+        QTest::newRow("nul cuts no phrase") << nulThenAccent << "the cafeteria is closed" << "closed|0012|f" << 0;
+        QTest::newRow("nul in the sentence") << nulThenAccent << "un caf" + nul + QString::fromUtf8("É!") << QString::fromUtf8("caf") + nul + QString::fromUtf8("é|0009|") << 0;
+        QTest::newRow("nul in an ascii phrase") << nulThenAccent << "a" + nul + "b" << "a" + nul + "b|0011|" << 0;
+        QTest::newRow("nul in windows-1252") << QByteArrayLiteral("0009 caf\0\xE9\r\n0012 closed") << "the cafeteria is closed" << "closed|0012|" << 0;
+        QTest::newRow("lone surrogate is no question mark") << QByteArray("0001 ?\r\n0002 x") << QString(QChar(0xD800)) + "x" << "x|0002|" << 0;
+        QTest::newRow("lone surrogate, then a mark") << QByteArray("0001 ?\r\n0002 x") << QString(QChar(0xDC00)) + "?" << "?|0001|" << 0;
+        // Notepad's "Unicode" and PowerShell write UTF-16.
+        const QString sUtf16 = QString::fromUtf8("[f]\r\n0001 caf\u00e9\r\n0002 hello\r\n");
+        QTest::newRow("utf-16 le with bom") << Utf16(sUtf16, QStringConverter::Utf16LE, true) << "say HELLO" << "hello|0002|f" << 0;
+        QTest::newRow("utf-16 be with bom") << Utf16(sUtf16, QStringConverter::Utf16BE, true) << QString::fromUtf8("un CAFÉ") << QString::fromUtf8("café|0001|f") << 0;
+        QTest::newRow("utf-16 le without bom") << Utf16(sUtf16, QStringConverter::Utf16LE, false) << "hello" << "hello|0002|f" << 0;
     }
 
     void keywordSearch()
@@ -237,10 +252,11 @@ private slots:
     {
         modPublic::UserName = "A{B}";
         for (const auto &[sLine, sEntry] : {std::pair{"# Hello There ", "#hello there |"}, {"#Hello", "#ello|"}, {"$How Are You?", "$how are you?|"},
-                                            {"# see you {bye}", "#see you|{bye}"}, {"# hi [name] there", "#hi A|{B} there"}, {"# {x}", "#|{x}"}}) {
-            Write("r.txt", QString("*0001|") + sLine);
+                                            {"# see you {bye}", "#see you|{bye}"}, {"# hi [name] there", "#hi A|{B} there"}, {"# {x}", "#|{x}"},
+                                            {"# caf\u2400É {x\u2400}", "#caf\u2400é|{x\u2400}"}}) {
+            Write("r.txt", QString("*0001|") + QString(sLine).replace(QChar(0x2400), QChar(0)));
             const ResponseEntry e = GetRandomEntryFromFile(Block("r.txt"), 3);
-            QCOMPARE(QString(e.IsQuestion ? '$' : '#') + e.sText + '|' + e.sControl, sEntry);
+            QCOMPARE(QString(e.IsQuestion ? '$' : '#') + e.sText + '|' + e.sControl, QString(sEntry).replace(QChar(0x2400), QChar(0)));
         }
     }
 
@@ -366,7 +382,9 @@ private slots:
         QTest::newRow("rest starts after the edge match") << "[following]" << " won " << "I won, won twice" << "won twice";
         QTest::newRow("keyword at the end") << "<[next]><[following]>" << "cats" << "i like cats" << "<><>";
         QTest::newRow("empty echo takes its blank") << "not [following]? why [next] so, [next]x" << "not" << "i'm not" << "not? why so, x";
-        QTest::newRow("marks inside deleted") << "[following]" << "is" << "what is it?really!yes" << "itreallyyes";
+        QTest::newRow("marks between words leave a blank") << "[following]" << "is" << "what is it?really!?yes ?no! " << "it really yes no";
+        QTest::newRow("mark after the keyword's word") << "[next]|[following]" << "i hope" << "i hoped!you would call" << "me|i would call";
+        QTest::newRow("as without the mark") << "[next]|[following]" << "i hope" << "i hoped you would call" << "me|i would call";
         QTest::newRow("next empty after a word of marks") << "<[next]>" << "say" << "i say ?! hello" << "<>";
         QTest::newRow("case-insensitive position") << "[following]" << "I NEED" << "i need Help Now" << "help now";
         QTest::newRow("keyword absent takes the tail") << "[following]" << "zzz" << "abcdef" << "def";
@@ -432,6 +450,23 @@ private slots:
         Write("keywords.txt", "[a.txt]|0002 dog");
         Write("a.txt", "*0002|# edited");
         QCOMPARE(GetReply("a dog and a cat").sText, "edited");
+    }
+
+    // A name holding a NUL would open the file named by the part before it.
+    void nulInFileNames()
+    {
+        WriteReplyBase();
+        const QString nul(QChar(0));
+        Write("keywords.txt", "[a.txt" + nul + ".old]|0001 cat|[a.txt]|0003 dog");
+        Write("a.txt", "*0001|# cats!|*0003|$do you walk it?|&walk.txt" + nul + "x");
+        const ReplyResult cat = GetReply("a cat");
+        QCOMPARE(cat.sText, "");
+        QVERIFY2(cat.sFailure.contains("a.txt<NUL>.old holds a NUL character"), qPrintable(cat.sFailure));
+        QCOMPARE(GetReply("my dog").sText, "do you walk it?");
+        const ReplyResult yes = GetReply("yes");
+        QCOMPARE(yes.sText, "tell me more");
+        QVERIFY2(yes.sFailure.contains("walk.txt<NUL>x holds a NUL character"), qPrintable(yes.sFailure));
+        QCOMPARE(m_dialogs->messages.size(), 2);
     }
 
     void failedLogWriteKeepsTheReply()
