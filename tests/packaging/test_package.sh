@@ -34,10 +34,12 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/orvia" --hel
 "$root/usr/bin/orvia-check" --init "$scratch/bot" >/dev/null || fail "orvia-check --init failed"
 "$root/usr/bin/orvia-check" --werror "$scratch/bot" >/dev/null || fail "the starter bot does not check clean"
 printf 'Sam\nhello\n' | "$root/usr/bin/orvia-chat" "$scratch/bot" | grep -q "^<Sam> hello" || fail "the starter bot does not chat"
+if QT_QPA_PLATFORM=offscreen "$root/usr/bin/orvia" "$scratch/no such bot" 2>"$scratch/err"; then fail "orvia opened a folder that is not there"; fi
+grep -q "^orvia: .*no such folder" "$scratch/err" || fail "orvia did not say why it refused the folder: $(cat "$scratch/err")"
 
-# Starts PROGRAM with HOME=$2 in the background; its pid goes to $pid.
+# Starts PROGRAM with HOME=$2 (and the arguments after it) in the background; its pid goes to $pid.
 start() {
-  env -u XDG_DATA_HOME HOME="$2" QT_QPA_PLATFORM=offscreen "$1" >/dev/null 2>&1 &
+  env -u XDG_DATA_HOME HOME="$2" QT_QPA_PLATFORM=offscreen "$1" "${@:3}" >/dev/null 2>&1 &
   pid=$!
 }
 stop() { kill "$pid" 2>/dev/null || fail "the program exited on its own"; wait "$pid" 2>/dev/null || true; pid=; }
@@ -65,4 +67,13 @@ start "$root/usr/bin/orvia" "$home"
 sleep 3
 stop
 [ ! -e "$home/.local/share/orvia" ] || fail "a portable start made a per-user folder"
+
+# A bot folder given: the windows open over it, and no per-user folder is set up.
+home=$scratch/home-bot
+mkdir -p "$home"
+rm -rf "$root/usr/bin/data" "$root/usr/bin/logs"
+start "$root/usr/bin/orvia" "$home" "$scratch/bot"
+sleep 2
+stop
+[ ! -e "$home/.local/share/orvia" ] || fail "orvia FOLDER set up a per-user folder"
 echo "package checked: $(basename "$deb")"
