@@ -7,6 +7,7 @@
 #include "engine/ModFunctions.h"
 #include "engine/Reply.h"
 #include "engine/Substitutions.h"
+#include "engine/WordList.h"
 
 namespace {
 
@@ -91,7 +92,11 @@ void ConversationTurn::NameTurn()
         trace.failures.append({sNameIndex, sFailure});
     if (m.sKeyword.isEmpty()) {
         const QString sTrimmed = TrimBlanks(t).toString();
-        if (sTrimmed.contains(QLatin1Char(' '))) {
+        if (const QString sName = WordList::OneWordName(t); sTrimmed.contains(QLatin1Char(' ')) && !sName.isEmpty()) {
+            // "Margaret. Though my pupils call me Mrs Hollis.": the sentence of one word is the name.
+            AcceptName(sName);
+            m = KeywordMatch{t, QStringLiteral("0001"), QStringLiteral("Preset3.txt"), t, QString()};
+        } else if (sTrimmed.contains(QLatin1Char(' '))) {
             m = KeywordMatch{t, QStringLiteral("0013"), QStringLiteral("Preset2.txt"), t, QString()};
         } else {
             AcceptName(sTrimmed);

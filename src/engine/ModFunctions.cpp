@@ -9,6 +9,7 @@
 #include "engine/PhraseMatch.h"
 #include "engine/Randomizer.h"
 #include "engine/Substitutions.h"
+#include "engine/WordList.h"
 #include "engine/Reflection.h"
 #include "engine/ResponseFile.h"
 
@@ -148,12 +149,16 @@ QString NameAfter(const QString &sSentence, const QString &sKeyword)
 }
 
 // From what was typed when the phrase is there: the substitution table may
-// have rewritten the name itself ("my name is K" read as "... is ok").
+// have rewritten the name itself ("my name is K" read as "... is ok"). A word
+// that cannot be a name ("I'm barely awake") gives way to a sentence of one
+// word that can ("Hi. Jo. Sorry, I'm barely awake.").
 QString NameAfterKeyword(const KeywordMatch &match)
 {
     const QString sTyped = Substitutions::FoldQuotes(match.sTyped);
     const bool typedHolds = !sTyped.isEmpty() && FindKeyword(sTyped.toLower(), match.sKeyword.toLower());
-    return NameAfter(typedHolds ? sTyped : match.sInput, match.sKeyword);
+    const QString &sSentence = typedHolds ? sTyped : match.sInput;
+    const QString sName = NameAfter(sSentence, match.sKeyword);
+    return WordList::CouldBeName(sName) ? sName : WordList::OneWordName(sSentence);
 }
 
 // A random entry (from 0) of n; a block that answered before in this

@@ -5,6 +5,7 @@
 #include "engine/Reflection.h"
 #include "engine/Substitutions.h"
 #include "engine/Blanks.h"
+#include "engine/WordList.h"
 #include "tools/IndexWalk.h"
 #include "tools/PhraseShadows.h"
 
@@ -183,24 +184,6 @@ void AddWords(QStringView sText, QSet<QString> &words)
     }
 }
 
-// The lower-case words of a word list, one a line, as views into sText; names
-// and forms with "'" are left out.
-QList<QStringView> ListWords(const QString &sPath, QString &sText)
-{
-    QFile file(sPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    sText = QString::fromUtf8(file.readAll());
-    QList<QStringView> words;
-    words.reserve(sText.count(u'\n'));
-    for (const QStringView sLine : QStringView(sText).split(u'\n', Qt::SkipEmptyParts)) {
-        const QStringView sWord = sLine.trimmed();
-        if (!sWord.isEmpty() && std::all_of(sWord.begin(), sWord.end(), [](QChar c) { return c.isLetter() && !c.isUpper(); }))
-            words << sWord;
-    }
-    return words;
-}
-
 // A comment right above a line that says a warning about it is meant: "/ shadow:
 // meant", then any reason. A comment that merely holds the word ("/ Shadows over
 // Camelot") silences nothing.
@@ -218,7 +201,7 @@ constexpr int kManyWords = 10;
 
 }  // namespace
 
-const QString KnowledgeCheck::kSystemWordList = QStringLiteral("/usr/share/dict/american-english");
+const QString KnowledgeCheck::kSystemWordList = WordList::kSystemPath;
 
 void KnowledgeCheck::Add(const KnowledgeFile &file, int nLine, Finding::Severity severity, const QString &sMessage)
 {
@@ -644,7 +627,7 @@ void KnowledgeCheck::CheckInsideWords()
         if (file->Readable())
             AddWords(file->sText, own);
     QString sListText;
-    const QList<QStringView> listed = ListWords(m_sWordList, sListText);
+    const QList<QStringView> listed = WordList::LowerCaseWords(m_sWordList, sListText);
     QList<QStringView> words(own.cbegin(), own.cend());
     QSet<QStringView> known(words.cbegin(), words.cend());
     known.reserve(known.size() + listed.size());
