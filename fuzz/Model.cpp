@@ -121,7 +121,7 @@ QRegularExpression PhrasePattern(const QString &sPhrase)
 
 Search FindKeyword(const std::optional<QString> &text, const QString &sSentence, const QString *psExclude)
 {
-    Search result{{QString(), QString(), QString(), sSentence}, !text};
+    Search result{{QString(), QString(), QString(), sSentence, QString()}, !text};
     if (!text)
         return result;
     const QString sLower = sSentence.toLower();
@@ -141,7 +141,7 @@ Search FindKeyword(const std::optional<QString> &text, const QString &sSentence,
             return result;
         const QString sPhrase = line.mid(5).toString().toLower();
         if (!sLower.isEmpty() && sLower.contains(PhrasePattern(sPhrase)) && !(psExclude && sPhrase == *psExclude)) {
-            result.match = {sPhrase, line.first(4).toString(), sSection, sSentence};
+            result.match = {sPhrase, line.first(4).toString(), sSection, sSentence, QString()};
             return result;
         }
     }
