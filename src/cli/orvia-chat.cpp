@@ -10,10 +10,13 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <clocale>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <editline/readline.h>
+#include <langinfo.h>
 #include <unistd.h>
 
 namespace {
@@ -55,6 +58,15 @@ void CatchInterrupt()
     action.sa_handler = OnInterrupt;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
+}
+
+// Line editing reads characters by the locale's encoding, and Qt takes the line
+// as UTF-8 whatever the locale: in a locale of another encoding ("C") typed
+// letters such as "ë" would be dropped, so the editing reads UTF-8 too.
+void EditInUtf8()
+{
+    if (std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0)
+        std::setlocale(LC_CTYPE, "C.UTF-8");
 }
 
 // A terminal line with editing and the session's history; nullopt at the end.
@@ -130,6 +142,7 @@ int main(int argc, char *argv[])
     }
     CatchInterrupt();
     if (terminal) {
+        EditInUtf8();
         while (const std::optional<QString> sLine = ReadTerminalLine(chat.Prompt()))
             chat.Type(*sLine);
         out << '\n';
