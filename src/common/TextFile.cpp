@@ -179,23 +179,4 @@ QString WithVisibleNul(QStringView sText)
     return sText.toString().replace(QChar(0), QStringLiteral("<NUL>"));
 }
 
-QByteArray EncodeWindows1252(const QString &sText)
-{
-    QStringEncoder encoder(kWindows1252);
-    if (!encoder.isValid())
-        return sText.toLatin1();
-    QByteArray bytes = encoder(sText);
-    if (!encoder.hasError())
-        return bytes;
-    // Some character has no code: encode one code point at a time and mark the gaps.
-    bytes.clear();
-    const QList<uint> codePoints = sText.toUcs4();
-    for (uint codePoint : codePoints) {
-        QStringEncoder single(kWindows1252);
-        const QByteArray one = single(QString::fromUcs4(reinterpret_cast<const char32_t *>(&codePoint), 1));
-        bytes += single.hasError() ? QByteArray("?") : one;
-    }
-    return bytes;
-}
-
 }  // namespace TextFile

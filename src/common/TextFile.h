@@ -73,7 +73,4 @@ QList<QStringView> SplitLines(QStringView sText);
 // The text with each NUL written "<NUL>", for messages that quote a line or a name.
 QString WithVisibleNul(QStringView sText);
 
-// Windows-1252 bytes for the log files; a character the code page lacks becomes "?".
-QByteArray EncodeWindows1252(const QString &sText);
-
 }  // namespace TextFile

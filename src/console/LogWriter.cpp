@@ -25,7 +25,8 @@ LogWriteStatus AppendLine(const QString &sPath, const QString &sLine)
     // process writing the same log can neither tear the line nor overwrite it.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return {false, sPath, file.errorString()};
-    const QByteArray bytes = TextFile::EncodeWindows1252(sLine) + "\r\n";
+    // UTF-8, so that a file name or a sentence in any script is kept whole.
+    const QByteArray bytes = sLine.toUtf8() + "\r\n";
     if (file.write(bytes) != bytes.size())
         return {false, sPath, file.errorString()};
     file.close();

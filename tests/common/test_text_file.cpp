@@ -112,12 +112,6 @@ private slots:
         QCOMPARE(cache.Get(), std::nullopt);
     }
 
-    void encodeWindows1252()
-    {
-        QCOMPARE(TextFile::EncodeWindows1252(QString::fromUtf8("a¥€b")), QByteArray("a\xA5\x80" "b"));
-        QCOMPARE(TextFile::EncodeWindows1252(QString::fromUtf8("日本\x1A")), QByteArray("??\x1A"));
-    }
-
     // However the program folder is written, names stay inside data/.
     void resolve()
     {

@@ -55,7 +55,7 @@ private slots:
     {
         ProgramFolder folder;
         FakeSink sink;
-        QVERIFY(bool(WriteEventLog(LogEntry{"Test", "Here", QString::fromUtf8("a¥b\r\nc 日")}, 1)));
+        QVERIFY(bool(WriteEventLog(LogEntry{"Test", "Here", QString::fromUtf8("a¥b\r\nc 日 Ошибка")}, 1)));
         RegisterLogSink(&sink);
         QVERIFY(modPublic::ConsoleLoaded);
         QVERIFY(bool(WriteEventLog(LogEntry{"E", "G", ""}, 3)));
@@ -68,12 +68,14 @@ private slots:
         QVERIFY(!modPublic::ConsoleLoaded);
         WriteErrorLog(kEntry);
 
-        // Windows-1252 bytes, no escaping, CR LF after each entry.
+        // UTF-8 bytes, "¥" as C2 A5, no escaping, CR LF after each entry: every script kept.
         QFile file(folder.LogPath("EventLog.txt"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
-        QVERIFY2(bytes.contains("\xA5Test\xA5Here\xA5" "a\xA5" "b\r\nc ?\xA5" "1\r\n"), bytes.constData());
-        QVERIFY(bytes.contains("\xA5" "E\xA5G\xA5\xA5" "3\r\n"));
+        QVERIFY2(bytes.contains("\xC2\xA5Test\xC2\xA5Here\xC2\xA5" "a\xC2\xA5" "b\r\nc \xE6\x97\xA5 \xD0\x9E\xD1\x88\xD0\xB8\xD0\xB1\xD0\xBA\xD0\xB0\xC2\xA5" "1\r\n"),
+                 bytes.constData());
+        QVERIFY(bytes.contains("\xC2\xA5" "E\xC2\xA5G\xC2\xA5\xC2\xA5" "3\r\n"));
+        QCOMPARE(folder.LogLines("EventLog.txt").value(1).section(QChar(0xA5), 0, 0), QString::fromUtf8("c 日 Ошибка"));
         QCOMPARE(sink.rows.size(), 2);
         const auto &[eventList, event] = sink.rows[0];
         QCOMPARE(eventList, ConsoleList::EventLog);

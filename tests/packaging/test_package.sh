@@ -4,7 +4,7 @@
 # (it must seed a per-user folder) and from a portable folder (it must not).
 # Usage: test_package.sh BUILD_DIR
 set -euo pipefail
-export LC_ALL=C  # the event log is Windows-1252, not UTF-8
+export LC_ALL=C  # byte-wise greps of the logs, whatever their text
 build=$1
 scratch=$(mktemp -d)
 pid=

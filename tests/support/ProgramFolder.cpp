@@ -53,8 +53,14 @@ QStringList ProgramFolder::LogLines(const QString &sName) const
     QFile file(LogPath(sName));
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QStringDecoder decoder("windows-1252");
-    QString sText = decoder(file.readAll());
+    // Lines in UTF-8; a line of an older log, in Windows-1252, as such.
+    QStringList decoded;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString sLine = utf8(line);
+        decoded << (utf8.hasError() ? QStringDecoder("windows-1252")(line) : sLine);
+    }
+    QString sText = decoded.join(u'\n');
     if (sText.endsWith(QStringLiteral("\r\n")))
         sText.chop(2);
     return sText.isEmpty() ? QStringList() : sText.split(QStringLiteral("\r\n"));
