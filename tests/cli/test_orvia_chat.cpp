@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <QMap>
@@ -254,6 +255,28 @@ private slots:
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), 0);
         QVERIFY((out + process.readAllStandardOutput()).contains("\nsentences the fallback block answered: 0\n"));
+    }
+
+    // On a terminal whose locale is not UTF-8, typed letters such as "ë" are kept.
+    void terminalInAnyLocale()
+    {
+        const QString sScript = QStandardPaths::findExecutable("script");  // util-linux: a pseudo-terminal
+        if (sScript.isEmpty())
+            QSKIP("no script(1) to run the chat on a pseudo-terminal");
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LANG", "C");
+        env.insert("LC_ALL", "C");
+        process.setProcessEnvironment(env);
+        process.start(sScript, {"-qec", QString("'%1' '%2'").arg(ORVIA_CHAT, m_folder->Path()), "/dev/null"});
+        process.write(QString::fromUtf8("Zoë\nhello\n").toUtf8());
+        QByteArray out;
+        QTRY_VERIFY2((out += process.readAllStandardOutput()).contains("hi Zo"), out.constData());
+        process.write("\x04");  // Ctrl-D
+        QVERIFY(process.waitForFinished(10000));
+        out += process.readAllStandardOutput();
+        QVERIFY2(QString::fromUtf8(out).contains(QString::fromUtf8("welcome Zoë")), out.constData());
+        QCOMPARE(process.exitCode(), 0);
     }
 
     // A failure is told once, with its reason: in the trace, where the search
