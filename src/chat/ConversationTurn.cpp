@@ -92,8 +92,9 @@ void ConversationTurn::NameTurn()
         trace.failures.append({sNameIndex, sFailure});
     if (m.sKeyword.isEmpty()) {
         const QString sTrimmed = TrimBlanks(t).toString();
-        if (const QString sName = WordList::OneWordName(t); sTrimmed.contains(QLatin1Char(' ')) && !sName.isEmpty()) {
-            // "Margaret. Though my pupils call me Mrs Hollis.": the sentence of one word is the name.
+        const QString sCompound = WordList::CompoundName(t);
+        if (const QString sName = sCompound.isEmpty() ? WordList::OneWordName(t) : sCompound; sTrimmed.contains(QLatin1Char(' ')) && !sName.isEmpty()) {
+            // "José María", or "Margaret. Though my pupils call me Mrs Hollis.": the sentence of one word is the name.
             AcceptName(sName);
             m = KeywordMatch{t, QStringLiteral("0001"), QStringLiteral("Preset3.txt"), t, QString()};
         } else if (sTrimmed.contains(QLatin1Char(' '))) {

@@ -80,4 +80,18 @@ QString OneWordName(const QString &sLine)
     return QString();
 }
 
+QString CompoundName(const QString &sLine)
+{
+    static const QRegularExpression kEnd(QStringLiteral("[.!?,;]+$"));
+    const QString sName = sLine.trimmed().remove(kEnd).simplified();
+    const QStringList words = sName.split(u' ');
+    if (words.size() < 2 || words.size() > 3)
+        return QString();
+    const bool allNames = std::all_of(words.begin(), words.end(), [](const QString &w) {
+        return w.front().isUpper() && std::all_of(w.begin(), w.end(), [](QChar c) { return c.isLetter() || c.isMark() || c == u'-' || c == u'\''; })
+               && CouldBeName(w);
+    });
+    return allNames ? sName : QString();
+}
+
 }  // namespace WordList

@@ -24,4 +24,8 @@ bool CouldBeName(QStringView sWord);
 // empty when there is none.
 QString OneWordName(const QString &sLine);
 
+// The line itself when it is a name of two or three words, each written with a
+// capital and each able to be a name ("José María", "Mary Jane"); else empty.
+QString CompoundName(const QString &sLine);
+
 }  // namespace WordList

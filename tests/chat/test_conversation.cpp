@@ -65,6 +65,10 @@ private slots:
         QTest::newRow("a name that is a word too") << "call me Will" << "<Will> call me Will" << "<Orvia> welcome, Will!" << "Will" << false;
         QTest::newRow("several words with a name among them") << "Well. Ann. Nice place" << "<Ann> Well. Ann. Nice place"
                                                                << "<Orvia> nice to meet you, Ann!" << "Ann" << false;
+        QTest::newRow("a name of two words") << "José María" << "<José María> José María" << "<Orvia> nice to meet you, José María!"
+                                             << "José María" << false;
+        QTest::newRow("two words with a capital, no name") << "Good Morning" << "<User> Good Morning" << "<Orvia> one word, please."
+                                                           << "User" << true;
         QTest::newRow("several words, no name among them") << "Well. Sure. Nice place" << "<User> Well. Sure. Nice place"
                                                            << "<Orvia> one word, please." << "User" << true;
         QTest::newRow("a name the block gives") << "not telling" << "<friend> not telling" << "<Orvia> fine, friend it is." << "friend" << false;
