@@ -91,8 +91,8 @@ private slots:
         QTest::addColumn<QString>("expected");  // a run of whole lines of the output
         QTest::addColumn<int>("errorLogLines");
 
-        QTest::newRow("name, then chat") << QStringList{} << "|Bob Smith|Bob|hello"
-                                         << "<Orvia> your name?|<User> {SILENCE}|<Orvia> say something|<User> Bob Smith|<Orvia> one word, please"
+        QTest::newRow("name, then chat") << QStringList{} << "|Bob is here|Bob|hello"
+                                         << "<Orvia> your name?|<User> {SILENCE}|<Orvia> say something|<User> Bob is here|<Orvia> one word, please"
                                             "|<Bob> Bob|<Orvia> welcome Bob|<Bob> hello|<Orvia> hi Bob"
                                          << 0;
         QTest::newRow("--name, watch word") << QStringList{"--name", "Ann"} << "but|BUT"
