@@ -75,7 +75,7 @@ void WriteData(const QString &sName, QByteArrayView bytes)
 QStringList ErrorLogLines()
 {
     const std::optional<QByteArray> bytes = TextFile::ReadBytes(folder + QStringLiteral("/logs/ErrorLog.txt"));
-    const QString sText = QStringDecoder("windows-1252")(bytes.value_or(QByteArray()));
+    const QString sText = QString::fromUtf8(bytes.value_or(QByteArray()));  // the logs are UTF-8
     QStringList lines;
     for (const QStringView line : TextFile::SplitLines(sText))
         lines << line.toString();
