@@ -40,11 +40,38 @@ std::optional<PhraseMatch::Span> FindKeyword(const QString &sLowerInput, const Q
     return sLowerInput.isEmpty() ? std::nullopt : PhraseMatch::Find(sLowerInput, sLowerKeyword);
 }
 
+// Scripts written without blanks between words.
+bool WithoutBlanks(QChar c)
+{
+    switch (c.script()) {
+    case QChar::Script_Han: case QChar::Script_Hiragana: case QChar::Script_Katakana: case QChar::Script_Thai:
+    case QChar::Script_Lao: case QChar::Script_Khmer: case QChar::Script_Myanmar:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The one character after a phrase that does not end in an edge: the blank
+// before the next word, or the last letter of the phrase's own word ("i hope"
+// in "i hoped you"). In a script without blanks the next character is the
+// echo's first, and nothing is passed over.
+qsizetype PassedOver(const QString &s, qsizetype nEnd)
+{
+    if (nEnd >= s.size())
+        return 0;
+    const QChar c = s[nEnd];
+    if (c == u' ')
+        return 1;
+    const bool endsItsWord = nEnd + 1 == s.size() || !(s[nEnd + 1].isLetterOrNumber() || s[nEnd + 1].isMark());
+    return c.isLetter() && !WithoutBlanks(c) && endsItsWord ? 1 : 0;
+}
+
 Rest RestOfSentence(const QString &sLowerInput, const QString &sLowerKeyword)
 {
     qsizetype nAfter = sLowerKeyword.size();  // where the rest starts when the keyword is not found
     if (const std::optional<PhraseMatch::Span> span = FindKeyword(sLowerInput, sLowerKeyword))
-        nAfter = span->nEnd + (PhraseMatch::EdgesOf(sLowerKeyword).right ? 0 : 1);
+        nAfter = span->nEnd + (PhraseMatch::EdgesOf(sLowerKeyword).right ? 0 : PassedOver(sLowerInput, span->nEnd));
     if (sLowerInput.size() - nAfter <= 0)
         return {};
     const QStringView sRest = TrimBlanks(QStringView(sLowerInput).sliced(nAfter));
@@ -61,7 +88,7 @@ QString KeywordLead(const QString &sLowerInput, const QString &sLowerKeyword)
 
 bool IsQuestionOrExclamationMark(QChar c)
 {
-    return c == u'?' || c == u'!';
+    return c == u'?' || c == u'!' || c == u'\uFF1F' || c == u'\uFF01';  // and their full-width forms
 }
 
 // The rest without "?" and "!". Marks that stood between two words leave a
@@ -95,6 +122,9 @@ QString WithinSentence(const QString &sRest)
         const bool ends = c == u'?' || c == u'!' || (c == u'.' && (i == 0 || sRest[i - 1] != u'.'));
         if (ends && sRest[i + 1] == u' ')
             return sRest.first(i);
+        // Full-width marks end a sentence with no blank after them.
+        if (c == u'\u3002' || c == u'\uFF1F' || c == u'\uFF01')
+            return sRest.first(i);
     }
     return sRest;
 }
@@ -102,7 +132,7 @@ QString WithinSentence(const QString &sRest)
 // An echo carries no sentence punctuation at its ends, so the answer's own stands alone.
 QString WithoutOuterPunctuation(const QString &s)
 {
-    static const QString kMarks = QStringLiteral(" .,;:?!\u2026");
+    static const QString kMarks = QStringLiteral(" .,;:?!\u2026\u3002\uFF0C\u3001\uFF1B\uFF1A\uFF1F\uFF01");
     qsizetype a = 0, b = s.size();
     while (a < b && kMarks.contains(s[a]))
         ++a;

@@ -386,9 +386,13 @@ private slots:
         QTest::newRow("mark after the keyword's word") << "[next]|[following]" << "i hope" << "i hoped!you would call" << "me|i would call";
         QTest::newRow("as without the mark") << "[next]|[following]" << "i hope" << "i hoped you would call" << "me|i would call";
         QTest::newRow("next empty after a word of marks") << "<[next]>" << "say" << "i say ?! hello" << "<>";
+        QTest::newRow("script without blanks") << "[next]|[following]" << "我需要" << "我需要帮助" << "帮助|帮助";
+        QTest::newRow("full-width marks end and leave") << "[following]" << "我叫" << "我叫小明。你好！" << "小明";
+        QTest::newRow("full-width marks between words") << "[following]" << "我想" << "我想回家？现在" << "回家";
+        QTest::newRow("a symbol after the phrase is not passed over") << "[following]" << "i love" << "i love\U0001F600 so much " << "\U0001F600 so much";
         QTest::newRow("case-insensitive position") << "[following]" << "I NEED" << "i need Help Now" << "help now";
         QTest::newRow("keyword absent takes the tail") << "[following]" << "zzz" << "abcdef" << "def";
-        QTest::newRow("empty keyword drops first char") << "[following]" << "" << "hello you " << "ello me";
+        QTest::newRow("empty keyword keeps the sentence whole") << "[following]" << "" << "hello you " << "hello me";
         QTest::newRow("empty input") << "<[next]>" << "" << "" << "<>";
         QTest::newRow("every occurrence") << "[next] and [next]" << "love" << "i love pizza " << "pizza and pizza";
         QTest::newRow("name first") << "hi [name]" << "my dog" << "my dog" << "hi Ann your dog";
