@@ -718,11 +718,25 @@ void KnowledgeCheck::CheckEncodings()
     for (const KnowledgeFile *file : m_files->Files()) {
         if (!file->Readable())
             continue;
-        if (file->nUndefinedByteLine)
-            Add(*file, file->nUndefinedByteLine, Finding::Warning,
-                QStringLiteral("the file is not UTF-8, and byte 0x%1 here has no character in Windows-1252, the encoding it is "
-                               "then read in; save the file as UTF-8")
-                    .arg(QString::number(file->nUndefinedByte, 16).toUpper()));
+        if (file->nNotUtf8Line && file->nUtf8Lines > file->nNotUtf8Lines)
+            Add(*file, file->nNotUtf8Line, Finding::Warning,
+                QStringLiteral("the file is UTF-8 but for this line%1, so all of it is read as Windows-1252 and every letter "
+                               "beyond ASCII on the other lines comes out wrong (\"é\" as \"Ã©\"); write this line again in UTF-8")
+                    .arg(file->nNotUtf8Lines > 1 ? QStringLiteral(" and %1 more").arg(file->nNotUtf8Lines - 1) : QString()));
+        else if (file->nNotUtf8Line)
+            Add(*file, file->nNotUtf8Line, Finding::Warning,
+                QStringLiteral("the file is not UTF-8 (this is its first line that is not), so it is read as Windows-1252; if it "
+                               "was saved in another encoding, such as Windows-1251 for Cyrillic, its letters come out wrong%1: "
+                               "save it as UTF-8")
+                    .arg(file->nUndefinedByteLine
+                             ? QStringLiteral(" (byte 0x%1 on line %2 has no character even in Windows-1252)")
+                                   .arg(QString::number(file->nUndefinedByte, 16).toUpper())
+                                   .arg(file->nUndefinedByteLine)
+                             : QString()));
+        if (file->nDecomposedLine)
+            Add(*file, file->nDecomposedLine, Finding::Warning,
+                QStringLiteral("this line writes a letter and its accent as two characters (decomposed, as macOS may save): a "
+                               "sentence typed with the accented letter does not match it; save the file in composed form (NFC)"));
         if (file->utf16)
             Add(*file, 0, Finding::Warning,
                 QStringLiteral("this file is UTF-16 (%1, %2 a byte-order mark), as Notepad's \"Unicode\" and PowerShell save: "

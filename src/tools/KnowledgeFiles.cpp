@@ -77,6 +77,38 @@ void FindNulLines(KnowledgeFile &file)
     }
 }
 
+// Which lines of a file that is not UTF-8 are not, and how many beyond ASCII are.
+void FindNotUtf8Lines(const QByteArray &bytes, KnowledgeFile &file)
+{
+    TextFile::LineReader reader(bytes);
+    while (reader.NextLine()) {
+        const QByteArrayView line = reader.Raw();
+        if (std::all_of(line.begin(), line.end(), [](char c) { return uchar(c) < 0x80; }))
+            continue;
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        (void)QString(utf8(line));
+        if (!utf8.hasError()) {
+            ++file.nUtf8Lines;
+        } else {
+            if (!file.nNotUtf8Line)
+                file.nNotUtf8Line = reader.LineNumber();
+            ++file.nNotUtf8Lines;
+        }
+    }
+}
+
+void FindDecomposedLine(KnowledgeFile &file)
+{
+    for (qsizetype n = 0; n < file.lines.size(); ++n) {
+        const QStringView line = file.lines[n];
+        if (std::any_of(line.begin(), line.end(), [](QChar c) { return c.isMark(); })
+            && line.toString() != line.toString().normalized(QString::NormalizationForm_C)) {
+            file.nDecomposedLine = int(n + 1);
+            return;
+        }
+    }
+}
+
 void Read(KnowledgeFile &file)
 {
     file.bExists = QFileInfo(file.sPath).isFile();
@@ -93,9 +125,12 @@ void Read(KnowledgeFile &file)
     file.sText = TextFile::LineReader(*bytes).DecodedRest();
     file.utf16 = TextFile::Utf16FormOf(*bytes);
     file.bUtf8 = !file.utf16 && IsUtf8(*bytes);
-    if (!file.bUtf8 && !file.utf16)
+    if (!file.bUtf8 && !file.utf16) {
         FindUndefinedByte(*bytes, file);
+        FindNotUtf8Lines(*bytes, file);
+    }
     file.lines = TextFile::SplitLines(file.sText);
+    FindDecomposedLine(file);
     FindMixedLineEnds(file);
     FindNulLines(file);
 }

@@ -34,6 +34,10 @@ struct KnowledgeFile {
     bool bUtf8 = true;
     int nUndefinedByteLine = 0;  // not UTF-8: first line with a byte Windows-1252 leaves undefined
     int nUndefinedByte = 0;
+    int nNotUtf8Line = 0;    // not UTF-8: the first line that is not
+    int nNotUtf8Lines = 0;   // how many lines are not
+    int nUtf8Lines = 0;      // and how many others are, beyond ASCII: most of them means a stray line
+    int nDecomposedLine = 0;  // the first line with a letter and its accent apart (not NFC), 0 if none
     std::optional<TextFile::Utf16Form> utf16;  // how it is written, when in UTF-16
     int nNulLine = 0;   // the first line holding a NUL, 0 if none
     int nNulLines = 0;  // how many lines hold one

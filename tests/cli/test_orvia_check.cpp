@@ -160,6 +160,10 @@ private slots:
                                                                         "*0003|$what about [following] worries you?|*0004|$what about [following] worries you?")}}
                                                    << dot << 0 << P("r.txt:4: warning|r.txt:5: warning|r.txt:5: warning|r.txt:7: warning|r.txt:9: warning|r.txt:9: warning");
         QTest::newRow("encodings") << Files{{"r.txt", QByteArray("*0001\r\n# caf\xe9 \x81\r\n$ok?\n")}} << dot << 0 << P("r.txt:2: warning|r.txt:3: warning");
+        QTest::newRow("a stray line in a UTF-8 file")
+            << Files{{"r.txt", QByteArray("*0001\r\n# caf\xc3\xa9\r\n# \xe9" "cole\r\n# cr\xc3\xa8me\r\n")}} << dot << 0 << P("r.txt:3: warning");
+        QTest::newRow("decomposed letters") << Files{{"r.txt", QByteArray("*0001\r\n# ok\r\n# e\xcc\x81" "cole\r\n")}} << dot << 0
+                                            << P("r.txt:3: warning");
         QTest::newRow("missing presets") << Files{{"Preset4.txt", L("*0002|# no")}, {"preset1.txt", QByteArray()}} << dot << 1
                                          << P("preset1.txt: error|Preset2.txt:5: warning|Preset4.txt: error|Preset4.txt:1: warning");
     }
@@ -204,6 +208,13 @@ private slots:
         QTest::newRow("one file") << bare << dot << QStringList{"checked 1 file in data, 0 keyword lines, 0 codes: 6 errors, 0 warnings\n"};
         QTest::newRow("one error, one warning")
             << Files{{"keywords.txt", L("[r.txt]|0001 hello|0001 hello you|0002 bye")}} << dot << QStringList{": 1 error, 1 warning\n"};
+        QTest::newRow("a file in another encoding")
+            << Files{{"r.txt", QByteArray("*0001\r\n# \xcf\xf0\xe8\xe2\xe5\xf2\r\n# \xe4\xe0\r\n")}} << dot
+            << QStringList{"r.txt:2: warning: the file is not UTF-8 (this is its first line that is not), so it is read as Windows-1252; "
+                           "if it was saved in another encoding, such as Windows-1251"};
+        QTest::newRow("a stray line named")
+            << Files{{"r.txt", QByteArray("*0001\r\n# caf\xc3\xa9\r\n# \xe9" "cole\r\n# cr\xc3\xa8me\r\n")}} << dot
+            << QStringList{"r.txt:3: warning: the file is UTF-8 but for this line, so all of it is read as Windows-1252"};
         QTest::newRow("codes are four characters")
             << Files{{"keywords.txt", L("[r.txt]|0001 hello|006 farkle")}} << dot
             << QStringList{"keywords.txt:3: warning: the code is \"006 \" and the phrase \"arkle\": a code is four characters"};
