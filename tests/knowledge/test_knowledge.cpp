@@ -133,6 +133,7 @@ private slots:
         QTest::newRow("listening") << "eval_listening.txt" << true << 150 << 0.90;
         QTest::newRow("people") << "eval_people.txt" << true << 300 << 0.85;
         QTest::newRow("people, second set") << "eval_people2.txt" << true << 350 << 0.85;
+        QTest::newRow("people, third set") << "eval_people3.txt" << true << 350 << 0.85;
     }
 
     void conversations()
