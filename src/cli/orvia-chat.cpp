@@ -8,6 +8,8 @@
 #include "engine/Randomizer.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QStringDecoder>
 #include <QTextStream>
 
 #include <clocale>
@@ -67,6 +69,17 @@ void EditInUtf8()
 {
     if (std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0)
         std::setlocale(LC_CTYPE, "C.UTF-8");
+}
+
+// A line of a pipe without its line end: UTF-8, or else Windows-1252, line by
+// line, as a transcript saved by an older editor may be.
+QString PipedLine(QByteArray line)
+{
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString sLine = utf8(line);
+    return utf8.hasError() ? QStringDecoder("windows-1252")(line) : sLine;
 }
 
 // A terminal line with editing and the session's history; nullopt at the end.
@@ -147,10 +160,15 @@ int main(int argc, char *argv[])
             chat.Type(*sLine);
         out << '\n';
     } else {
-        QTextStream in(stdin);
-        QString sLine;
-        while (in.readLineInto(&sLine) && !g_interrupted)
-            chat.Type(sLine);
+        QFile in;
+        if (!in.open(stdin, QIODevice::ReadOnly))
+            return 2;
+        while (!in.atEnd()) {
+            const QByteArray line = in.readLine();
+            if (g_interrupted || (line.isEmpty() && in.atEnd()))
+                break;
+            chat.Type(PipedLine(line));
+        }
     }
     if (cmd.report) {
         for (const QString &sLine : chat.Report().Lines())

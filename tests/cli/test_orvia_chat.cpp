@@ -242,6 +242,18 @@ private slots:
         QCOMPARE(run.sErr.startsWith("orvia-chat: "), exitCode == 2);
     }
 
+    // A piped line that is not UTF-8 is read as Windows-1252, line by line.
+    void pipedWindows1252()
+    {
+        QProcess process;
+        process.start(QStringLiteral(ORVIA_CHAT), {"--seed", "5", m_folder->Path()});
+        process.write("Zo\xeb\nun caf\xc3\xa9\n");
+        process.closeWriteChannel();
+        QVERIFY(process.waitForFinished(60000));
+        const QString sOut = QString::fromUtf8(process.readAllStandardOutput());
+        QVERIFY2(sOut.contains(QString::fromUtf8("<Orvia> welcome Zoë\n<Zoë> un café\n<Orvia> hi Zoë\n")), qPrintable(sOut));
+    }
+
     // Ctrl-C ends the chat as the end of the input does: the report still comes.
     void interruptKeepsTheReport()
     {
