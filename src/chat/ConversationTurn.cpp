@@ -9,7 +9,23 @@
 #include "engine/Substitutions.h"
 #include "engine/WordList.h"
 
+#include <optional>
+
 namespace {
+
+// The name in an answer to the name question that no phrase of preset1.txt
+// matched: a lone word; a name of two or three capitalised words ("José
+// María"); or a sentence of one word that can be a name ("Margaret. Though my
+// pupils call me Mrs Hollis."). Nothing when the answer is a sentence.
+std::optional<QString> NameOfUnmatched(const QString &sTyped)
+{
+    const QString sTrimmed = TrimBlanks(sTyped).toString();
+    if (!sTrimmed.contains(QLatin1Char(' ')))
+        return sTrimmed;
+    const QString sCompound = WordList::CompoundName(sTyped);
+    const QString sName = sCompound.isEmpty() ? WordList::OneWordName(sTyped) : sCompound;
+    return sName.isEmpty() ? std::nullopt : std::optional<QString>(sName);
+}
 
 const QString kGetUsername = QStringLiteral("GetUsername");
 const QString kBotPrefix = QStringLiteral("<Orvia> ");
@@ -91,17 +107,11 @@ void ConversationTurn::NameTurn()
     if (!sFailure.isEmpty())
         trace.failures.append({sNameIndex, sFailure});
     if (m.sKeyword.isEmpty()) {
-        const QString sTrimmed = TrimBlanks(t).toString();
-        const QString sCompound = WordList::CompoundName(t);
-        if (const QString sName = sCompound.isEmpty() ? WordList::OneWordName(t) : sCompound; sTrimmed.contains(QLatin1Char(' ')) && !sName.isEmpty()) {
-            // "José María", or "Margaret. Though my pupils call me Mrs Hollis.": the sentence of one word is the name.
-            AcceptName(sName);
+        if (const std::optional<QString> sName = NameOfUnmatched(t)) {
+            AcceptName(*sName);
             m = KeywordMatch{t, QStringLiteral("0001"), QStringLiteral("Preset3.txt"), t, QString()};
-        } else if (sTrimmed.contains(QLatin1Char(' '))) {
-            m = KeywordMatch{t, QStringLiteral("0013"), QStringLiteral("Preset2.txt"), t, QString()};
         } else {
-            AcceptName(sTrimmed);
-            m = KeywordMatch{t, QStringLiteral("0001"), QStringLiteral("Preset3.txt"), t, QString()};
+            m = KeywordMatch{t, QStringLiteral("0013"), QStringLiteral("Preset2.txt"), t, QString()};
         }
     } else {
         m.sInput = sRead;  // in its case, so that a block that takes the name takes it as written
@@ -119,7 +129,6 @@ void ConversationTurn::GiveName(const QString &sName)
 
 void ConversationTurn::AnswerNameTurn(const QString &sTyped, const KeywordMatch &m, ReplyTrace trace)
 {
-    const QString sPreviousKeyword = modPublic::LastMatch.sKeyword;
     const ResponseEntry entry = GetRandomEntryFromFile(m, StatementsAndQuestions);
     if (!entry.sNamed.isEmpty())
         AcceptName(entry.sNamed);
@@ -131,7 +140,7 @@ void ConversationTurn::AnswerNameTurn(const QString &sTyped, const KeywordMatch 
     LastTrace = trace;
     AddUserLine(sTyped);
     AddBotLine(entry.sText);
-    AddTraceLines(sPreviousKeyword);
+    AddTraceLines(QString());  // no search of the name turn passes over a keyword
 }
 
 void ConversationTurn::ChatTurn()

@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QStringDecoder>
 #include <QTextStream>
 
 #include <clocale>
@@ -71,15 +70,13 @@ void EditInUtf8()
         std::setlocale(LC_CTYPE, "C.UTF-8");
 }
 
-// A line of a pipe without its line end: UTF-8, or else Windows-1252, line by
-// line, as a transcript saved by an older editor may be.
+// A line of a pipe without its line end, decoded line by line: a transcript
+// saved by an older editor may be in Windows-1252.
 QString PipedLine(QByteArray line)
 {
     while (line.endsWith('\n') || line.endsWith('\r'))
         line.chop(1);
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString sLine = utf8(line);
-    return utf8.hasError() ? QStringDecoder("windows-1252")(line) : sLine;
+    return TextFile::DecodeLine(line);
 }
 
 // A terminal line with editing and the session's history; nullopt at the end.

@@ -14,12 +14,6 @@ namespace {
 
 constexpr auto kWindows1252 = "windows-1252";
 
-bool IsUtf8(QByteArrayView bytes)
-{
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString sDecoded = utf8(bytes);  // the error shows only once converted
-    return !utf8.hasError();
-}
 
 // Enough characters that text in any other encoding fails the test, few
 // enough that a short first line of text (a code, a section) passes.
@@ -35,6 +29,21 @@ QByteArray Utf16AsUtf8(QByteArrayView bytes, Utf16Form form)
 }
 
 }  // namespace
+
+bool IsUtf8(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString sDecoded = utf8(bytes);  // the error shows only once converted
+    return !utf8.hasError();
+}
+
+QString DecodeLine(QByteArrayView line)
+{
+    if (IsUtf8(line))
+        return QString::fromUtf8(line);
+    QStringDecoder windows1252(kWindows1252, QStringConverter::Flag::Stateless);
+    return windows1252.isValid() ? windows1252(line) : QString::fromLatin1(line);
+}
 
 std::optional<Utf16Form> Utf16FormOf(QByteArrayView bytes)
 {

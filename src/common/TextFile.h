@@ -70,6 +70,12 @@ std::optional<QByteArray> ReadBytes(const QString &sPath, Failure *failure = nul
 // empty line. The views point into sText.
 QList<QStringView> SplitLines(QStringView sText);
 
+// Whether the bytes are valid UTF-8.
+bool IsUtf8(QByteArrayView bytes);
+// A line that stands alone (a piped sentence, a log line): UTF-8 when it is
+// valid UTF-8, else Windows-1252.
+QString DecodeLine(QByteArrayView line);
+
 // The text with each NUL written "<NUL>", for messages that quote a line or a name.
 QString WithVisibleNul(QStringView sText);
 

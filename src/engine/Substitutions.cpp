@@ -29,28 +29,6 @@ bool IsWord(QStringView s)
     return !s.isEmpty() && WordEnd(s, 0) == s.size();
 }
 
-// Calls word(i, j, a, b) for each run of word characters [i, j) of s, with
-// [a, b) the run without the apostrophes at its ends (quotes around a word),
-// and other(c) for every character between runs.
-template <typename Word, typename Other>
-void ForEachWord(QStringView s, const Word &word, const Other &other)
-{
-    for (qsizetype i = 0; i < s.size();) {
-        const qsizetype j = WordEnd(s, i);
-        if (j == i) {
-            other(s[i++]);
-            continue;
-        }
-        qsizetype a = i, b = j;
-        while (a < b && s[a] == u'\'')
-            ++a;
-        while (b > a && s[b - 1] == u'\'')
-            --b;
-        word(i, j, a, b);
-        i = j;
-    }
-}
-
 }  // namespace
 
 namespace Substitutions {
@@ -122,21 +100,30 @@ QString Normalise(const QString &sSentence, const SubstitutionTable &table)
     const auto lookUp = [&](qsizetype a, qsizetype b) {
         return a < b ? table.words.constFind(QStringView(s).sliced(a, b - a).toString().toLower()) : table.words.cend();
     };
-    ForEachWord(
-        s,
-        [&](qsizetype i, qsizetype j, qsizetype a, qsizetype b) {
-            // The run whole first: the table may list "'cause" with its apostrophe.
-            if (const auto whole = lookUp(i, j); whole != table.words.cend()) {
-                sResult += *whole;
-            } else if (const auto inner = lookUp(a, b); inner != table.words.cend()) {
-                sResult += QStringView(s).sliced(i, a - i);
-                sResult += *inner;
-                sResult += QStringView(s).sliced(b, j - b);
-            } else {
-                sResult += QStringView(s).sliced(i, j - i);
-            }
-        },
-        [&](QChar c) { sResult += c; });
+    for (qsizetype i = 0; i < s.size();) {
+        const qsizetype j = WordEnd(s, i);
+        if (j == i) {
+            sResult += s[i++];
+            continue;
+        }
+        // The run without the apostrophes at its ends: quotes around a word.
+        qsizetype a = i, b = j;
+        while (a < b && s[a] == u'\'')
+            ++a;
+        while (b > a && s[b - 1] == u'\'')
+            --b;
+        // The run whole first: the table may list "'cause" with its apostrophe.
+        if (const auto whole = lookUp(i, j); whole != table.words.cend()) {
+            sResult += *whole;
+        } else if (const auto inner = lookUp(a, b); inner != table.words.cend()) {
+            sResult += QStringView(s).sliced(i, a - i);
+            sResult += *inner;
+            sResult += QStringView(s).sliced(b, j - b);
+        } else {
+            sResult += QStringView(s).sliced(i, j - i);
+        }
+        i = j;
+    }
     return sResult;
 }
 

@@ -5,7 +5,6 @@
 #include <QSet>
 
 #include <algorithm>
-#include <mutex>
 
 namespace WordList {
 
@@ -21,18 +20,18 @@ bool IsTitleCase(QStringView sWord)
 // The list's words that it never writes as a name, read once.
 const QSet<QString> &NeverCapitalised()
 {
-    static QSet<QString> words;
-    static std::once_flag once;
-    std::call_once(once, [] {
+    static const QSet<QString> words = [] {
         QString sText;
         const QList<QStringView> lower = LowerCaseWords(kSystemPath, sText);
-        words.reserve(lower.size());
+        QSet<QString> set;
+        set.reserve(lower.size());
         for (const QStringView sWord : lower)
-            words.insert(sWord.toString());
+            set.insert(sWord.toString());
         for (const QStringView sLine : QStringView(sText).split(u'\n', Qt::SkipEmptyParts))
             if (const QStringView sWord = sLine.trimmed(); IsTitleCase(sWord))
-                words.remove(sWord.toString().toLower());
-    });
+                set.remove(sWord.toString().toLower());
+        return set;
+    }();
     return words;
 }
 

@@ -6,23 +6,10 @@
 #include "engine/KeywordIndex.h"
 
 #include <QFileInfo>
-#include <QStringDecoder>
 
 #include <algorithm>
 
 namespace {
-
-bool IsUtf8(const QByteArray &bytes)
-{
-    bool ascii = true;
-    for (const char c : bytes)
-        ascii = ascii && uchar(c) < 0x80;
-    if (ascii)
-        return true;
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    (void)QString(utf8(bytes));
-    return !utf8.hasError();
-}
 
 // The first byte that Windows-1252 leaves undefined, and its line.
 void FindUndefinedByte(const QByteArray &bytes, KnowledgeFile &file)
@@ -85,9 +72,7 @@ void FindNotUtf8Lines(const QByteArray &bytes, KnowledgeFile &file)
         const QByteArrayView line = reader.Raw();
         if (std::all_of(line.begin(), line.end(), [](char c) { return uchar(c) < 0x80; }))
             continue;
-        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        (void)QString(utf8(line));
-        if (!utf8.hasError()) {
+        if (TextFile::IsUtf8(line)) {
             ++file.nUtf8Lines;
         } else {
             if (!file.nNotUtf8Line)
@@ -124,7 +109,7 @@ void Read(KnowledgeFile &file)
     }
     file.sText = TextFile::LineReader(*bytes).DecodedRest();
     file.utf16 = TextFile::Utf16FormOf(*bytes);
-    file.bUtf8 = !file.utf16 && IsUtf8(*bytes);
+    file.bUtf8 = !file.utf16 && TextFile::IsUtf8(*bytes);
     if (!file.bUtf8 && !file.utf16) {
         FindUndefinedByte(*bytes, file);
         FindNotUtf8Lines(*bytes, file);

@@ -1,11 +1,11 @@
 #include "support/ProgramFolder.h"
 
+#include "common/TextFile.h"
 #include "common/modPublic.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 #include <QTest>
 
 ProgramFolder::ProgramFolder(bool withLogs)
@@ -55,11 +55,8 @@ QStringList ProgramFolder::LogLines(const QString &sName) const
         return {};
     // Lines in UTF-8; a line of an older log, in Windows-1252, as such.
     QStringList decoded;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString sLine = utf8(line);
-        decoded << (utf8.hasError() ? QStringDecoder("windows-1252")(line) : sLine);
-    }
+    for (const QByteArray &line : file.readAll().split('\n'))
+        decoded << TextFile::DecodeLine(line);
     QString sText = decoded.join(u'\n');
     if (sText.endsWith(QStringLiteral("\r\n")))
         sText.chop(2);
