@@ -574,8 +574,7 @@ void KnowledgeCheck::CheckPresetEchoes(const QString &sRole, const AnswerCheck &
                 continue;
             const QString sGives = keyword ? (fallback ? QStringLiteral("it is always empty, since no phrase matched")
                                                        : QStringLiteral("it is whatever was typed"))
-                                           : (fallback ? QStringLiteral("no phrase matched, so it echoes whatever was typed, less its "
-                                                                        "first character (\"ello there\" for \"hello there\")")
+                                           : (fallback ? QStringLiteral("no phrase matched, so it echoes whatever was typed")
                                                        : QStringLiteral("it is always empty, since no phrase was matched"));
             Add(*answer.file, nEntry, Finding::Warning,
                 QStringLiteral("%1 in %2: %3; use [name] only").arg(m.captured(0), sRole, sGives));
