@@ -1,6 +1,5 @@
 #include "console/Encryption.h"
 
-#include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QTest>
 
@@ -47,22 +46,12 @@ private slots:
             QCOMPARE(Decrypt(encrypted, key), text);
     }
 
-    // Random texts mixing code page characters with units that have no code, and
-    // lengths and keys past the old 16-bit limits. A code shifted out of 0 to 255
-    // drops its character; only then may the text not come back.
+    // Lengths and keys past the old 16-bit limits come back whole (fuzz_cipher
+    // checks the round trip on any text).
     void roundTrip()
     {
-        QRandomGenerator random(12);
-        const char16_t noCode[] = {0xFEFF, 0xD800, 0xDBFF, 0xDC00, 0xDFFF, 0x0416, 0xFFFF};
-        QList<std::pair<QString, QString>> cases{{QString("abcdefghijklmnopqrstuvwxyz").repeated(4000), QStringLiteral("Tesra")},
-                                                 {QStringLiteral("abcdefghij"), QString(50000, QChar(0))}};
-        for (int n = 0; n < 200; ++n) {
-            QString text;
-            for (int i = random.bounded(1, 30); i > 0; --i)
-                text += random.bounded(2) ? QChar(char16_t(Windows1252Char(random.bounded(256))))
-                                          : QChar(noCode[random.bounded(int(std::size(noCode)))]);
-            cases.append({text, QString(random.bounded(6), QChar(char16_t(random.bounded(32, 256))))});
-        }
+        const QList<std::pair<QString, QString>> cases{{QString("abcdefghijklmnopqrstuvwxyz").repeated(4000), QStringLiteral("Tesra")},
+                                                       {QStringLiteral("abcdefghij"), QString(50000, QChar(0))}};
         for (const auto &[text, key] : std::as_const(cases)) {
             if (const QString encrypted = Encrypt(text, key); encrypted.size() == text.size())
                 QCOMPARE(Decrypt(encrypted, key), text);

@@ -5,12 +5,10 @@
 #include "engine/Reflection.h"
 #include "engine/Reply.h"
 #include "engine/Substitutions.h"
-#include "support/PlainPhrase.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "support/Utf16.h"
 
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
@@ -125,32 +123,6 @@ private slots:
         const KeywordMatch m = KeywordSearch(sentence);
         QCOMPARE(QStringList({m.sKeyword, m.sCode, m.sFile, m.sInput}), found.split('|') << sentence);
         QCOMPARE(m_dialogs->messages.size(), boxes);
-    }
-
-    // The fast search against the plain way: decode, lower-case, a pattern with word edges.
-    void agreesWithPlainSearch()
-    {
-        const QStringList pieces{"a", "B", "ab", " ", "é", "É", "ß", "日", "x ", " y", "Ab", "İ", ",", "'", "—"};
-        QRandomGenerator rng(7);
-        auto randomText = [&](int maxPieces) {
-            QString s;
-            for (int i = 0, n = rng.bounded(maxPieces) + 1; i < n; ++i)
-                s += pieces[rng.bounded(pieces.size())];
-            return s;
-        };
-        for (int round = 0; round < 200; ++round) {
-            QStringList lines{"[r.txt]"};
-            for (int i = 0; i < 12; ++i)
-                lines << QString("%1 %2").arg(i, 4, 10, QChar('0')).arg(randomText(3));
-            m_folder->WriteData("keywords.txt", lines);
-            const QString sSentence = randomText(8), sLower = sSentence.toLower();
-            QString sPlain;
-            for (qsizetype i = 1; i < lines.size() && sPlain.isEmpty(); ++i)
-                if (!sLower.isEmpty() && sLower.contains(PlainPhrase(lines[i].mid(5).toLower())))
-                    sPlain = lines[i].left(4);
-            QCOMPARE(KeywordSearch(sSentence).sCode, sPlain);
-        }
-        QVERIFY(m_dialogs->messages.isEmpty());
     }
 
     // Long sentences and long phrases that nearly match everywhere stay quick.
