@@ -1,0 +1,107 @@
+#include "cli/ConvoChat.h"
+
+#include "common/modPublic.h"
+
+namespace {
+
+constexpr LineColor kBotColor = Rgb(0, 0, 0);
+constexpr LineColor kUserColor = Rgb(0, 0, 255);
+const QString kBotPrefix = QStringLiteral("<Orvia> ");
+
+// The block the watch-word shortcut answers from, which leaves no trace of its own.
+ReplyTrace WatchWordTrace()
+{
+    ReplyTrace trace;
+    trace.match = KeywordMatch{QStringLiteral("<Orvia> But"), QStringLiteral("0010"), QStringLiteral("Preset2.txt"), QString(), QString()};
+    return trace;
+}
+
+}  // namespace
+
+ConvoChat::ConvoChat()
+    : m_turn(*this, kBotColor, kUserColor)
+{
+}
+
+void ConvoChat::Start()
+{
+    m_turn.Load();
+    // A new chat window carries nothing of the chat before it.
+    modPublic::FollowUpFile.clear();
+    modPublic::LastMatch = KeywordMatch{};
+}
+
+void ConvoChat::GiveName(const QString &sName)
+{
+    m_turn.GiveName(sName);
+}
+
+TurnOutcome ConvoChat::Say(const QString &sLine)
+{
+    TurnOutcome outcome;
+    outcome.nameTurn = !m_turn.InputMode.isEmpty();
+    outcome.sPreviousKeyword = modPublic::LastMatch.sKeyword;
+    m_sShortcutLine.clear();
+    if (!sLine.isEmpty())
+        m_turn.KeyPress(sLine.front().unicode());
+    SetInputText(sLine);
+    if (!sLine.isEmpty() && m_sInput.isEmpty()) {
+        outcome.watchWord = true;
+        outcome.nameTurn = false;
+        outcome.sReply = m_sShortcutLine;
+        outcome.trace = WatchWordTrace();
+        return outcome;
+    }
+    m_turn.KeyPress(13);
+    outcome.sReply = m_sLastBotLine;
+    outcome.trace = m_turn.LastTrace;
+    return outcome;
+}
+
+QList<TurnOutcome> ConvoChat::AnswerAll(const SentencesFile &sentences, const std::optional<QString> &name)
+{
+    QList<TurnOutcome> outcomes;
+    ConvoChat chat;
+    for (const SentencesFile::Conversation &conversation : sentences.Conversations()) {
+        chat.Start();
+        if (name)
+            chat.GiveName(*name);
+        for (const SentencesFile::Sentence &sentence : conversation)
+            outcomes.append(chat.Say(sentence.sText));
+    }
+    return outcomes;
+}
+
+void ConvoChat::AddColoredText(const QString &sText, LineColor sColor)
+{
+    m_nLength += 2 + sText.size();
+    if (sColor == kBotColor && sText.startsWith(kBotPrefix))
+        m_sLastBotLine = sText.sliced(kBotPrefix.size());
+}
+
+void ConvoChat::AddtoResponseArea(const QString &sText)
+{
+    m_nLength += 2 + sText.size();
+    m_sShortcutLine = sText;
+}
+
+void ConvoChat::ClearTranscript()
+{
+    m_nLength = 0;
+}
+
+qsizetype ConvoChat::TranscriptLength() const
+{
+    return m_nLength;
+}
+
+QString ConvoChat::InputText() const
+{
+    return m_sInput;
+}
+
+void ConvoChat::SetInputText(const QString &sText)
+{
+    m_sInput = sText;
+    m_turn.InputChanged();
+}

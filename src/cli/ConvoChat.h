@@ -1,0 +1,52 @@
+#pragma once
+
+#include "chat/ChatView.h"
+#include "chat/ConversationTurn.h"
+#include "cli/SentencesFile.h"
+#include "engine/ReplyTrace.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// What one sentence of a test got, and why.
+struct TurnOutcome {
+    QString sReply;
+    ReplyTrace trace;
+    QString sPreviousKeyword;  // the phrase that answered the sentence before, for the trace lines
+    bool nameTurn = false;
+    bool watchWord = false;  // taken by the watch-word shortcut, not by a turn
+};
+
+// A chat with no window: the chat windows' own ConversationTurn over a
+// transcript that keeps only the last bot line.
+class ConvoChat final : public ChatView {
+public:
+    ConvoChat();
+
+    // A fresh chat: the greeting, then the name question.
+    void Start();
+    // "name: NAME": the name question answered with NAME, taken whole.
+    void GiveName(const QString &sName);
+    // One line typed into the input box, then Enter, as orvia-chat types it.
+    TurnOutcome Say(const QString &sLine);
+    // Every sentence of the file in its conversation, each conversation a
+    // fresh chat whose name question NAME answers first when given.
+    static QList<TurnOutcome> AnswerAll(const SentencesFile &sentences, const std::optional<QString> &name);
+
+    // ChatView
+    void AddColoredText(const QString &sText, LineColor sColor) override;
+    void AddtoResponseArea(const QString &sText) override;
+    void ClearTranscript() override;
+    qsizetype TranscriptLength() const override;
+    QString InputText() const override;
+    void SetInputText(const QString &sText) override;
+
+private:
+    ConversationTurn m_turn;
+    QString m_sInput;
+    QString m_sLastBotLine;
+    QString m_sShortcutLine;
+    qsizetype m_nLength = 0;
+};
