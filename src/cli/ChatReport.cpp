@@ -1,5 +1,6 @@
 #include "cli/ChatReport.h"
 
+#include "cli/FallbackGroups.h"
 #include "common/DataFolder.h"
 #include "common/TextFile.h"
 #include "common/modPublic.h"
@@ -23,12 +24,16 @@ void ChatReport::Add(const QString &sSentence, const ReplyTrace &trace)
 
 QStringList ChatReport::Lines() const
 {
-    QStringList lines;
-    lines << QStringLiteral("sentences the fallback block answered: %1").arg(m_fallbackSentences.size());
-    for (const QString &s : m_fallbackSentences) {
-        const int n = m_fallbackCounts.value(s);
-        lines << QStringLiteral("    ") + Quoted(s) + (n > 1 ? QStringLiteral(" (%1 times)").arg(n) : QString());
-    }
+    const QString sIndex = InData(modPublic::KeywordIndexFile);
+    const DataFolder::Resolution resolved = DataFolder::Resolve(DataFolder::DataPath(modPublic::KeywordIndexFile));
+    TextFile::Failure failure;
+    const std::optional<QString> text = TextFile::ReadText(resolved.sPath, &failure);
+    const QList<QStringView> indexLines = text ? TextFile::SplitLines(*text) : QList<QStringView>();
+
+    QList<FallbackGroups::Sentence> fallbacks;
+    for (const QString &s : m_fallbackSentences)
+        fallbacks.append({s, m_fallbackCounts.value(s), QString()});
+    QStringList lines = FallbackGroups(fallbacks, FallbackGroups::StopWords()).ReportLines(indexLines, sIndex);
 
     QList<std::pair<std::pair<QString, QString>, int>> blocks;
     for (auto it = m_answersByBlock.cbegin(); it != m_answersByBlock.cend(); ++it)
@@ -38,17 +43,12 @@ QStringList ChatReport::Lines() const
     for (const auto &[block, n] : blocks)
         lines << QStringLiteral("    %1 %2 code %3").arg(n, 4).arg(InData(block.first), block.second);
 
-    const QString sIndex = InData(modPublic::KeywordIndexFile);
-    const DataFolder::Resolution resolved = DataFolder::Resolve(DataFolder::DataPath(modPublic::KeywordIndexFile));
-    TextFile::Failure failure;
-    const std::optional<QString> text = TextFile::ReadText(resolved.sPath, &failure);
     if (!text) {
         lines << QStringLiteral("%1 cannot be read: %2").arg(sIndex, failure.sDescription);
         return lines;
     }
     QStringList unanswered;
     int nKeywordLines = 0;
-    const QList<QStringView> indexLines = TextFile::SplitLines(*text);
     for (qsizetype i = 0; i < indexLines.size(); ++i) {
         const IndexLine line = ClassifyIndexLine(indexLines[i]);
         if (line.kind != IndexLine::Keyword)

@@ -75,11 +75,6 @@ QString SuggestedPhrase(const QList<FallbackGroups::Sentence> &sentences, const 
     return QLatin1Char(' ') + best.join(QLatin1Char(' ')) + QLatin1Char(' ');
 }
 
-QString Counted(int n, const char *sOne, const char *sMany)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? sOne : sMany));
-}
-
 QString PlaceText(const FallbackGroups::Place &place, const QString &sIndex)
 {
     const QString sAbove = QStringLiteral("above %1:%2 (%3, which it holds)").arg(sIndex).arg(place.nAbove).arg(Quoted(place.sAbove));
@@ -216,10 +211,7 @@ FallbackGroups::Place FallbackGroups::PlaceIn(const QString &sPhrase, const QLis
 
 QStringList FallbackGroups::ReportLines(const QList<QStringView> &indexLines, const QString &sIndex) const
 {
-    const int nGroups = int(m_groups.size()) - (!m_groups.isEmpty() && m_groups.last().words.isEmpty() ? 1 : 0);
-    QStringList lines{QStringLiteral("sentences the fallback block answered: %1, %2 sharing words")
-                          .arg(SentenceCount())
-                          .arg(Counted(nGroups, "group", "groups"))};
+    QStringList lines{QStringLiteral("sentences the fallback block answered: %1").arg(SentenceCount())};
     for (const Group &g : m_groups) {
         if (g.words.isEmpty()) {
             lines << QStringLiteral("  %1 sharing no word with another").arg(g.Count());

@@ -119,9 +119,11 @@ private slots:
                                   " of gone.txt cannot be read: FOLDER/data/gone.txt: No such file or directory)(QFile)"
                                   "|<Ann> un café|<Orvia> hi Ann|    main index data/keywords.txt:7 matched \"café\"|    answer data/a.txt:2, code 0001"
                                << 1;
-        QTest::newRow("report") << QStringList{"--report", "--name", "Ann"} << "hello|zzz|cat|zzz|Hello"
-                                << "<Orvia> hi Ann|sentences the fallback block answered: 1|    \"zzz\" (2 times)|answers by code: 3"
-                                   "|       2 data/Preset4.txt code 0001|       2 data/a.txt code 0001|       1 data/a.txt code 0002"
+        QTest::newRow("report") << QStringList{"--report", "--name", "Ann"} << "hello|zzz|cat|zzz|Hello|my red bike|the Red bike!"
+                                << "<Orvia> tell me more|sentences the fallback block answered: 4|  2 sharing \"red\", \"bike\""
+                                   "|    suggested phrase \" red bike \", a line for it anywhere in data/keywords.txt: no line holds it or stands within it"
+                                   "|    \"my red bike\"|    \"the Red bike!\"|  2 sharing no word with another|    \"zzz\" (2 times)|answers by code: 3"
+                                   "|       4 data/Preset4.txt code 0001|       2 data/a.txt code 0001|       1 data/a.txt code 0002"
                                    "|keyword lines of data/keywords.txt that never answered: 4 of 6"
                                    "|    data/keywords.txt:5: \"walk\"|    data/keywords.txt:6: \"never said\"|    data/keywords.txt:7: \"café\"|    data/keywords.txt:9: \"ghost\""
                                 << 0;
