@@ -61,6 +61,11 @@ void ConvoFile::ReadLine(QStringView sLine, int nLine)
     }
     if (s.startsWith(u'#'))
         return;
+    if (!s.startsWith(u'>') && !s.startsWith(u'<') && !s.startsWith(u"name:")) {
+        AddError(nLine, QStringLiteral("not a test line: it begins with \"> \" (a sentence), \"< \" (an expectation), \"name: \", "
+                                       "\"#\" (a comment), or is blank (a new conversation)"));
+        return;
+    }
     if (!m_inConversation) {
         m_open = Conversation{nLine, false, QString(), {}};
         m_inConversation = true;
@@ -76,7 +81,7 @@ void ConvoFile::ReadLine(QStringView sLine, int nLine)
             AddError(nLine, QStringLiteral("an expectation before any sentence: write \"> \" and what the user says first"));
         else
             ReadExpectation(TrimBlanks(s.sliced(1)), nLine);
-    } else if (s.startsWith(u"name:")) {
+    } else {
         const QString sName = TrimBlanks(s.sliced(5)).toString();
         if (!m_open.turns.isEmpty() || m_open.hasName)
             AddError(nLine, QStringLiteral("\"name:\" only opens a conversation: put a blank line before it"));
@@ -86,9 +91,6 @@ void ConvoFile::ReadLine(QStringView sLine, int nLine)
             m_open.hasName = true;
             m_open.sName = sName;
         }
-    } else {
-        AddError(nLine, QStringLiteral("not a test line: it begins with \"> \" (a sentence), \"< \" (an expectation), \"name: \", "
-                                       "\"#\" (a comment), or is blank (a new conversation)"));
     }
 }
 

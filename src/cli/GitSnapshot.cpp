@@ -1,6 +1,7 @@
 #include "cli/GitSnapshot.h"
 
 #include <QProcess>
+#include <QStringList>
 
 namespace {
 
@@ -22,16 +23,19 @@ bool GitSnapshot::Export(const QString &sRev, const QString &sFolder)
         return false;
     }
     QProcess prefix;
-    prefix.start(QStringLiteral("git"), {QStringLiteral("-C"), sFolder, QStringLiteral("rev-parse"), QStringLiteral("--show-prefix")});
+    prefix.start(QStringLiteral("git"), {QStringLiteral("-C"), sFolder, QStringLiteral("rev-parse"), QStringLiteral("--show-toplevel"),
+                                         QStringLiteral("--show-prefix")});
     if (!prefix.waitForFinished(60000) || prefix.exitCode() != 0) {
         m_sError = GitError(prefix);
         return false;
     }
-    const QString sPrefix = QString::fromLocal8Bit(prefix.readAllStandardOutput()).trimmed();
+    // Archived from the top: in a subfolder, git archive would cut the tree to that subfolder again.
+    const QStringList lines = QString::fromLocal8Bit(prefix.readAllStandardOutput()).split(QLatin1Char('\n'));
+    const QString sTop = lines.value(0), sPrefix = lines.value(1);
     QProcess archive, tar;
     archive.setStandardOutputProcess(&tar);
     tar.setWorkingDirectory(m_dir.path());
-    archive.start(QStringLiteral("git"), {QStringLiteral("-C"), sFolder, QStringLiteral("archive"), QStringLiteral("--format=tar"), sRev + QLatin1Char(':') + sPrefix});
+    archive.start(QStringLiteral("git"), {QStringLiteral("-C"), sTop, QStringLiteral("archive"), QStringLiteral("--format=tar"), sRev + QLatin1Char(':') + sPrefix});
     tar.start(QStringLiteral("tar"), {QStringLiteral("-xf"), QStringLiteral("-")});
     const bool archived = archive.waitForFinished(120000) && archive.exitStatus() == QProcess::NormalExit && archive.exitCode() == 0;
     const bool extracted = tar.waitForFinished(120000) && tar.exitStatus() == QProcess::NormalExit && tar.exitCode() == 0;
