@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 data=$root/data
 out=${1:?usage: seeds.sh OUTPUT_FOLDER}
 rm -rf "$out"
-for h in search select reply template console cipher validator substitutions check; do mkdir -p "$out/$h"; done
+for h in search select reply template console cipher validator substitutions check convo; do mkdir -p "$out/$h"; done
 
 # A seed is named by its content, as libFuzzer names what it finds.
 seed() { local t; t=$(mktemp); cat > "$t"; mv "$t" "$out/$1/$(sha1sum < "$t" | cut -c1-40)"; }
@@ -73,3 +73,11 @@ for s in "im ok, u?" "I\xe2\x80\x99m fine thx" "'dont' go" "wat r u doin 2nite l
   { cat "$data/substitutions.txt"; printf '\377\377'; printf "$s"; } | seed substitutions
 done
 printf "im i'm\r\n'cause because\r\nx\r\nim twice\377\377im here 'cause\xf0\x9d\x92\x9cim" | seed substitutions
+
+# orvia-test's files: the shipped test files cut into conversations, malformed lines, sentences.
+for f in "$root"/tests/data/convo/*.convo; do
+  awk -v RS= 'NR % 9 == 1 && NR < 60 { print; print "" }' "$f" | seed convo
+done
+printf '> hi\n< code 0001 a.txt\n< line keywords.txt:2\n< line preset1.txt\n< follow-up walk.txt\n< ~ hi\n< !~ [\n< =\n< = hi Ann\n< any\n< fallback\n' | seed convo
+printf 'name: Ann\r\n>\r\n< code 00001\r\n< line x:0\r\n<\r\nname: x\r\nstray\r\n\r\n\xef\xbb\xbf> caf\xe9\r\n> a\0b\r' | seed convo
+head -40 "$root/tests/data/eval_people.txt" | seed convo
