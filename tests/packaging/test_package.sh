@@ -34,6 +34,10 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/orvia" --hel
 "$root/usr/bin/orvia-check" --init "$scratch/bot" >/dev/null || fail "orvia-check --init failed"
 "$root/usr/bin/orvia-check" --werror "$scratch/bot" >/dev/null || fail "the starter bot does not check clean"
 printf 'Sam\nhello\n' | "$root/usr/bin/orvia-chat" "$scratch/bot" | grep -q "^<Sam> hello" || fail "the starter bot does not chat"
+printf 'name: Sam\n> hello\n< any\n' > "$scratch/hello.convo"
+"$root/usr/bin/orvia-test" "$scratch/hello.convo" "$scratch/bot" | grep -q "^1 conversation, 1 turn, 1 expectation: 0 failed" \
+  || fail "orvia-test does not run a conversation on the starter bot"
+[ -s "$root/usr/share/man/man1/orvia-test.1.gz" ] || fail "no manual page for orvia-test"
 if QT_QPA_PLATFORM=offscreen "$root/usr/bin/orvia" "$scratch/no such bot" 2>"$scratch/err"; then fail "orvia opened a folder that is not there"; fi
 grep -q "^orvia: .*no such folder" "$scratch/err" || fail "orvia did not say why it refused the folder: $(cat "$scratch/err")"
 
