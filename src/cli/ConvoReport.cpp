@@ -17,7 +17,10 @@ QString Headline(const ConvoCase &c, const ConvoFailure &f)
 // The sentence, the reply drawn and why it came, indented under the headline.
 QString Details(const ConvoFailure &f)
 {
-    QString s = QStringLiteral("    > %1\n    < %2\n").arg(f.sSay, f.sReply);
+    QString s;
+    for (const QString &sEntry : f.entries)
+        s += QStringLiteral("    %1\n").arg(sEntry);
+    s += QStringLiteral("    > %1\n    < %2\n").arg(f.sSay, f.sReply);
     for (const QString &sLine : f.trace)
         s += QStringLiteral("    %1\n").arg(sLine);
     return s;
@@ -75,6 +78,7 @@ QByteArray Json(const ConvoRunner &runner)
                                         {QStringLiteral("conversationLine"), c.nLine},
                                         {QStringLiteral("expected"), f.sExpected},
                                         {QStringLiteral("got"), f.sGot},
+                                        {QStringLiteral("entries"), QJsonArray::fromStringList(f.entries)},
                                         {QStringLiteral("sentence"), f.sSay},
                                         {QStringLiteral("reply"), f.sReply},
                                         {QStringLiteral("trace"), QJsonArray::fromStringList(f.trace)}});

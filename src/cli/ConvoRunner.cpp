@@ -13,19 +13,17 @@ namespace {
 struct Verdict {
     QString sExpected;
     QString sGot;
+    QStringList entries;  // of a check of the text: the entries that break it
 };
 
-// The entries of the block that break the rule, each named by its line.
-QString Offenders(const PossibleReplies &replies, const QString &sFile, const std::function<bool(const PossibleReplies::Entry &)> &breaks,
-                 const char *sVerb)
+// The entries of the block that break the rule, each named by its file and line.
+QStringList Offenders(const PossibleReplies &replies, const QString &sFile, const std::function<bool(const PossibleReplies::Entry &)> &breaks)
 {
     QStringList named;
     for (const PossibleReplies::Entry &e : replies.entries)
         if (breaks(e))
-            named << QStringLiteral("%1:%2 %3").arg(Trace::InData(sFile)).arg(e.nLine).arg(Trace::Quoted(e.sText));
-    if (named.isEmpty())
-        return QString();
-    return QStringLiteral("%1 of %2 entries %3: %4").arg(named.size()).arg(replies.entries.size()).arg(QLatin1String(sVerb), named.join(QStringLiteral(", ")));
+            named << QStringLiteral("%1:%2: %3").arg(Trace::InData(sFile)).arg(e.nLine).arg(Trace::Quoted(e.sText));
+    return named;
 }
 
 std::optional<Verdict> JudgeText(const Expectation &e, const PossibleReplies &replies, const QString &sFile)
@@ -33,7 +31,7 @@ std::optional<Verdict> JudgeText(const Expectation &e, const PossibleReplies &re
     const QString sQuoted = Trace::Quoted(e.sText);
     QString sExpected;
     std::function<bool(const PossibleReplies::Entry &)> breaks;
-    const char *sVerb = "do not";
+    const char *sWhich = "without it";
     switch (e.kind) {
     case Expectation::Holds:
         sExpected = QStringLiteral("every entry to hold ") + sQuoted;
@@ -42,18 +40,21 @@ std::optional<Verdict> JudgeText(const Expectation &e, const PossibleReplies &re
     case Expectation::HoldsNot:
         sExpected = QStringLiteral("no entry to hold ") + sQuoted;
         breaks = [&](const PossibleReplies::Entry &x) { return x.failed || x.sText.contains(e.sText, Qt::CaseInsensitive); };
-        sVerb = "do";
+        sWhich = "with it";
         break;
     default:
         sExpected = QStringLiteral("every entry to be ") + sQuoted;
         breaks = [&](const PossibleReplies::Entry &x) { return x.failed || x.sText != e.sText; };
-        sVerb = "are not";
+        sWhich = "otherwise";
         break;
     }
     if (!replies.sProblem.isEmpty())
-        return Verdict{sExpected, QStringLiteral("no entry: ") + replies.sProblem};
-    const QString sGot = Offenders(replies, sFile, breaks, sVerb);
-    return sGot.isEmpty() ? std::nullopt : std::optional<Verdict>(Verdict{sExpected, sGot});
+        return Verdict{sExpected, QStringLiteral("no entry: ") + replies.sProblem, {}};
+    const QStringList entries = Offenders(replies, sFile, breaks);
+    if (entries.isEmpty())
+        return std::nullopt;
+    const QString sGot = QStringLiteral("%1 of %2 entries %3").arg(entries.size()).arg(replies.entries.size()).arg(QLatin1String(sWhich));
+    return Verdict{sExpected, sGot, entries};
 }
 
 bool HoldsLine(const Expectation &e, const AnswerKey &key)
@@ -76,18 +77,18 @@ std::optional<Verdict> Judge(const Expectation &e, const TurnOutcome &outcome, s
     switch (e.kind) {
     case Expectation::Code: {
         const bool holds = key.sCode == e.sText && (e.sFile.isEmpty() || SameFileName(key.sFile, e.sFile));
-        return holds ? std::nullopt : std::optional<Verdict>({sExpected, sAnswered});
+        return holds ? std::nullopt : std::optional<Verdict>({sExpected, sAnswered, {}});
     }
     case Expectation::Line:
-        return HoldsLine(e, key) ? std::nullopt : std::optional<Verdict>({sExpected, sAnswered});
+        return HoldsLine(e, key) ? std::nullopt : std::optional<Verdict>({sExpected, sAnswered, {}});
     case Expectation::FollowUp: {
         const QString &sNext = outcome.trace.sNextFollowUp;
-        return SameFileName(sNext.trimmed(), e.sText) ? std::nullopt : std::optional<Verdict>({sExpected, FollowUpGot(sNext)});
+        return SameFileName(sNext.trimmed(), e.sText) ? std::nullopt : std::optional<Verdict>({sExpected, FollowUpGot(sNext), {}});
     }
     case Expectation::Fallback:
-        return key.fallback ? std::nullopt : std::optional<Verdict>({sExpected, sAnswered});
+        return key.fallback ? std::nullopt : std::optional<Verdict>({sExpected, sAnswered, {}});
     case Expectation::Any:
-        return key.sFailure.isEmpty() ? std::nullopt : std::optional<Verdict>({QStringLiteral("any answer"), sAnswered});
+        return key.sFailure.isEmpty() ? std::nullopt : std::optional<Verdict>({QStringLiteral("any answer"), sAnswered, {}});
     case Expectation::Holds:
     case Expectation::HoldsNot:
     case Expectation::Equals:
@@ -102,7 +103,7 @@ ConvoFailure FailureOf(const Expectation &e, const Verdict &verdict, const Convo
 {
     const QStringList trace = outcome.watchWord ? QStringList{QStringLiteral("the watch-word shortcut, code 0010 of data/Preset2.txt")}
                                                 : TraceLines(outcome.trace, outcome.sPreviousKeyword);
-    return ConvoFailure{e.nSourceLine, verdict.sExpected, verdict.sGot, turn.sSay, outcome.sReply, trace};
+    return ConvoFailure{e.nSourceLine, verdict.sExpected, verdict.sGot, verdict.entries, turn.sSay, outcome.sReply, trace};
 }
 
 }  // namespace

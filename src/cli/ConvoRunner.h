@@ -11,6 +11,7 @@ struct ConvoFailure {
     int nLine = 0;  // of the expectation in its test file
     QString sExpected;
     QString sGot;
+    QStringList entries;  // "data/FILE:LINE: "text"" of each entry that breaks a check of the text
     QString sSay;    // the sentence
     QString sReply;  // the reply drawn
     QStringList trace;
