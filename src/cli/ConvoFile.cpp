@@ -157,6 +157,9 @@ void ConvoFile::EndConversation()
 
 void ConvoFile::AddError(int nLine, const QString &sMessage)
 {
+    // The conversation closed at the end may add one past the limit.
+    if (m_errors.size() >= kMaxErrors)
+        return;
     m_errors.append({nLine, sMessage});
 }
 
