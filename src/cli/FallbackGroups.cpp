@@ -44,35 +44,34 @@ QString MostShared(const QList<QSet<QString>> &words, const QList<bool> &grouped
     return sBest;
 }
 
-bool HoldsRun(const QStringList &words, const QStringList &run)
+// The words as a phrase with a word edge at each end.
+QString EdgedPhrase(const QStringList &words)
 {
-    for (qsizetype i = 0; i + run.size() <= words.size(); ++i)
-        if (std::equal(run.begin(), run.end(), words.begin() + i))
-            return true;
-    return false;
+    return QLatin1Char(' ') + words.join(QLatin1Char(' ')) + QLatin1Char(' ');
 }
 
-// The longest run of the first sentence's words that every sentence of the
-// group holds, around the shared word; stop words at its ends dropped.
+// The longest run of the first sentence's words that a keyword line would find in
+// every sentence of the group, around the shared word; stop words at its ends dropped.
 QString SuggestedPhrase(const QList<FallbackGroups::Sentence> &sentences, const QString &sWord, const QSet<QString> &stop)
 {
     const QStringList first = FallbackGroups::Words(sentences.first().sText);
-    QList<QStringList> all;
+    QStringList lowered;
     for (const FallbackGroups::Sentence &s : sentences)
-        all << FallbackGroups::Words(s.sText);
+        lowered << s.sText.toLower();
+    const auto foundInAll = [&lowered](const QString &sPhrase) {
+        return std::all_of(lowered.begin(), lowered.end(), [&sPhrase](const QString &s) { return PhraseMatch::Find(s, sPhrase).has_value(); });
+    };
     QStringList best{sWord};
     for (qsizetype a = 0; a < first.size(); ++a) {
         for (qsizetype b = first.size(); b > a + best.size(); --b) {
             const QStringList run = first.mid(a, b - a);
-            if (!run.contains(sWord) || stop.contains(run.first()) || stop.contains(run.last()))
-                continue;
-            if (std::all_of(all.begin(), all.end(), [&run](const QStringList &w) { return HoldsRun(w, run); })) {
+            if (run.contains(sWord) && !stop.contains(run.first()) && !stop.contains(run.last()) && foundInAll(EdgedPhrase(run))) {
                 best = run;
                 break;
             }
         }
     }
-    return QLatin1Char(' ') + best.join(QLatin1Char(' ')) + QLatin1Char(' ');
+    return EdgedPhrase(best);
 }
 
 QString PlaceText(const FallbackGroups::Place &place, const QString &sIndex)
@@ -177,15 +176,8 @@ QStringList FallbackGroups::Words(const QString &sText)
 {
     static const QRegularExpression kWord(QStringLiteral("[\\w']+"), QRegularExpression::UseUnicodePropertiesOption);
     QStringList words;
-    for (auto it = kWord.globalMatch(sText.toLower()); it.hasNext();) {
-        QString w = it.next().captured();
-        while (w.startsWith(QLatin1Char('\'')))
-            w.remove(0, 1);
-        while (w.endsWith(QLatin1Char('\'')))
-            w.chop(1);
-        if (!w.isEmpty())
-            words << w;
-    }
+    for (auto it = kWord.globalMatch(sText.toLower()); it.hasNext();)
+        words << it.next().captured();
     return words;
 }
 
