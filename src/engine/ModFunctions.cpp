@@ -158,7 +158,9 @@ QString WithinSentence(const QString &sRest)
 // An echo carries no sentence punctuation at its ends, so the answer's own stands alone.
 QString WithoutOuterPunctuation(const QString &s)
 {
-    static const QString kMarks = QStringLiteral(" .,;:?!\u2026\u3002\uFF0C\u3001\uFF1B\uFF1A\uFF1F\uFF01");
+    // With the no-break spaces French sets before "?" and "!", and guillemets,
+    // which a template that wants them writes itself.
+    static const QString kMarks = QStringLiteral(" .,;:?!\u2026\u3002\uFF0C\u3001\uFF1B\uFF1A\uFF1F\uFF01\u00A0\u202F\u00AB\u00BB");
     qsizetype a = 0, b = s.size();
     while (a < b && kMarks.contains(s[a]))
         ++a;

@@ -48,6 +48,23 @@ qsizetype FoldOneInto(QStringView s, qsizetype i, bool foldAccents, QString &out
     return n;
 }
 
+// Whether the code point that ends before i, or starts at i, is a letter or a mark.
+bool LetterEndsAt(const QString &s, qsizetype i)
+{
+    if (i <= 0)
+        return false;
+    const char32_t c = i >= 2 && s[i - 1].isLowSurrogate() && s[i - 2].isHighSurrogate() ? QChar::surrogateToUcs4(s[i - 2], s[i - 1]) : s[i - 1].unicode();
+    return QChar::isLetter(c) || QChar::isMark(c);
+}
+
+bool LetterStartsAt(const QString &s, qsizetype i)
+{
+    if (i >= s.size())
+        return false;
+    const char32_t c = i + 1 < s.size() && s[i].isHighSurrogate() && s[i + 1].isLowSurrogate() ? QChar::surrogateToUcs4(s[i], s[i + 1]) : s[i].unicode();
+    return QChar::isLetter(c) || QChar::isMark(c);
+}
+
 }  // namespace
 
 QString Folded(QStringView s, bool foldAccents)
@@ -81,11 +98,8 @@ Mapped Map(QStringView s, bool foldAccents)
 QString Lower(const QString &s)
 {
     QString sLower = s.toLower();
-    if (!sLower.contains(u'\u03C3'))
-        return sLower;
-    const auto isLetter = [&](qsizetype i) { return i >= 0 && i < sLower.size() && (sLower[i].isLetter() || sLower[i].isMark()); };
-    for (qsizetype i = 1; i < sLower.size(); ++i)
-        if (sLower[i] == u'\u03C3' && isLetter(i - 1) && !isLetter(i + 1))
+    for (qsizetype i = sLower.indexOf(u'\u03C3'); i >= 0; i = sLower.indexOf(u'\u03C3', i + 1))
+        if (LetterEndsAt(sLower, i) && !LetterStartsAt(sLower, i + 1))
             sLower[i] = u'\u03C2';
     return sLower;
 }

@@ -89,6 +89,7 @@ private slots:
         QTest::newRow("after a dotted capital i") << "i̇stanbul" << "İSTANBUL GÜZEL" << "" << "güzel";
         QTest::newRow("emoji kept whole") << "我爱" << "我爱\U0001F600你" << "" << "\U0001F600你";
         QTest::newRow("no combining mark alone") << "q" << "q\u0303a b" << "" << "a b";
+        QTest::newRow("french spacing and guillemets") << "tu as dit" << "Tu as dit «\u00A0bonjour\u00A0» ?" << "" << "bonjour";
         QTest::newRow("full-width marks dropped") << "我叫" << "我叫小明！" << "" << "小明";
     }
 
