@@ -10,6 +10,9 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
+#include <unicode/uchar.h>
+#include <unicode/ustring.h>
+
 #include <cmath>
 #include <string>
 
@@ -109,6 +112,36 @@ std::optional<QString> ReadData(const QString &sName)
     return text;
 }
 
+BaseSettings SettingsOfData()
+{
+    const std::optional<QString> text = ReadData(QStringLiteral("settings.txt"));
+    return text ? Settings::Parse(*text) : BaseSettings();
+}
+
+QString Folded(const QString &s, bool foldAccents)
+{
+    std::u16string in = U16(s.normalized(QString::NormalizationForm_C).replace(QChar(0x0130), u'i'));
+    std::u16string out(in.size() * 3 + 1, u'\0');
+    UErrorCode status = U_ZERO_ERROR;
+    const int32_t n = u_strFoldCase(out.data(), int32_t(out.size()), in.data(), int32_t(in.size()), U_FOLD_CASE_DEFAULT, &status);
+    FUZZ_CHECK(U_SUCCESS(status), QStringLiteral("ICU cannot fold ") + s);
+    out.resize(size_t(n));
+    QString sFolded = Q(out);
+    static const QRegularExpression kDottedI(QStringLiteral("i\\x{0307}+"));
+    sFolded.replace(kDottedI, QStringLiteral("i"));
+    if (foldAccents) {
+        static const QRegularExpression kAccent(QStringLiteral("[\\x{0300}-\\x{036F}]"));
+        sFolded = sFolded.normalized(QString::NormalizationForm_D).remove(kAccent);
+    }
+    return sFolded;
+}
+
+QString Lower(const QString &s)
+{
+    static const QRegularExpression kFinalSigma(QStringLiteral("(?<=[\\p{L}\\p{M}])\\x{03C3}(?![\\p{L}\\p{M}])"));
+    return s.toLower().replace(kFinalSigma, QStringLiteral("\u03C2"));
+}
+
 QRegularExpression PhrasePattern(const QString &sPhrase)
 {
     static const QString kWordChar = QStringLiteral("[\\p{L}\\p{N}\\p{M}\\p{Cf}'\\x{2019}\\x{2018}\\x{02BC}]");
@@ -124,7 +157,9 @@ Search FindKeyword(const std::optional<QString> &text, const QString &sSentence,
     Search result{{QString(), QString(), QString(), sSentence, QString()}, !text};
     if (!text)
         return result;
-    const QString sLower = sSentence.toLower();
+    const bool foldAccents = SettingsOfData().foldAccents;
+    const QString sFolded = Folded(sSentence, foldAccents);
+    const QString sFoldedExclude = psExclude ? Folded(*psExclude, foldAccents) : QString();
     QString sSection;
     for (const QStringView line : TextFile::SplitLines(*text)) {
         if (line.isEmpty() || line[0] == u'/')
@@ -139,9 +174,10 @@ Search FindKeyword(const std::optional<QString> &text, const QString &sSentence,
         result.failed = line.size() < 5;
         if (result.failed)
             return result;
-        const QString sPhrase = line.mid(5).toString().toLower();
-        if (!sLower.isEmpty() && sLower.contains(PhrasePattern(sPhrase)) && !(psExclude && sPhrase == *psExclude)) {
-            result.match = {sPhrase, line.first(4).toString(), sSection, sSentence, QString()};
+        const QString sPhrase = line.mid(5).toString();
+        const QString sFoldedPhrase = Folded(sPhrase, foldAccents);
+        if (!sFolded.isEmpty() && sFolded.contains(PhrasePattern(sFoldedPhrase)) && !(psExclude && sFoldedPhrase == sFoldedExclude)) {
+            result.match = {sPhrase.toLower(), line.first(4).toString(), sSection, sSentence, QString()};
             return result;
         }
     }
@@ -188,7 +224,7 @@ ResponseEntry Outcome(const QString &sEntry, const QString &sAttribute, const Ke
 {
     ResponseEntry entry;
     entry.sAttribute = sAttribute;
-    const QString sLower = sEntry.toLower();
+    const QString sLower = SettingsOfData().keepCase ? sEntry : Lower(sEntry);
     entry.IsQuestion = sLower.startsWith(u'$');
     QString sText = sLower.mid(1);
     if (fill)

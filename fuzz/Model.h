@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/KeywordMatch.h"
+#include "engine/BaseSettings.h"
 #include "engine/EngineTypes.h"
 
 #include <QRegularExpression>
@@ -17,13 +18,23 @@ namespace Model {
 // The decoded text of data/<name>, or nothing when it cannot be read.
 std::optional<QString> ReadData(const QString &sName);
 
-// A lower-cased phrase as a pattern: a blank at either end of a phrase that
+// data/settings.txt read, or the settings a base has without it.
+BaseSettings SettingsOfData();
+
+// The text composed, "İ" made "i", then case-folded whole by ICU, with every
+// combining dot above after an "i" dropped; with foldAccents, decomposed and
+// without the combining accents U+0300 to U+036F.
+QString Folded(const QString &s, bool foldAccents = false);
+// toLower, with a sigma after a letter or mark and before none made final.
+QString Lower(const QString &s);
+
+// A folded phrase as a pattern: a blank at either end of a phrase that
 // holds more than blanks is a word edge (no letter, digit, mark or apostrophe
 // beside it), the rest literal.
 QRegularExpression PhrasePattern(const QString &sPhrase);
 
-// The first keyword line whose lower-cased phrase the lower-cased sentence
-// holds (and, with psExclude, differs from it).
+// The first keyword line whose folded phrase the folded sentence holds (and,
+// with psExclude, differs from it folded), folding accents as data/settings.txt says.
 struct Search {
     KeywordMatch match;
     bool failed = false;  // unreadable file, or a short line reached

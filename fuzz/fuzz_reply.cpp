@@ -91,10 +91,10 @@ struct Line {
 // The first line whose phrase the sentence holds, passing over psExclude.
 const Line *Find(const QList<Line> &lines, const QString &sSentence, const QString *psExclude = nullptr)
 {
-    const QString sLower = sSentence.toLower();
+    const QString sFolded = Model::Folded(sSentence);
     for (const Line &line : lines)
-        if (!sLower.isEmpty() && sLower.contains(Model::PhrasePattern(line.sPhrase.toLower()))
-            && !(psExclude && line.sPhrase.toLower() == *psExclude))
+        if (!sFolded.isEmpty() && sFolded.contains(Model::PhrasePattern(Model::Folded(line.sPhrase)))
+            && !(psExclude && Model::Folded(line.sPhrase) == Model::Folded(*psExclude)))
             return &line;
     return nullptr;
 }

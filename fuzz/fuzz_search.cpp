@@ -10,6 +10,7 @@
 #include "common/modPublic.h"
 #include "engine/ModFunctions.h"
 #include "engine/Reply.h"
+#include "engine/TextFold.h"
 
 namespace {
 
@@ -38,6 +39,25 @@ std::optional<QString> WithSymbolForLoneSurrogates(const QString &sSentence, con
         return sOut;
     }
     return std::nullopt;
+}
+
+// The folded form is one for every way of writing the same text, folding it
+// again changes nothing, and it maps back to whole characters in order.
+void CheckFolding(const QString &s)
+{
+    for (const bool accents : {false, true}) {
+        const QString sFolded = TextFold::Folded(s, accents);
+        FUZZ_CHECK(TextFold::Folded(s.normalized(QString::NormalizationForm_D), accents) == sFolded, s);
+        FUZZ_CHECK(TextFold::Folded(sFolded, accents) == sFolded, s + QStringLiteral(" folds again from ") + sFolded);
+        const TextFold::Mapped m = TextFold::Map(s, accents);
+        FUZZ_CHECK(m.sText == sFolded && m.origin.size() == sFolded.size() + 1 && m.origin.back() == m.sSource.size(), s);
+        for (qsizetype i = 0; i <= sFolded.size(); ++i) {
+            const qsizetype a = m.SourceStart(i), b = m.SourceEnd(i);
+            FUZZ_CHECK(a <= b && (i == 0 || m.SourceStart(i - 1) <= a), s);
+            for (const qsizetype n : {a, b})
+                FUZZ_CHECK(n == 0 || n == m.sSource.size() || !(m.sSource[n].isLowSurrogate() && m.sSource[n - 1].isHighSurrogate()), s);
+        }
+    }
 }
 
 // Both searches of the sentence; the number of failures they must report.
@@ -69,6 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     modPublic::LastMatch.sKeyword = input.strings[1];
     const std::optional<QString> index = Model::ReadData(QStringLiteral("keywords.txt"));
 
+    CheckFolding(input.strings[0]);
     int nFailures = Check(input.strings[0], input.strings[1], index);
     // The raw form adds to what the UTF-8 one tries only where it holds a lone surrogate.
     const QByteArray units = input.stringBytes[0].toByteArray();  // aligned for char16_t

@@ -11,12 +11,12 @@
 
 namespace {
 
-// What reflection must leave alone: all but letters, apostrophes and blanks.
+// What reflection must leave alone: all but letters, marks, apostrophes and blanks.
 QString Skeleton(const QString &s)
 {
     QString sOut;
     for (const QChar c : s)
-        if (!c.isLetter() && c != u'\'' && c != u'\u2019' && c != u' ')
+        if (!c.isLetter() && !c.isMark() && c != u'\'' && c != u'\u2019' && c != u' ')
             sOut += c;
     return sOut;
 }

@@ -42,6 +42,15 @@ for to in UTF-16 UTF-16LE UTF-16BE; do
   { printf 'so %s then\377\377\377\377keywords.txt\n' "$(phrases keywords.txt | head -1)"; head -60 "$data/keywords.txt" | iconv -f UTF-8 -t $to; } | seed search
 done
 
+# Scripts and forms that fold: sharp s, final sigma, dotted I, decomposed
+# accents, ligatures, surrogate pairs, text without blanks; with and without
+# accents folded, and a reflection table of several words and Han runs.
+printf 'ICH WOHNE IN DER STRASSE\377\377\377\377keywords.txt\n[r.txt]\r\n0001 stra\xc3\x9fe \r\n0002 \xce\xbf\xce\xb4\xcf\x85\xcf\x83\xcf\x83\xce\xad\xce\xb1\xcf\x82\r\n' | seed search
+printf '\xc4\xb0stanbul e\xcc\x81cole \xef\xac\x83ce\377\377\377\377keywords.txt\n0001 istanbul\r\n0002 \xc3\xa9cole\r\n0003 office\r\n\377\377settings.txt\nfold-accents yes\r\nkeep-case yes\r\n' | seed search
+printf '\xce\x9f\xce\x94\xce\xa5\xce\xa3\xce\xa3\xce\x95\xce\x91\xce\xa3 \xf0\x9f\x98\x80\377\377\377\377keywords.txt\n0001 \xce\xbf\xce\xb4\xcf\x85\xcf\x83\xcf\x83\xce\xad\xce\xb1\xcf\x82\r\n\377\377settings.txt\nfold-accents yes\r\n' | seed search
+printf '[following] and [keyword]\377\377\xe6\x88\x91\xe9\x9c\x80\xe8\xa6\x81\377\377\xe6\x88\x91\xe9\x9c\x80\xe8\xa6\x81\xe4\xbd\xa0\xf0\x9f\x98\x80\xe5\xb8\xae\xe5\x8a\xa9\xe3\x80\x82\377\377Vask\377\377swap \xe6\x88\x91 \xe4\xbd\xa0\nswap \xe4\xbd\xa0 \xe6\x88\x91\nswap je_suis tu_es\nswap j\x27 tu\n' | seed template
+printf '[following]\377\377stra\xc3\x9f\377\377STRASSE e\xcc\x81 je suis j\x27ai \xce\xa3\xce\x9f\xce\xa6\xce\x9f\xce\xa3\377\377Vask\377\377swap je_suis tu_es\nswap j\x27 tu\nswap j\x27ai tu_as\n' | seed template
+
 sentences=$(phrases keywords.txt | head -12)
 i=0
 sentence() { echo "$sentences" | sed -n "$(( ($1 % 12) + 1 ))p"; }

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config libedit-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libicu-dev
   libbenchmark-dev zlib1g-dev
   xvfb xauth imagemagick fonts-dejavu-core
   dpkg-dev file lintian desktop-file-utils appstream

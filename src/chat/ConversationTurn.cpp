@@ -3,6 +3,8 @@
 #include "chat/TraceLines.h"
 #include "common/DataFolder.h"
 #include "common/modPublic.h"
+#include "engine/BaseSettings.h"
+#include "engine/TextFold.h"
 #include "engine/Blanks.h"
 #include "engine/ModFunctions.h"
 #include "engine/Reply.h"
@@ -61,7 +63,7 @@ void ConversationTurn::Load()
     AddBotLine(sGreeting);
     ClearInputOnKey = true;
     WatchForBut = true;
-    WatchWord = QStringLiteral("but");
+    WatchWord = Settings::Load().sWatchWord;  // "but" unless the base says another
 }
 
 void ConversationTurn::KeyPress(int nKeyAscii)
@@ -82,7 +84,7 @@ void ConversationTurn::InputChanged()
 {
     if (!WatchForBut)
         return;
-    if (m_view.InputText().toLower() != WatchWord)
+    if (TextFold::Folded(m_view.InputText()) != WatchWord)
         return;
     const KeywordMatch match{QStringLiteral("<Orvia> But"), QStringLiteral("0010"), QStringLiteral("Preset2.txt"), QString(), QString()};
     m_view.AddtoResponseArea(GetRandomEntryFromFile(match, StatementsAndQuestions).sText);

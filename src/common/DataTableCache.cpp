@@ -5,6 +5,8 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+
 namespace {
 
 // FAT keeps times to two seconds; others keep them finer, but a kernel may
@@ -16,6 +18,25 @@ qint64 Ns(const struct timespec &t)
     return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
 }
 
+bool Settled(qint64 nModifiedNs, qint64 nChangedNs)
+{
+    const qint64 nNowMs = QDateTime::currentMSecsSinceEpoch();
+    return nNowMs - nModifiedNs / 1'000'000 > kSettledMs && nNowMs - nChangedNs / 1'000'000 > kSettledMs;
+}
+
+void StampFolder(const QByteArray &path, FileStamp &stamp)
+{
+    const qsizetype nSlash = path.lastIndexOf('/');
+    struct stat info {};
+    if (nSlash <= 0 || stat(path.first(nSlash).constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return;
+    stamp.bMissing = true;
+    stamp.nFolderInode = qint64(info.st_ino);
+    stamp.nFolderModifiedNs = Ns(info.st_mtim);
+    stamp.nFolderChangedNs = Ns(info.st_ctim);
+    stamp.bSettled = Settled(stamp.nFolderModifiedNs, stamp.nFolderChangedNs);
+}
+
 }  // namespace
 
 // One lstat: QFileInfo's times are local-time dates, and building those costs
@@ -25,19 +46,27 @@ FileStamp FileStamp::Of(const QString &sPath)
     FileStamp stamp;
     stamp.sPath = sPath;
     struct stat info {};
-    if (lstat(QFile::encodeName(sPath).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+    const QByteArray path = QFile::encodeName(sPath);
+    if (lstat(path.constData(), &info) != 0) {
+        if (errno == ENOENT)
+            StampFolder(path, stamp);
+        return stamp;
+    }
+    if (!S_ISREG(info.st_mode))
         return stamp;
     stamp.nSize = info.st_size;
     stamp.nInode = qint64(info.st_ino);
     stamp.nModifiedNs = Ns(info.st_mtim);
     stamp.nChangedNs = Ns(info.st_ctim);
-    const qint64 nNowMs = QDateTime::currentMSecsSinceEpoch();
-    stamp.bSettled = nNowMs - stamp.nModifiedNs / 1'000'000 > kSettledMs && nNowMs - stamp.nChangedNs / 1'000'000 > kSettledMs;
+    stamp.bSettled = Settled(stamp.nModifiedNs, stamp.nChangedNs);
     return stamp;
 }
 
 bool FileStamp::SameFile(const FileStamp &other) const
 {
+    if (bMissing || other.bMissing)
+        return bMissing && other.bMissing && sPath == other.sPath && nFolderInode == other.nFolderInode
+               && nFolderModifiedNs == other.nFolderModifiedNs && nFolderChangedNs == other.nFolderChangedNs;
     return nSize >= 0 && sPath == other.sPath && nSize == other.nSize && nInode == other.nInode
            && nModifiedNs == other.nModifiedNs && nChangedNs == other.nChangedNs;
 }

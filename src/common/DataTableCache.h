@@ -15,6 +15,10 @@ struct FileStamp {
     QString sPath;
     qint64 nSize = -1;  // -1: not a plain file (missing, a folder or a link)
     qint64 nInode = 0, nModifiedNs = 0, nChangedNs = 0;
+    // For a file that is not there, its folder's: the file can only appear
+    // by a change to the folder.
+    bool bMissing = false;
+    qint64 nFolderInode = 0, nFolderModifiedNs = 0, nFolderChangedNs = 0;
     // Written (or its times set, as a copy that keeps them does) long enough
     // before it was looked at that any later write must give it other times.
     bool bSettled = false;
@@ -39,7 +43,7 @@ public:
         const QString sPath = DataFolder::DataPath(m_sName);
         FileStamp stamp = FileStamp::Of(sPath);
         const std::lock_guard<std::mutex> lock(m_guard);
-        if (m_table && m_stamp.bSettled && m_stamp.SameFile(stamp))
+        if ((m_table || m_stamp.bMissing) && m_stamp.bSettled && m_stamp.SameFile(stamp))
             return m_table;
         m_table.reset();
         m_stamp = std::move(stamp);
@@ -47,6 +51,9 @@ public:
         if (!file.sPath.isEmpty())
             if (const std::optional<QString> sText = TextFile::ReadText(file.sPath))
                 m_table = m_parse(*sText, nullptr);
+        // Found under another letter case: its own edits would not show in the folder.
+        if (m_table && m_stamp.bMissing)
+            m_stamp.bSettled = false;
         return m_table;
     }
 

@@ -4,7 +4,9 @@
 #include "common/TextFile.h"
 #include "engine/EngineErrors.h"
 #include "engine/KeywordIndex.h"
+#include "engine/BaseSettings.h"
 #include "engine/PhraseMatch.h"
+#include "engine/TextFold.h"
 
 #include <algorithm>
 #include <bitset>
@@ -33,7 +35,7 @@ std::string_view View(QByteArrayView s)
     return {s.data(), size_t(s.size())};
 }
 
-// The lower-cased sentence, in UTF-8 too, with the pairs of adjacent bytes it
+// The folded sentence, in UTF-8 too, with the pairs of adjacent bytes it
 // holds, so that most index lines are passed over after a glance at their ends.
 class SentenceIndex {
 public:
@@ -46,7 +48,7 @@ public:
             m_pairs->set(Pair(m_text[i], m_text[i + 1]));
     }
 
-    // Whether the lower-cased phrase stands in the sentence. Both being valid,
+    // Whether the folded phrase stands in the sentence. Both being valid,
     // it does exactly when its UTF-8 stands in the sentence's, which the byte
     // search finds fastest; UTF-8 cannot hold a lone surrogate (it would be
     // written as "?"), so such a sentence is searched as it stands.
@@ -58,7 +60,7 @@ public:
 
     // False only when a keyword line cannot match: its code, separator and
     // first two letters inside the word edges are ASCII and the first or the
-    // last two of them, lower-cased, stand nowhere side by side in the sentence.
+    // last two of them, folded, stand nowhere side by side in the sentence.
     bool MayMatch(QByteArrayView raw) const
     {
         if (raw.size() < 7)
@@ -96,8 +98,8 @@ bool IsAscii(QByteArrayView bytes)
     return true;
 }
 
-// The phrase lower-cased into buffer; false when it holds a byte that is not
-// ASCII, which only the decoding way can lower-case.
+// The phrase lower-cased into buffer, which for ASCII is its folded form too;
+// false when it holds a byte that is not ASCII, which only the decoding way can fold.
 bool LowerAsciiInto(QByteArrayView phrase, std::string &buffer)
 {
     buffer.resize(size_t(phrase.size()));
@@ -143,10 +145,12 @@ KeywordMatch Search(const QString &sSentence, const QString &sPath, const QStrin
         fail(failure);
         return result;
     }
-    const QString sLowerSentence = sSentence.toLower();
-    const SentenceIndex sentence(sLowerSentence);
-    const bool canMatch = !sLowerSentence.isEmpty();
-    const QByteArray excludeUtf8 = psExclude ? psExclude->toUtf8() : QByteArray();
+    const bool foldAccents = Settings::Load().foldAccents;
+    const QString sFoldedSentence = TextFold::Folded(sSentence, foldAccents);
+    const SentenceIndex sentence(sFoldedSentence);
+    const bool canMatch = !sFoldedSentence.isEmpty();
+    const QString sFoldedExclude = psExclude ? TextFold::Folded(*psExclude, foldAccents) : QString();
+    const QByteArray excludeUtf8 = sFoldedExclude.toUtf8();
 
     TextFile::LineReader reader(std::move(*bytes));
     QString sSection;
@@ -192,14 +196,14 @@ KeywordMatch Search(const QString &sSentence, const QString &sPath, const QStrin
         case IndexLine::Keyword:
             break;
         }
-        const QString sLowerPhrase = line.sPhrase.toString().toLower();
         if (!canMatch)
             continue;
-        if (!sentence.Holds(sLowerPhrase.toUtf8()))
+        const QString sFoldedPhrase = TextFold::Folded(line.sPhrase, foldAccents);
+        if (!sentence.Holds(sFoldedPhrase.toUtf8()))
             continue;
-        if (psExclude && sLowerPhrase == *psExclude)
+        if (psExclude && sFoldedPhrase == sFoldedExclude)
             continue;
-        result.sKeyword = sLowerPhrase;
+        result.sKeyword = line.sPhrase.toString().toLower();
         result.sCode = line.sCode.toString();
         result.sFile = sSection;
         nLine = reader.LineNumber();

@@ -3,12 +3,14 @@
 #include "common/DataFolder.h"
 #include "common/TextFile.h"
 #include "common/modPublic.h"
+#include "engine/BaseSettings.h"
 #include "engine/Blanks.h"
 #include "engine/EngineErrors.h"
 #include "engine/KeywordSearchCore.h"
 #include "engine/PhraseMatch.h"
 #include "engine/Randomizer.h"
 #include "engine/Substitutions.h"
+#include "engine/TextFold.h"
 #include "engine/WordList.h"
 #include "engine/Reflection.h"
 #include "engine/ResponseFile.h"
@@ -26,7 +28,8 @@ std::optional<QString> ReadKnowledgeFile(const QString &sPath, TextFile::Failure
     return TextFile::ReadText(resolved.sPath, failure);
 }
 
-// The part of the sentence after the keyword, and what stands before it. One
+// The part of the sentence after the keyword, and what stands before it, cut
+// from the sentence in composed form and in its own letter case. One
 // character after the keyword is passed over, the blank before the next word,
 // unless the keyword ends at a word edge, which took that character already.
 struct Rest {
@@ -34,22 +37,21 @@ struct Rest {
     QString sText;
 };
 
-// Where the keyword stands in the sentence; an empty sentence holds nothing.
-std::optional<PhraseMatch::Span> FindKeyword(const QString &sLowerInput, const QString &sLowerKeyword)
+bool FoldsAccents()
 {
-    return sLowerInput.isEmpty() ? std::nullopt : PhraseMatch::Find(sLowerInput, sLowerKeyword);
+    return Settings::Load().foldAccents;
 }
 
-// Scripts written without blanks between words.
-bool WithoutBlanks(QChar c)
+// Where the keyword stands in the composed sentence, matched as the search
+// matches it; an empty sentence holds nothing.
+std::optional<PhraseMatch::Span> FindKeyword(const TextFold::Mapped &sentence, const QString &sKeyword, bool foldAccents)
 {
-    switch (c.script()) {
-    case QChar::Script_Han: case QChar::Script_Hiragana: case QChar::Script_Katakana: case QChar::Script_Thai:
-    case QChar::Script_Lao: case QChar::Script_Khmer: case QChar::Script_Myanmar:
-        return true;
-    default:
-        return false;
-    }
+    if (sentence.sText.isEmpty())
+        return std::nullopt;
+    const std::optional<PhraseMatch::Span> span = PhraseMatch::Find(sentence.sText, TextFold::Folded(sKeyword, foldAccents));
+    if (!span)
+        return std::nullopt;
+    return PhraseMatch::Span{sentence.SourceStart(span->nStart), sentence.SourceEnd(span->nEnd)};
 }
 
 // The one character after a phrase that does not end in an edge: the blank
@@ -64,26 +66,50 @@ qsizetype PassedOver(const QString &s, qsizetype nEnd)
     if (c == u' ')
         return 1;
     const bool endsItsWord = nEnd + 1 == s.size() || !(s[nEnd + 1].isLetterOrNumber() || s[nEnd + 1].isMark());
-    return c.isLetter() && !WithoutBlanks(c) && endsItsWord ? 1 : 0;
+    return c.isLetter() && !WrittenWithoutBlanks(c) && endsItsWord ? 1 : 0;
 }
 
-Rest RestOfSentence(const QString &sLowerInput, const QString &sLowerKeyword)
+// Marks that combine with the character before them belong to it, and so
+// does the low half of a surrogate pair: an echo never starts with one.
+qsizetype WholeCharacterFrom(const QString &s, qsizetype n)
 {
-    qsizetype nAfter = sLowerKeyword.size();  // where the rest starts when the keyword is not found
-    if (const std::optional<PhraseMatch::Span> span = FindKeyword(sLowerInput, sLowerKeyword))
-        nAfter = span->nEnd + (PhraseMatch::EdgesOf(sLowerKeyword).right ? 0 : PassedOver(sLowerInput, span->nEnd));
-    if (sLowerInput.size() - nAfter <= 0)
+    while (n > 0 && n < s.size() && (s[n].isLowSurrogate() || QChar::category(s.at(n).unicode()) == QChar::Mark_NonSpacing))
+        ++n;
+    return n;
+}
+
+Rest RestOfSentence(const QString &sInput, const QString &sKeyword)
+{
+    const TextFold::Mapped sentence = TextFold::Map(sInput, FoldsAccents());
+    const QString &s = sentence.sSource;
+    qsizetype nAfter = sKeyword.size();  // where the rest starts when the keyword is not found
+    if (const std::optional<PhraseMatch::Span> span = FindKeyword(sentence, sKeyword, FoldsAccents()))
+        nAfter = span->nEnd + (PhraseMatch::EdgesOf(sKeyword).right ? 0 : PassedOver(s, span->nEnd));
+    nAfter = WholeCharacterFrom(s, nAfter);
+    if (s.size() - nAfter <= 0)
         return {};
-    const QStringView sRest = TrimBlanks(QStringView(sLowerInput).sliced(nAfter));
-    const qsizetype nStart = sRest.isEmpty() ? sLowerInput.size() : sRest.data() - sLowerInput.data();
-    return {sLowerInput.first(nStart), sRest.toString()};
+    const QStringView sRest = TrimBlanks(QStringView(s).sliced(nAfter));
+    const qsizetype nStart = sRest.isEmpty() ? s.size() : sRest.data() - s.data();
+    return {s.first(nStart), sRest.toString()};
 }
 
 // What stands before the keyword in the sentence.
-QString KeywordLead(const QString &sLowerInput, const QString &sLowerKeyword)
+QString KeywordLead(const QString &sInput, const QString &sKeyword)
 {
-    const std::optional<PhraseMatch::Span> span = FindKeyword(sLowerInput, sLowerKeyword);
-    return span ? sLowerInput.first(span->nStart) : QString();
+    const TextFold::Mapped sentence = TextFold::Map(sInput, FoldsAccents());
+    const std::optional<PhraseMatch::Span> span = FindKeyword(sentence, sKeyword, FoldsAccents());
+    return span ? sentence.sSource.first(span->nStart) : QString();
+}
+
+// Answers are lower-cased unless the base keeps their case.
+QString InAnswerCase(const QString &s)
+{
+    return Settings::Load().keepCase ? s : TextFold::Lower(s);
+}
+
+Rest InAnswerCase(const Rest &rest)
+{
+    return {InAnswerCase(rest.sLead), InAnswerCase(rest.sText)};
 }
 
 bool IsQuestionOrExclamationMark(QChar c)
@@ -132,7 +158,9 @@ QString WithinSentence(const QString &sRest)
 // An echo carries no sentence punctuation at its ends, so the answer's own stands alone.
 QString WithoutOuterPunctuation(const QString &s)
 {
-    static const QString kMarks = QStringLiteral(" .,;:?!\u2026\u3002\uFF0C\u3001\uFF1B\uFF1A\uFF1F\uFF01");
+    // With the no-break spaces French sets before "?" and "!", and guillemets,
+    // which a template that wants them writes itself.
+    static const QString kMarks = QStringLiteral(" .,;:?!\u2026\u3002\uFF0C\u3001\uFF1B\uFF1A\uFF1F\uFF01\u00A0\u202F\u00AB\u00BB");
     qsizetype a = 0, b = s.size();
     while (a < b && kMarks.contains(s[a]))
         ++a;
@@ -163,13 +191,10 @@ void ReplaceEcho(QString &sText, const QString &sTag, const QString &sEcho)
 // name: letters, with apostrophes or hyphens inside ("O'Brien", "Anne-Marie").
 QString NameAfter(const QString &sSentence, const QString &sKeyword)
 {
-    const QString sLower = sSentence.toLower();
-    if (sLower.size() != sSentence.size())
-        return QString();  // lower-casing moved the positions; better no name than a wrong one
-    const Rest rest = RestOfSentence(sLower, sKeyword.toLower());
+    const Rest rest = RestOfSentence(sSentence, sKeyword);
     if (rest.sText.isEmpty())
         return QString();  // "my name is" and nothing after it
-    const QStringView s = QStringView(sSentence).sliced(rest.sLead.size());
+    const QStringView s = rest.sText;
     qsizetype n = 0;
     while (n < s.size() && (s[n].isLetter() || s[n].isMark() || ((s[n] == u'\'' || s[n] == u'-') && n > 0)))
         ++n;
@@ -185,7 +210,7 @@ QString NameAfter(const QString &sSentence, const QString &sKeyword)
 QString NameAfterKeyword(const KeywordMatch &match)
 {
     const QString sTyped = Substitutions::FoldQuotes(match.sTyped);
-    const bool typedHolds = !sTyped.isEmpty() && FindKeyword(sTyped.toLower(), match.sKeyword.toLower());
+    const bool typedHolds = FindKeyword(TextFold::Map(sTyped, FoldsAccents()), match.sKeyword, FoldsAccents()).has_value();
     const QString &sSentence = typedHolds ? sTyped : match.sInput;
     const QString sName = NameAfter(sSentence, match.sKeyword);
     return WordList::CouldBeName(sName) ? sName : WordList::OneWordName(sSentence);
@@ -250,7 +275,7 @@ ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode)
         return fail({EngineErrors::kNoEntries, QStringLiteral("there are no entries for %1").arg(sBlock), EngineErrors::kComponent}, sProblem);
 
     const qsizetype chosen = DrawEntry(block.entries.size(), match);
-    QString sEntry = block.entries[chosen].toString().toLower();
+    QString sEntry = InAnswerCase(block.entries[chosen].toString());
     if (sEntry.isEmpty())
         return fail({EngineErrors::kEmptyStatement, QStringLiteral("an empty statement line (a lone \"#\") was chosen for %1").arg(sBlock), EngineErrors::kComponent},
                     sProblem);
@@ -273,8 +298,8 @@ QString FillTemplate(const QString &sText, const KeywordMatch &match)
 {
     QString sResult = sText;
     sResult.replace(QStringLiteral("[name]"), modPublic::UserName);
-    const QString sLowerKeyword = match.sKeyword.toLower();
-    const QString sLowerInput = match.sInput.toLower();
+    const QString sLowerKeyword = TextFold::Lower(match.sKeyword);
+    const QString &sInput = match.sInput;
     std::optional<ReflectionTable> table;  // read once, and only for an echo
     const auto reflect = [&table](const QString &s, const QString &sLead) {
         if (!table)
@@ -282,15 +307,15 @@ QString FillTemplate(const QString &sText, const KeywordMatch &match)
         return Reflection::Reflect(s, *table, sLead);
     };
     if (sResult.contains(QStringLiteral("[keyword]")))
-        sResult.replace(QStringLiteral("[keyword]"), reflect(sLowerKeyword, KeywordLead(sLowerInput, sLowerKeyword)));
+        sResult.replace(QStringLiteral("[keyword]"), reflect(sLowerKeyword, InAnswerCase(KeywordLead(sInput, sLowerKeyword))));
     if (sResult.contains(QStringLiteral("[next]"))) {
-        const Rest rest = RestOfSentence(sLowerInput, sLowerKeyword);
+        const Rest rest = InAnswerCase(RestOfSentence(sInput, sLowerKeyword));
         Rest next = WithoutQuestionAndExclamationMarks({rest.sLead, rest.sText + QLatin1Char(' ')});
         next.sText.truncate(next.sText.indexOf(QLatin1Char(' ')) + 1);
         ReplaceEcho(sResult, QStringLiteral("[next]"), WithoutOuterPunctuation(reflect(next.sText, next.sLead)));
     }
     if (sResult.contains(QStringLiteral("[following]"))) {
-        const Rest rest = RestOfSentence(sLowerInput, sLowerKeyword);
+        const Rest rest = InAnswerCase(RestOfSentence(sInput, sLowerKeyword));
         const Rest following = WithoutQuestionAndExclamationMarks({rest.sLead, WithinSentence(rest.sText)});
         ReplaceEcho(sResult, QStringLiteral("[following]"), WithoutOuterPunctuation(reflect(following.sText, following.sLead)));
     }
@@ -299,5 +324,5 @@ QString FillTemplate(const QString &sText, const KeywordMatch &match)
 
 QString ReflectPronouns(const QString &sPhrase)
 {
-    return Reflection::Reflect(sPhrase, Reflection::Load());
+    return Reflection::Reflect(TextFold::Lower(sPhrase), Reflection::Load());
 }

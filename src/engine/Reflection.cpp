@@ -2,6 +2,7 @@
 
 #include "common/DataTableCache.h"
 #include "engine/Blanks.h"
+#include "engine/TextFold.h"
 
 #include <algorithm>
 #include <functional>
@@ -12,13 +13,18 @@ constexpr QChar kTypographicApostrophe = u'\u2019';
 
 bool IsWordChar(QChar c)
 {
-    return c.isLetter() || c == u'\'' || c == kTypographicApostrophe;
+    return c.isLetter() || c.isMark() || c == u'\'' || c == kTypographicApostrophe;
 }
 
-// The form a word is looked up by: lower case, one kind of apostrophe.
+bool IsApostrophe(QChar c)
+{
+    return c == u'\'' || c == kTypographicApostrophe;
+}
+
+// The form a word is looked up by: folded as the search folds, one kind of apostrophe.
 QString Key(QStringView sWord)
 {
-    return sWord.toString().toLower().replace(kTypographicApostrophe, u'\'');
+    return TextFold::Folded(sWord).replace(kTypographicApostrophe, u'\'');
 }
 
 bool IsTableWord(QStringView sWord, bool allowBlankMark)
@@ -45,6 +51,86 @@ struct Word {
     bool turned = false;
 };
 
+// "_" stands for a blank, in the word swapped and in its forms.
+void AddSwap(ReflectionTable &table, QStringList args)
+{
+    for (QString &s : args)
+        s.replace(u'_', u' ');
+    const QString &sWord = args[0];
+    table.swaps.insert(sWord, {args[1], args.value(2, args[1])});
+    table.nMostWords = std::max(table.nMostWords, sWord.count(u' ') + 1);
+    if (std::any_of(sWord.begin(), sWord.end(), WrittenWithoutBlanks))
+        table.nLongestUnspaced = std::max(table.nLongestUnspaced, sWord.size());
+}
+
+// The longest swap that stands at s[p] within [p, b), in a script without blanks.
+qsizetype LongestSwapAt(QStringView s, qsizetype p, qsizetype b, const ReflectionTable &table)
+{
+    for (qsizetype n = std::min(table.nLongestUnspaced, b - p); n > 0; --n)
+        if (table.swaps.contains(Key(s.sliced(p, n))))
+            return n;
+    return 0;
+}
+
+// The word s[a, b) as table words: an elided start the table swaps ("j'" of
+// "j'ai") is a word of its own, and so, in a script without blanks, is the
+// longest swap at each place ("我" of "我需要").
+void AddWords(QStringView s, qsizetype a, qsizetype b, const ReflectionTable &table, QList<Word> &words)
+{
+    const QString sWhole = Key(s.sliced(a, b - a));
+    for (qsizetype i = a + 1; i + 1 < b && !table.swaps.contains(sWhole); ++i) {
+        if (!IsApostrophe(s[i]))
+            continue;
+        if (!table.swaps.contains(Key(s.sliced(a, i + 1 - a))))
+            break;
+        words << Word{a, i + 1, Key(s.sliced(a, i + 1 - a)), QString(), false};
+        AddWords(s, i + 1, b, table, words);
+        return;
+    }
+    if (table.nLongestUnspaced == 0 || std::none_of(s.begin() + a, s.begin() + b, WrittenWithoutBlanks)) {
+        words << Word{a, b, sWhole, QString(), false};
+        return;
+    }
+    qsizetype nPlain = a;  // where the run that no swap starts in began
+    for (qsizetype p = a; p < b;) {
+        const qsizetype n = WrittenWithoutBlanks(s[p]) ? LongestSwapAt(s, p, b, table) : 0;
+        if (n == 0) {
+            ++p;
+            continue;
+        }
+        if (nPlain < p)
+            words << Word{nPlain, p, Key(s.sliced(nPlain, p - nPlain)), QString(), false};
+        words << Word{p, p + n, Key(s.sliced(p, n)), QString(), false};
+        p += n;
+        nPlain = p;
+    }
+    if (nPlain < b)
+        words << Word{nPlain, b, Key(s.sliced(nPlain, b - nPlain)), QString(), false};
+}
+
+// Words the table swaps together ("je suis") become one, the most words first.
+void JoinSwappedWords(QStringView s, const ReflectionTable &table, QList<Word> &words)
+{
+    if (table.nMostWords < 2)
+        return;
+    for (qsizetype k = 0; k < words.size(); ++k) {
+        for (qsizetype n = std::min(table.nMostWords, words.size() - k); n > 1; --n) {
+            QString sKey = words[k].sKey;
+            bool blanksOnly = true;
+            for (qsizetype m = k + 1; m < k + n && blanksOnly; ++m) {
+                const QStringView sGap = s.sliced(words[m - 1].nEnd, words[m].nStart - words[m - 1].nEnd);
+                blanksOnly = !sGap.isEmpty() && std::all_of(sGap.begin(), sGap.end(), [](QChar c) { return c == u' '; });
+                sKey += u' ' + words[m].sKey;
+            }
+            if (!blanksOnly || !table.swaps.contains(sKey))
+                continue;
+            words[k] = Word{words[k].nStart, words[k + n - 1].nEnd, sKey, QString(), false};
+            words.remove(k + 1, n - 1);
+            break;
+        }
+    }
+}
+
 }  // namespace
 
 namespace Reflection {
@@ -65,7 +151,8 @@ ReflectionTable Parse(QStringView sText, QStringList *problems)
         for (const QString &s : words.sliced(1))
             args << Key(s);
         const bool isVerb = sKind == u"verb";
-        if (!std::all_of(args.begin(), args.end(), [&](const QString &s) { return IsTableWord(s, isVerb); })) {
+        const bool isSwap = sKind == u"swap";
+        if (!std::all_of(args.begin(), args.end(), [&](const QString &s) { return IsTableWord(s, isVerb || isSwap); })) {
             problem(QStringLiteral("a word holds something other than letters and apostrophes"));
             continue;
         }
@@ -75,7 +162,7 @@ ReflectionTable Parse(QStringView sText, QStringList *problems)
             else if (table.swaps.contains(args[0]))
                 problem(QStringLiteral("\"%1\" is swapped twice").arg(args[0]));
             else
-                table.swaps.insert(args[0], {args[1], args.value(2, args[1])});
+                AddSwap(table, args);
             continue;
         }
         if (isVerb) {
@@ -139,7 +226,7 @@ ReflectionTable Load()
 
 QString Reflect(const QString &sPhrase, const ReflectionTable &table, const QString &sLead)
 {
-    const QString s = (sLead + sPhrase).toLower();
+    const QString s = sLead + sPhrase;
     QList<Word> words;
     for (qsizetype i = 0; i < s.size();) {
         if (!IsWordChar(s[i])) {
@@ -156,9 +243,10 @@ QString Reflect(const QString &sPhrase, const ReflectionTable &table, const QStr
         while (b > a && !s[b - 1].isLetter())
             --b;
         if (a < b)
-            words << Word{a, b, Key(QStringView(s).sliced(a, b - a)), QString(), false};
+            AddWords(s, a, b, table, words);
         i = j;
     }
+    JoinSwappedWords(s, table, words);
     // Two words belong together when only blanks stand between them.
     const auto joined = [&](qsizetype k) {
         const QStringView sGap = QStringView(s).sliced(words[k].nEnd, words[k + 1].nStart - words[k].nEnd);
@@ -195,6 +283,9 @@ QString Reflect(const QString &sPhrase, const ReflectionTable &table, const QStr
         sResult += QStringView(s).sliced(nDone, w.nStart - nDone);
         sResult += w.sOut;
         nDone = w.nEnd;
+        // "j'ai" swapped as "j'" gives "tu ai": the elision's replacement is a word of its own.
+        if (IsApostrophe(w.sKey.back()) && !w.sOut.isEmpty() && !IsApostrophe(w.sOut.back()) && nDone < s.size() && s[nDone].isLetter())
+            sResult += u' ';
     }
     sResult += QStringView(s).sliced(nDone);
     return TrimBlanks(sResult).toString();

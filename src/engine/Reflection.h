@@ -19,6 +19,10 @@ struct ReflectionTable {
     QList<QHash<QString, QString>> verbGroups;
     QHash<QString, qsizetype> verbGroupOf;  // every one-word form -> its line
     QSet<QString> objectAfter, subjectAfter, subjectBefore, clauseStarts;
+    // Swaps of several words ("je suis"), and the longest swap written in a
+    // script without blanks, which the words of such a script are split by.
+    qsizetype nMostWords = 1;
+    qsizetype nLongestUnspaced = 0;
 };
 
 namespace Reflection {
@@ -30,7 +34,8 @@ const ReflectionTable &BuiltIn();
 // data/reflections.txt when it can be read, else the built-in table.
 ReflectionTable Load();
 
-// The phrase lower-cased with every table word turned round once; the text
+// The phrase with every table word turned round once (into the table's form,
+// the rest in the case it came in); the text
 // between words is kept and leading and trailing blanks are removed. sLead is
 // what stood before the phrase in the user's sentence: it is read to tell
 // "i like you" from "i think you like", not turned round or returned.

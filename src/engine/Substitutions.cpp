@@ -2,6 +2,7 @@
 
 #include "common/DataTableCache.h"
 #include "common/TextFile.h"
+#include "engine/TextFold.h"
 
 #include <optional>
 
@@ -55,7 +56,7 @@ SubstitutionTable Parse(QStringView sText, QStringList *problems)
             if (problems)
                 *problems << QStringLiteral("line %1: %2").arg(i + 1).arg(sWhy);
         };
-        const QString sKey = words[0].toLower();
+        const QString sKey = TextFold::Folded(words[0]);
         if (words.size() < 2)
             problem(QStringLiteral("\"%1\" has no replacement; write the word, a blank, then what it stands for").arg(words[0]));
         else if (!IsWord(sKey))
@@ -98,7 +99,7 @@ QString Normalise(const QString &sSentence, const SubstitutionTable &table)
     QString sResult;
     sResult.reserve(s.size());
     const auto lookUp = [&](qsizetype a, qsizetype b) {
-        return a < b ? table.words.constFind(QStringView(s).sliced(a, b - a).toString().toLower()) : table.words.cend();
+        return a < b ? table.words.constFind(TextFold::Folded(QStringView(s).sliced(a, b - a))) : table.words.cend();
     };
     for (qsizetype i = 0; i < s.size();) {
         const qsizetype j = WordEnd(s, i);

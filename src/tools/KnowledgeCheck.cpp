@@ -2,8 +2,10 @@
 
 #include "common/DataFolder.h"
 #include "common/TextFile.h"
+#include "engine/BaseSettings.h"
 #include "engine/Reflection.h"
 #include "engine/Substitutions.h"
+#include "engine/TextFold.h"
 #include "engine/Blanks.h"
 #include "engine/WordList.h"
 #include "tools/IndexWalk.h"
@@ -246,6 +248,8 @@ bool KnowledgeCheck::Run()
     m_bUnreadResponseFile = m_bUnreadIndex = false;
     const KnowledgeFile &substitutions = m_files->File(QStringLiteral("substitutions.txt"));
     m_substitutions = substitutions.Readable() ? Substitutions::Parse(substitutions.sText) : SubstitutionTable();
+    const KnowledgeFile &settings = m_files->File(QStringLiteral("settings.txt"));
+    m_settings = settings.Readable() ? Settings::Parse(settings.sText) : BaseSettings();
 
     const KnowledgeFile &main = m_files->File(kMainIndex);
     if (!main.Readable()) {
@@ -263,6 +267,7 @@ bool KnowledgeCheck::Run()
     CheckInsideWords();
     CheckTable(QStringLiteral("reflections.txt"), QStringLiteral("reflection"), [](QStringView s, QStringList *p) { Reflection::Parse(s, p); });
     CheckTable(QStringLiteral("substitutions.txt"), QStringLiteral("substitution"), [](QStringView s, QStringList *p) { Substitutions::Parse(s, p); });
+    CheckTable(QStringLiteral("settings.txt"), QStringLiteral("settings"), [](QStringView s, QStringList *p) { Settings::Parse(s, p); });
     CheckUnreachedFiles();
     CheckEncodings();
 
@@ -413,11 +418,11 @@ void KnowledgeCheck::CheckEchoSlots(const KnowledgeFile &index, const WalkLine &
 void KnowledgeCheck::CheckShadows(const KnowledgeFile &index, const QList<int> &lines, const QStringList &phrases)
 {
     auto meant = [&](int nLine) { return MarkedMeant(index, nLine, kShadowMarker); };
-    // A phrase of blanks is reported once, not as the shadow of every line holding blanks.
-    QStringList patterns = phrases;
-    for (QString &sPattern : patterns)
-        if (HoldsBlanksOnly(sPattern))
-            sPattern.clear();
+    // Compared folded, as the search compares them; a phrase of blanks is
+    // reported once, not as the shadow of every line holding blanks.
+    QStringList patterns;
+    for (const QString &sPhrase : phrases)
+        patterns << (HoldsBlanksOnly(sPhrase) ? QString() : TextFold::Folded(sPhrase, m_settings.foldAccents));
     const QList<int> shadows = FindShadowingPhrases(patterns);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (patterns[i].isEmpty() && !phrases[i].isEmpty() && i + 1 < lines.size())

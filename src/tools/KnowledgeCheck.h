@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/BaseSettings.h"
 #include "engine/Substitutions.h"
 #include "tools/KnowledgeFiles.h"
 
@@ -88,6 +89,7 @@ private:
     QSet<const KnowledgeFile *> m_queued;
     int m_nKeywordLines = 0;
     SubstitutionTable m_substitutions;
+    BaseSettings m_settings;
     QSet<std::pair<const KnowledgeFile *, int>> m_echoSlotsReported;
     QSet<std::pair<const KnowledgeFile *, int>> m_emptyEchoesReported;
     struct PhraseLine {

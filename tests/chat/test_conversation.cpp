@@ -22,10 +22,10 @@ void Say(ConversationTurn &turn, FakeChat &view, const QString &sText)
 }
 
 // Whether the watch word still answers: it does only until the name is known.
-bool WatchWordAnswers(ConversationTurn &turn, FakeChat &view)
+bool WatchWordAnswers(ConversationTurn &turn, FakeChat &view, const QString &sWord = QStringLiteral("BuT"))
 {
     const qsizetype n = view.lines.size();
-    view.input = QStringLiteral("BuT");
+    view.input = sWord;
     turn.InputChanged();
     const bool answered = view.lines.size() == n + 1 && view.lines.last() == QLatin1String("but what?") && view.input.isEmpty();
     view.input.clear();
@@ -137,6 +137,17 @@ private slots:
         QCOMPARE(view.colors.mid(4, 2), (QList<LineColor>{kUser, kBot}));
         QCOMPARE(m_kb->dialogs.messages.size(), 1);
         QVERIFY(!WatchWordAnswers(turn, view));
+    }
+
+    // A base in another language names its own watch word, matched as phrases are.
+    void watchWordOfTheBase()
+    {
+        m_kb->folder.WriteData(QStringLiteral("settings.txt"), {"watch-word Aber"});
+        FakeChat view;
+        ConversationTurn turn(view, kBot, kUser);
+        turn.Load();
+        QVERIFY(!WatchWordAnswers(turn, view));
+        QVERIFY(WatchWordAnswers(turn, view, QStringLiteral("ABER")));
     }
 
     void voicesAlternate()

@@ -226,6 +226,11 @@ private slots:
                                     << QStringList{"r.txt:3: warning: a second block \"*0001\" (the first is at line 1)"};
         QTest::newRow("an empty echo") << Files{{"keywords.txt", L("[r.txt]|0001 worry about")}, {"r.txt", L("*0001|$what is it about [following] that worries you?")}}
                                        << dot << QStringList{"reads \"what is it about that worries you?\""};
+        QTest::newRow("a setting it cannot take") << Files{{"settings.txt", L("keep-case yes|fold-accents perhaps")}} << dot
+                                                  << QStringList{"settings.txt:2: warning: the settings table skips this line: \"fold-accents\" is \"yes\" or \"no\""};
+        // Phrases are compared folded, as the search compares them.
+        QTest::newRow("folded shadow") << Files{{"keywords.txt", L("[r.txt]|0001 STRASSE|0002 die straße")}, {"r.txt", L("*0001|# a|*0002|# b")}} << dot
+                                       << QStringList{"keywords.txt:3: warning: \"die straße\" never answers: line 2 \"strasse\""};
         QTest::newRow("inside words")
             << Files{{"keywords.txt", L("[r.txt]|0001 hello|0001 cat")}, {"r.txt", L("*0001|# hi, the cattle of muscat.")},
                      // Its own forms and words joined of two do not count: "cats", "catches", "bobcat" of "bob".

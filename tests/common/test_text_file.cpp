@@ -86,8 +86,10 @@ private slots:
     {
         ProgramFolder folder;
         static int nParsed = 0;
-        DataTableCache<QString> cache("t.txt", [](QStringView s, QStringList *) { return ++nParsed, s.toString(); });
+        const auto parse = [](QStringView s, QStringList *) { return ++nParsed, s.toString(); };
+        DataTableCache<QString> cache("t.txt", parse), missing("u.txt", parse), otherCase("v.txt", parse);
         QCOMPARE(cache.Get(), std::nullopt);
+        folder.WriteData("V.txt", {"a"});
         folder.WriteData("t.txt", {"one"});
         QCOMPARE(cache.Get(), "one\r\n");
         folder.WriteData("t.txt", {"two"});
@@ -103,6 +105,14 @@ private slots:
         QCOMPARE(cache.Get(), "two\r\n");
         QCOMPARE(cache.Get(), "two\r\n");
         QCOMPARE(nParsed, 1);
+        // A missing file is looked for again only when its folder changed.
+        QCOMPARE(missing.Get(), std::nullopt);
+        folder.WriteData("U.txt", {"new"});  // the exact name is still missing
+        QCOMPARE(missing.Get(), "new\r\n");
+        // One found under another letter case shows its edits, which its folder does not.
+        QCOMPARE(otherCase.Get(), "a\r\n");
+        folder.WriteData("V.txt", {"b"});
+        QCOMPARE(otherCase.Get(), "b\r\n");
         folder.WriteData("t.txt", {"six"});
         keepOldTime();
         QCOMPARE(cache.Get(), "six\r\n");

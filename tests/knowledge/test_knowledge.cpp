@@ -69,7 +69,7 @@ private slots:
         QVERIFY2(check.Run(), qPrintable(check.IndexError()));
         QStringList errors, thin;
         for (const KnowledgeFile *file : check.Files().Files())
-            if (!file->bUtf8 || file->firstLineEnd != KnowledgeFile::CrLf || file->nMixedEndLine)
+            if (file->bExists && (!file->bUtf8 || file->firstLineEnd != KnowledgeFile::CrLf || file->nMixedEndLine))
                 errors << file->sName + ": not UTF-8, or a line not ended by CR LF";
         QSet<QString> followUps;
         int nMainCodes = 0, nNameBlocks = 0;
