@@ -14,16 +14,31 @@ QString Headline(const ConvoCase &c, const ConvoFailure &f)
     return QStringLiteral("%1:%2: error: expected %3, got %4").arg(c.sFile).arg(f.nLine).arg(f.sExpected, f.sGot);
 }
 
-// The sentence, the reply drawn and why it came, indented under the headline.
-QString Details(const ConvoFailure &f)
+QString Entries(const ConvoFailure &f)
 {
     QString s;
     for (const QString &sEntry : f.entries)
         s += QStringLiteral("    %1\n").arg(sEntry);
-    s += QStringLiteral("    > %1\n    < %2\n").arg(f.sSay, f.sReply);
+    return s;
+}
+
+// The sentence, the reply drawn and why it came, indented under the headline.
+QString Turn(const ConvoFailure &f)
+{
+    QString s = QStringLiteral("    > %1\n    < %2\n").arg(f.sSay, f.sReply);
     for (const QString &sLine : f.trace)
         s += QStringLiteral("    %1\n").arg(sLine);
     return s;
+}
+
+QString Details(const ConvoFailure &f)
+{
+    return Entries(f) + Turn(f);
+}
+
+bool SameTurn(const ConvoFailure &a, const ConvoFailure &b)
+{
+    return a.sSay == b.sSay && a.sReply == b.sReply && a.trace == b.trace;
 }
 
 QString Plural(int n, const char *sThing)
@@ -55,9 +70,14 @@ namespace ConvoReport {
 QString Text(const ConvoRunner &runner)
 {
     QString s;
+    // A turn that breaks several expectations is shown once, under the last of them.
     for (const ConvoCase &c : runner.Cases())
-        for (const ConvoFailure &f : c.failures)
-            s += Headline(c, f) + QLatin1Char('\n') + Details(f);
+        for (qsizetype i = 0; i < c.failures.size(); ++i) {
+            const ConvoFailure &f = c.failures[i];
+            s += Headline(c, f) + QLatin1Char('\n') + Entries(f);
+            if (i + 1 == c.failures.size() || !SameTurn(f, c.failures[i + 1]))
+                s += Turn(f);
+        }
     return s + Summary(runner) + QLatin1Char('\n');
 }
 

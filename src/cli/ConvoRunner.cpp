@@ -45,7 +45,7 @@ std::optional<Verdict> JudgeText(const Expectation &e, const PossibleReplies &re
     default:
         sExpected = QStringLiteral("every entry to be ") + sQuoted;
         breaks = [&](const PossibleReplies::Entry &x) { return x.failed || x.sText != e.sText; };
-        sWhich = "otherwise";
+        sWhich = "that differ";
         break;
     }
     if (!replies.sProblem.isEmpty())

@@ -130,17 +130,20 @@ private slots:
         QCOMPARE(m_folder->LogLines("ErrorLog.txt"), QStringList());
     }
 
-    // A text check names the entries that break it, and holds or fails whatever the draw.
+    // A text check names the entries that break it, and holds or fails whatever the draw;
+    // a turn that breaks two expectations is shown once, under the last.
     void textChecksJudgeEveryEntry()
     {
-        WriteFile(Path("t.convo"), Lines("name: Ann|> cat|< ~ cat|< !~ dog"));
+        WriteFile(Path("t.convo"), Lines("name: Ann|> cat|< ~ cat|< !~ dog|< code 0009"));
         for (const char *seed : {"1", "2", "3", "4", "5", "6"}) {
             const Run run = Test({"--seed", seed, Path("t.convo"), m_folder->Path()});
             QCOMPARE(run.exitCode, 1);
-            QCOMPARE(FailureLines(run.sOut, Path("t.convo")), QList<int>{3});
+            QCOMPARE(FailureLines(run.sOut, Path("t.convo")), (QList<int>{3, 5}));
             QVERIFY2(run.sOut.contains("expected every entry to hold \"cat\", got 2 of 3 entries without it\n"
-                                       "    data/a.txt:5: \"kittens!\"\n    data/a.txt:6: \"meow\"\n    > cat\n"),
+                                       "    data/a.txt:5: \"kittens!\"\n    data/a.txt:6: \"meow\"\n" +
+                                       Path("t.convo") + ":5: error: expected code 0009, got "),
                      qPrintable(run.sOut));
+            QCOMPARE(run.sOut.count("\n    > cat\n"), 1);
             QVERIFY2(run.sOut.contains("\n    main index data/keywords.txt:3 matched \"cat\"\n"), qPrintable(run.sOut));
         }
     }
