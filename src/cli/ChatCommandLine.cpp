@@ -25,17 +25,23 @@ ChatCommandLine ParseChatCommandLine(const QStringList &arguments)
     cmd.report = parser.isSet(report);
     if (parser.isSet(name))
         cmd.name = parser.value(name);
-    if (parser.isSet(seed)) {
-        bool ok = false;
-        cmd.seed = parser.value(seed).toULongLong(&ok);
-        if (!ok)
-            cmd.sError = QStringLiteral("--seed needs a whole number from 0 to 18446744073709551615, not '%1'").arg(parser.value(seed));
-    }
+    if (parser.isSet(seed))
+        cmd.seed = ParseSeed(parser.value(seed), &cmd.sError);
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1)
         cmd.sError = QStringLiteral("one FOLDER at most, not %1 (try --help)").arg(positional.size());
     cmd.sFolder = positional.value(0);
     return cmd;
+}
+
+std::optional<quint64> ParseSeed(const QString &sValue, QString *psError)
+{
+    bool ok = false;
+    const quint64 n = sValue.toULongLong(&ok);
+    if (ok)
+        return n;
+    *psError = QStringLiteral("--seed needs a whole number from 0 to 18446744073709551615, not '%1'").arg(sValue);
+    return std::nullopt;
 }
 
 QString ChatHelpText()

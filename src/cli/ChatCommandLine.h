@@ -23,6 +23,8 @@ struct ChatCommandLine {
 // arguments[0] is the program.
 ChatCommandLine ParseChatCommandLine(const QStringList &arguments);
 QString ChatHelpText();
+// The value of --seed; nullopt, with the reason in *psError, when it is no seed.
+std::optional<quint64> ParseSeed(const QString &sValue, QString *psError);
 
 // The knowledge base FOLDER names; without FOLDER, the current folder when it
 // is one, else the program folder every program uses, set up as orvia sets it

@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr LineColor kBotColor = Rgb(0, 0, 0);
-constexpr LineColor kUserColor = Rgb(0, 0, 255);
 const QString kBotPrefix = QStringLiteral("<Orvia> ");
 
 // The block the watch-word shortcut answers from, which leaves no trace of its own.
@@ -17,11 +15,6 @@ ReplyTrace WatchWordTrace()
 }
 
 }  // namespace
-
-ConvoChat::ConvoChat()
-    : m_turn(*this, kBotColor, kUserColor)
-{
-}
 
 void ConvoChat::Start()
 {
@@ -42,10 +35,7 @@ TurnOutcome ConvoChat::Say(const QString &sLine)
     outcome.nameTurn = !m_turn.InputMode.isEmpty();
     outcome.sPreviousKeyword = modPublic::LastMatch.sKeyword;
     m_sShortcutLine.clear();
-    if (!sLine.isEmpty())
-        m_turn.KeyPress(sLine.front().unicode());
-    SetInputText(sLine);
-    if (!sLine.isEmpty() && m_sInput.isEmpty()) {
+    if (!TypeLine(sLine)) {
         outcome.watchWord = true;
         outcome.nameTurn = false;
         outcome.sReply = m_sShortcutLine;
@@ -74,34 +64,13 @@ QList<TurnOutcome> ConvoChat::AnswerAll(const SentencesFile &sentences, const st
 
 void ConvoChat::AddColoredText(const QString &sText, LineColor sColor)
 {
-    m_nLength += 2 + sText.size();
+    CountLine(sText);
     if (sColor == kBotColor && sText.startsWith(kBotPrefix))
         m_sLastBotLine = sText.sliced(kBotPrefix.size());
 }
 
 void ConvoChat::AddtoResponseArea(const QString &sText)
 {
-    m_nLength += 2 + sText.size();
+    CountLine(sText);
     m_sShortcutLine = sText;
-}
-
-void ConvoChat::ClearTranscript()
-{
-    m_nLength = 0;
-}
-
-qsizetype ConvoChat::TranscriptLength() const
-{
-    return m_nLength;
-}
-
-QString ConvoChat::InputText() const
-{
-    return m_sInput;
-}
-
-void ConvoChat::SetInputText(const QString &sText)
-{
-    m_sInput = sText;
-    m_turn.InputChanged();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "chat/ChatView.h"
-#include "chat/ConversationTurn.h"
+#include "cli/LineChatView.h"
 #include "cli/SentencesFile.h"
 #include "engine/ReplyTrace.h"
 
@@ -21,10 +20,8 @@ struct TurnOutcome {
 
 // A chat with no window: the chat windows' own ConversationTurn over a
 // transcript that keeps only the last bot line.
-class ConvoChat final : public ChatView {
+class ConvoChat final : public LineChatView {
 public:
-    ConvoChat();
-
     // A fresh chat: the greeting, then the name question.
     void Start();
     // "name: NAME": the name question answered with NAME, taken whole.
@@ -38,15 +35,8 @@ public:
     // ChatView
     void AddColoredText(const QString &sText, LineColor sColor) override;
     void AddtoResponseArea(const QString &sText) override;
-    void ClearTranscript() override;
-    qsizetype TranscriptLength() const override;
-    QString InputText() const override;
-    void SetInputText(const QString &sText) override;
 
 private:
-    ConversationTurn m_turn;
-    QString m_sInput;
     QString m_sLastBotLine;
     QString m_sShortcutLine;
-    qsizetype m_nLength = 0;
 };

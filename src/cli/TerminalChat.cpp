@@ -5,18 +5,9 @@
 
 #include <QDir>
 
-namespace {
-
-// Distinct colours, so that the user's echo lines can be told from the bot's.
-constexpr LineColor kBotColor = Rgb(0, 0, 0);
-constexpr LineColor kUserColor = Rgb(0, 0, 255);
-
-}  // namespace
-
 TerminalChat::TerminalChat(QTextStream &out, Options options)
     : m_out(out)
     , m_options(options)
-    , m_turn(*this, kBotColor, kUserColor)
 {
     m_turn.ShowTrace = options.trace;
 }
@@ -38,12 +29,8 @@ void TerminalChat::GiveName(const QString &sName)
 
 void TerminalChat::Type(const QString &sLine)
 {
-    // The first key of a line clears the box when the turn asks for that; a
-    // line comes whole, so the watch word fires only as the whole line.
-    if (!sLine.isEmpty())
-        m_turn.KeyPress(sLine.front().unicode());
-    SetInputText(sLine);
-    if (!sLine.isEmpty() && m_sInput.isEmpty()) {
+    // A line comes whole, so the watch word fires only as the whole line.
+    if (!TypeLine(sLine)) {
         m_out.flush();
         return;  // taken by the watch-word shortcut
     }
@@ -62,36 +49,15 @@ QString TerminalChat::Prompt() const
 
 void TerminalChat::AddColoredText(const QString &sText, LineColor sColor)
 {
-    m_nLength += 2 + sText.size();
+    CountLine(sText);
     if (sColor != kUserColor || m_options.echoUserLines)
         WriteLine(sText);
 }
 
 void TerminalChat::AddtoResponseArea(const QString &sText)
 {
-    m_nLength += 2 + sText.size();
+    CountLine(sText);
     WriteLine(sText);
-}
-
-void TerminalChat::ClearTranscript()
-{
-    m_nLength = 0;
-}
-
-qsizetype TerminalChat::TranscriptLength() const
-{
-    return m_nLength;
-}
-
-QString TerminalChat::InputText() const
-{
-    return m_sInput;
-}
-
-void TerminalChat::SetInputText(const QString &sText)
-{
-    m_sInput = sText;
-    m_turn.InputChanged();
 }
 
 void TerminalChat::WriteLine(const QString &sText)

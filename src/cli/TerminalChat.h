@@ -1,16 +1,13 @@
 #pragma once
 
-#include "chat/ChatView.h"
-#include "chat/ConversationTurn.h"
 #include "cli/ChatReport.h"
+#include "cli/LineChatView.h"
 
 #include <QString>
 #include <QTextStream>
 
-// The chat view of a terminal or a pipe: the transcript is a text stream and
-// the input box holds one line at a time. The conversation is the chat windows'
-// own ConversationTurn.
-class TerminalChat final : public ChatView {
+// The chat view of a terminal or a pipe: the transcript is a text stream.
+class TerminalChat final : public LineChatView {
 public:
     struct Options {
         // A pipe transcript shows the user's lines; on a terminal they are on
@@ -36,10 +33,6 @@ public:
     // ChatView
     void AddColoredText(const QString &sText, LineColor sColor) override;
     void AddtoResponseArea(const QString &sText) override;
-    void ClearTranscript() override;
-    qsizetype TranscriptLength() const override;
-    QString InputText() const override;
-    void SetInputText(const QString &sText) override;
 
 private:
     void WriteLine(const QString &sText);
@@ -47,8 +40,5 @@ private:
 
     QTextStream &m_out;
     Options m_options;
-    ConversationTurn m_turn;
     ChatReport m_report;
-    QString m_sInput;
-    qsizetype m_nLength = 0;
 };

@@ -1,5 +1,7 @@
 #include "cli/TestCommandLine.h"
 
+#include "cli/ChatCommandLine.h"
+
 #include <QCommandLineParser>
 #include <QFileInfo>
 
@@ -65,12 +67,8 @@ TestCommandLine ParseTestCommandLine(const QStringList &arguments)
     cmd.sJUnit = parser.value(junit);
     if (parser.isSet(name))
         cmd.name = parser.value(name);
-    if (parser.isSet(seed)) {
-        bool ok = false;
-        cmd.seed = parser.value(seed).toULongLong(&ok);
-        if (!ok)
-            cmd.sError = QStringLiteral("--seed needs a whole number from 0 to 18446744073709551615, not '%1'").arg(parser.value(seed));
-    }
+    if (parser.isSet(seed))
+        cmd.seed = ParseSeed(parser.value(seed), &cmd.sError);
     if (cmd.help || cmd.version || !cmd.sError.isEmpty())
         return cmd;
     if (CountSet({parser.isSet(record), parser.isSet(compare), parser.isSet(compareGit), parser.isSet(fallbacks)}) > 1) {

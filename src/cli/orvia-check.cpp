@@ -1,6 +1,7 @@
 // orvia-check [FOLDER]: every fault of a knowledge base, one line each, in the
 // "file:line: severity: message" form that editors and CI systems read.
 #include "cli/ChatCommandLine.h"
+#include "cli/ProgramOutput.h"
 #include "common/modPublic.h"
 #include "tools/KnowledgeCheck.h"
 #include "tools/StarterBot.h"
@@ -17,16 +18,9 @@
 
 namespace {
 
-void Print(FILE *stream, const QString &sText)
-{
-    const QByteArray bytes = sText.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-}
-
 int CannotRun(const QString &sReason)
 {
-    Print(stderr, QStringLiteral("orvia-check: %1\n").arg(sReason));
-    return 2;
+    return CannotRunAs("orvia-check", sReason);
 }
 
 // What --init wrote and what to do next.

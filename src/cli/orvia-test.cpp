@@ -9,6 +9,7 @@
 #include "cli/ConvoRunner.h"
 #include "cli/FallbackGroups.h"
 #include "cli/GitSnapshot.h"
+#include "cli/ProgramOutput.h"
 #include "cli/QuietBase.h"
 #include "cli/SentencesFile.h"
 #include "cli/TestCommandLine.h"
@@ -25,16 +26,9 @@
 
 namespace {
 
-void Print(FILE *stream, const QString &sText)
-{
-    const QByteArray bytes = sText.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-}
-
 int CannotRun(const QString &sReason)
 {
-    Print(stderr, QStringLiteral("orvia-test: %1\n").arg(sReason));
-    return 2;
+    return CannotRunAs("orvia-test", sReason);
 }
 
 std::optional<QByteArray> ReadFile(const QString &sPath, QString *psError)
