@@ -4,6 +4,7 @@
 #include "cli/AnswerKey.h"
 #include "cli/ConvoChat.h"
 #include "cli/PossibleReplies.h"
+#include "engine/TextFold.h"
 
 #include <functional>
 #include <optional>
@@ -32,14 +33,17 @@ std::optional<Verdict> JudgeText(const Expectation &e, const PossibleReplies &re
     QString sExpected;
     std::function<bool(const PossibleReplies::Entry &)> breaks;
     const char *sWhich = "without it";
+    // In any case as the search folds it, so "STRASSE" holds "straße".
+    const QString sFolded = TextFold::Folded(e.sText);
+    const auto holds = [&sFolded](const PossibleReplies::Entry &x) { return TextFold::Folded(x.sText).contains(sFolded); };
     switch (e.kind) {
     case Expectation::Holds:
         sExpected = QStringLiteral("every entry to hold ") + sQuoted;
-        breaks = [&](const PossibleReplies::Entry &x) { return x.failed || !x.sText.contains(e.sText, Qt::CaseInsensitive); };
+        breaks = [&](const PossibleReplies::Entry &x) { return x.failed || !holds(x); };
         break;
     case Expectation::HoldsNot:
         sExpected = QStringLiteral("no entry to hold ") + sQuoted;
-        breaks = [&](const PossibleReplies::Entry &x) { return x.failed || x.sText.contains(e.sText, Qt::CaseInsensitive); };
+        breaks = [&](const PossibleReplies::Entry &x) { return x.failed || holds(x); };
         sWhich = "with it";
         break;
     default:

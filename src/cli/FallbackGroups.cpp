@@ -4,6 +4,7 @@
 #include "common/TextFile.h"
 #include "engine/KeywordIndex.h"
 #include "engine/PhraseMatch.h"
+#include "engine/TextFold.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -55,11 +56,11 @@ QString EdgedPhrase(const QStringList &words)
 QString SuggestedPhrase(const QList<FallbackGroups::Sentence> &sentences, const QString &sWord, const QSet<QString> &stop)
 {
     const QStringList first = FallbackGroups::Words(sentences.first().sText);
-    QStringList lowered;
+    QStringList folded;
     for (const FallbackGroups::Sentence &s : sentences)
-        lowered << s.sText.toLower();
-    const auto foundInAll = [&lowered](const QString &sPhrase) {
-        return std::all_of(lowered.begin(), lowered.end(), [&sPhrase](const QString &s) { return PhraseMatch::Find(s, sPhrase).has_value(); });
+        folded << TextFold::Folded(s.sText);
+    const auto foundInAll = [&folded](const QString &sPhrase) {
+        return std::all_of(folded.begin(), folded.end(), [&sPhrase](const QString &s) { return PhraseMatch::Find(s, sPhrase).has_value(); });
     };
     QStringList best{sWord};
     for (qsizetype a = 0; a < first.size(); ++a) {
@@ -150,7 +151,7 @@ QSet<QString> FallbackGroups::StopWords()
     QSet<QString> words;
     for (const QStringView sLine : TextFile::SplitLines(*text))
         if (!sLine.trimmed().isEmpty() && !sLine.startsWith(u'/'))
-            words.insert(sLine.trimmed().toString().toLower());
+            words.insert(TextFold::Folded(sLine.trimmed()));
     return words;
 }
 
@@ -176,7 +177,7 @@ QStringList FallbackGroups::Words(const QString &sText)
 {
     static const QRegularExpression kWord(QStringLiteral("[\\w']+"), QRegularExpression::UseUnicodePropertiesOption);
     QStringList words;
-    for (auto it = kWord.globalMatch(sText.toLower()); it.hasNext();)
+    for (auto it = kWord.globalMatch(TextFold::Folded(sText)); it.hasNext();)
         words << it.next().captured();
     return words;
 }
@@ -184,10 +185,10 @@ QStringList FallbackGroups::Words(const QString &sText)
 FallbackGroups::Place FallbackGroups::PlaceIn(const QString &sPhrase, const QList<QStringView> &indexLines)
 {
     Place place;
-    const QString sNew = sPhrase.toLower();
+    const QString sNew = TextFold::Folded(sPhrase);
     for (qsizetype i = 0; i < indexLines.size() && !place.nAbove; ++i) {
         const IndexLine line = ClassifyIndexLine(indexLines[i]);
-        const QString sOld = line.sPhrase.toString().toLower();
+        const QString sOld = TextFold::Folded(line.sPhrase);
         if (line.kind != IndexLine::Keyword || sOld.trimmed().isEmpty())
             continue;
         if (PhraseMatch::Find(sNew, sOld)) {

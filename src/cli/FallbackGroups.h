@@ -40,7 +40,7 @@ public:
     // data/stopwords.txt (one word a line, "/" comments) when the base has one, else the built-in list.
     static QSet<QString> StopWords();
     static QSet<QString> BuiltInStopWords();
-    // The lower-cased words of a sentence: runs of letters, digits and apostrophes.
+    // The folded words of a sentence (as the search folds it): runs of letters, digits and apostrophes.
     static QStringList Words(const QString &sText);
     static Place PlaceIn(const QString &sPhrase, const QList<QStringView> &indexLines);
 

@@ -27,7 +27,7 @@ PossibleReplies PossibleReplies::Of(const KeywordMatch &match)
     }
     const auto fill = [&match](const QString &sText) { return FillTemplate(sText, match); };
     for (qsizetype i = 0; i < block.entries.size(); ++i) {
-        const QString sEntry = block.entries[i].toString().toLower();
+        const QString sEntry = InAnswerCase(block.entries[i].toString());
         if (sEntry.isEmpty())
             replies.entries.append({block.entryLines[i], QStringLiteral("a lone \"#\", which fails when drawn"), true});
         else

@@ -15,6 +15,11 @@
 #include "engine/Reflection.h"
 #include "engine/ResponseFile.h"
 
+QString InAnswerCase(const QString &s)
+{
+    return Settings::Load().keepCase ? s : TextFold::Lower(s);
+}
+
 namespace {
 
 // Reads a knowledge file through the data folder's name rules.
@@ -101,11 +106,7 @@ QString KeywordLead(const QString &sInput, const QString &sKeyword)
     return span ? sentence.sSource.first(span->nStart) : QString();
 }
 
-// Answers are lower-cased unless the base keeps their case.
-QString InAnswerCase(const QString &s)
-{
-    return Settings::Load().keepCase ? s : TextFold::Lower(s);
-}
+using ::InAnswerCase;
 
 Rest InAnswerCase(const Rest &rest)
 {

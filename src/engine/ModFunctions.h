@@ -20,6 +20,8 @@ KeywordMatch KeywordSearchFile(const QString &sSentence, const QString &sPath, i
 ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode);
 
 QString FillTemplate(const QString &sText, const KeywordMatch &match);
+// Text as answers write it: lower-cased unless the base keeps its answers' case.
+QString InAnswerCase(const QString &s);
 // The phrase with its pronouns turned round by data/reflections.txt (or the
 // built-in table), lower-cased.
 QString ReflectPronouns(const QString &sPhrase);

@@ -17,6 +17,7 @@ private slots:
             << QStringList{"3: raining / \" raining \"", "2: cat, ill / \" cat is ill \""};
         QTest::newRow("a sentence goes to one group only")
             << "red bike|blue bike|red car|blue car|blue sky" << QStringList{"3: blue / \" blue \"", "2: red / \" red \""};
+        QTest::newRow("folded as the search folds") << "STRASSE NOW|die straße" << QStringList{"2: strasse / \" strasse \""};
         QTest::newRow("case and punctuation fold, apostrophes stay")
             << "Dogs' Toys!|dogs' toys?|don't you dare" << QStringList{"2: dogs', toys / \" dogs' toys \"", "1: -"};
         // The phrase is what a keyword line would find in each of them.

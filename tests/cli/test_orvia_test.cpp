@@ -148,6 +148,32 @@ private slots:
         }
     }
 
+    // Text checks see the entries as the engine writes them and fold as its search does.
+    void textChecksFold_data()
+    {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("entry");  // the entry of code 0001 a.txt, which "hello" answers
+        QTest::addColumn<QString>("checks");
+        QTest::addColumn<QList<int>>("failing");
+        QTest::newRow("sharp s and capitals") << "" << "Die Straße, [name]" << "< ~ STRASSE|< ~ die strasse|< !~ STRASSE" << QList<int>{5};
+        QTest::newRow("a final sigma as a reader writes it") << "" << "ΟΔΟΣ [name]" << "< = οδος Ann|< = οδοσ Ann" << QList<int>{4};
+        QTest::newRow("a base that keeps its case") << "keep-case yes" << "Hi [name]" << "< = Hi Ann|< ~ HI|< = hi Ann" << QList<int>{5};
+    }
+    void textChecksFold()
+    {
+        QFETCH(QString, settings);
+        QFETCH(QString, entry);
+        QFETCH(QString, checks);
+        QFETCH(QList<int>, failing);
+        Files files{{"a.txt", "*0001|# " + entry}};
+        if (!settings.isEmpty())
+            files.insert("settings.txt", settings);
+        WriteBase(m_folder->Path(), files);
+        WriteFile(Path("t.convo"), Lines("name: Ann|> hello|" + checks));
+        const Run run = Test({Path("t.convo"), m_folder->Path()});
+        QCOMPARE(FailureLines(run.sOut, Path("t.convo")), failing);
+    }
+
     void junitAndJson()
     {
         WriteFile(Path("pass.convo"), Lines("name: Ann|> hello|< code 0001||> Bob|< code 0001 Preset3.txt"));
