@@ -86,7 +86,7 @@ void ConversationTurn::InputChanged()
         return;
     if (TextFold::Folded(m_view.InputText()) != WatchWord)
         return;
-    const KeywordMatch match{QStringLiteral("<Orvia> But"), QStringLiteral("0010"), QStringLiteral("Preset2.txt"), QString(), QString()};
+    const KeywordMatch match{Settings::Load().WatchWordKeyword(), QStringLiteral("0010"), QStringLiteral("Preset2.txt"), QString(), QString()};
     m_view.AddtoResponseArea(GetRandomEntryFromFile(match, StatementsAndQuestions).sText);
     m_view.SetInputText(QString());
 }

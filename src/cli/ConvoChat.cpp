@@ -1,6 +1,7 @@
 #include "cli/ConvoChat.h"
 
 #include "common/modPublic.h"
+#include "engine/BaseSettings.h"
 
 namespace {
 
@@ -10,7 +11,7 @@ const QString kBotPrefix = QStringLiteral("<Orvia> ");
 ReplyTrace WatchWordTrace()
 {
     ReplyTrace trace;
-    trace.match = KeywordMatch{QStringLiteral("<Orvia> But"), QStringLiteral("0010"), QStringLiteral("Preset2.txt"), QString(), QString()};
+    trace.match = KeywordMatch{Settings::Load().WatchWordKeyword(), QStringLiteral("0010"), QStringLiteral("Preset2.txt"), QString(), QString()};
     return trace;
 }
 

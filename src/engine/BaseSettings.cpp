@@ -4,6 +4,11 @@
 #include "common/TextFile.h"
 #include "engine/TextFold.h"
 
+QString BaseSettings::WatchWordKeyword() const
+{
+    return QStringLiteral("<Orvia> ") + sWatchWordWritten.left(1).toUpper() + sWatchWordWritten.mid(1);
+}
+
 namespace Settings {
 
 namespace {
@@ -51,6 +56,7 @@ BaseSettings Parse(QStringView sText, QStringList *problems)
             (sName == u"keep-case" ? settings.keepCase : settings.foldAccents) = *value;
         } else if (sName == u"watch-word") {
             settings.sWatchWord = TextFold::Folded(words[1]);
+            settings.sWatchWordWritten = words[1];
         } else {
             problem(QStringLiteral("unknown setting \"%1\"; the settings are keep-case, fold-accents and watch-word").arg(words[0]));
             continue;

@@ -10,7 +10,11 @@
 struct BaseSettings {
     bool keepCase = false;     // "keep-case yes": answers keep their letter case as written
     bool foldAccents = false;  // "fold-accents yes": "ecole" matches "école"
-    QString sWatchWord = QStringLiteral("but");  // "watch-word WORD": the word typed alone that is answered at once
+    QString sWatchWord = QStringLiteral("but");  // "watch-word WORD": the word typed alone that is answered at once, folded
+    QString sWatchWordWritten = QStringLiteral("but");  // as the file writes it
+
+    // What [keyword] reads in the shortcut's answer: the bot's prefix and the word, capitalised.
+    QString WatchWordKeyword() const;
 };
 
 namespace Settings {

@@ -150,6 +150,31 @@ private slots:
         QVERIFY(WatchWordAnswers(turn, view, QStringLiteral("ABER")));
     }
 
+    // [keyword] in the shortcut's answer names the word the base watches for, not the English one.
+    void watchWordInTheAnswer_data()
+    {
+        QTest::addColumn<QStringList>("settings");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("the English base") << QStringList() << "BUT" << "<orvia> but? what?";
+        QTest::newRow("a base of its own") << QStringList{"watch-word aber"} << "Aber" << "<orvia> aber? what?";
+    }
+    void watchWordInTheAnswer()
+    {
+        QFETCH(QStringList, settings);
+        QFETCH(QString, typed);
+        QFETCH(QString, line);
+        if (!settings.isEmpty())
+            m_kb->folder.WriteData(QStringLiteral("settings.txt"), settings);
+        m_kb->folder.WriteData(QStringLiteral("Preset2.txt"), {"*0010", "# [keyword]? what?", "*"});
+        FakeChat view;
+        ConversationTurn turn(view, kBot, kUser);
+        turn.Load();
+        view.input = typed;
+        turn.InputChanged();
+        QCOMPARE(view.lines.last(), line);
+    }
+
     void voicesAlternate()
     {
         FakeTalk view;
