@@ -72,11 +72,12 @@ void BM_GetReply(benchmark::State &state)
     const int nLines = int(state.range(0));
     const bool remember = state.range(1) != 0;
     modPublic::KeywordIndexFile = IndexName(nLines);
+    Conversation conversation;
     for (auto _ : state) {
-        modPublic::LastMatch = KeywordMatch{};  // one search per reply, no repeat search
+        conversation.lastMatch = KeywordMatch{};  // one search per reply, no repeat search
         if (!remember)
-            modPublic::LastEntries.clear();
-        ReplyResult r = GetReply(kSentence);
+            conversation.lastEntries.clear();
+        ReplyResult r = GetReply(conversation, kSentence);
         if (r.sText.isEmpty())
             state.SkipWithError("no reply");
         benchmark::DoNotOptimize(r);

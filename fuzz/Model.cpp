@@ -220,7 +220,7 @@ Block Gather(const QString &sText, const QString &sCode, int mode)
     return block;
 }
 
-ResponseEntry Outcome(const QString &sEntry, const QString &sAttribute, const KeywordMatch &match, bool fill)
+ResponseEntry Outcome(const QString &sEntry, const QString &sAttribute, const KeywordMatch &match, const QString &sUserName, bool fill)
 {
     ResponseEntry entry;
     entry.sAttribute = sAttribute;
@@ -228,7 +228,7 @@ ResponseEntry Outcome(const QString &sEntry, const QString &sAttribute, const Ke
     entry.IsQuestion = sLower.startsWith(u'$');
     QString sText = sLower.mid(1);
     if (fill)
-        sText = FillTemplate(sText, match);
+        sText = FillTemplate(sText, match, sUserName);
     const qsizetype brace = sText.indexOf(u'{');
     if (brace >= 0) {
         entry.sControl = sText.mid(brace);

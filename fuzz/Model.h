@@ -54,7 +54,7 @@ Block Gather(const QString &sText, const QString &sCode, int mode);
 
 // What the selection gives for one gathered entry (tags filled by FillTemplate,
 // which fuzz_template checks); `fill` false leaves the tags.
-ResponseEntry Outcome(const QString &sEntry, const QString &sAttribute, const KeywordMatch &match, bool fill = true);
+ResponseEntry Outcome(const QString &sEntry, const QString &sAttribute, const KeywordMatch &match, const QString &sUserName, bool fill = true);
 bool Same(const ResponseEntry &a, const ResponseEntry &b);
 
 // The cipher by its table of net shifts; `sign` +1 encrypts, -1 decrypts.

@@ -15,7 +15,7 @@ namespace {
 QString Written(const ConvoFile &file)
 {
     QStringList lines;
-    for (const Conversation &c : file.Conversations()) {
+    for (const ScriptedConversation &c : file.Conversations()) {
         if (c.hasName)
             lines << QStringLiteral("name: ") + c.sName;
         for (const ConvoTurn &t : c.turns) {
@@ -33,7 +33,7 @@ bool SameConversations(const ConvoFile &a, const ConvoFile &b)
     if (a.Conversations().size() != b.Conversations().size())
         return false;
     for (qsizetype i = 0; i < a.Conversations().size(); ++i) {
-        const Conversation &x = a.Conversations()[i], &y = b.Conversations()[i];
+        const ScriptedConversation &x = a.Conversations()[i], &y = b.Conversations()[i];
         if (x.hasName != y.hasName || x.sName != y.sName || x.turns.size() != y.turns.size())
             return false;
         for (qsizetype j = 0; j < x.turns.size(); ++j) {
@@ -70,7 +70,7 @@ void CheckTestFile(QByteArrayView bytes)
         return;
     FUZZ_CHECK(!file.Conversations().isEmpty(), QString());
     int nLast = 0;
-    for (const Conversation &c : file.Conversations()) {
+    for (const ScriptedConversation &c : file.Conversations()) {
         FUZZ_CHECK(!c.turns.isEmpty() && c.nSourceLine > nLast, QString::number(c.nSourceLine));
         for (const ConvoTurn &t : c.turns) {
             FUZZ_CHECK(t.nSourceLine >= c.nSourceLine && t.nSourceLine <= nLines, QString::number(t.nSourceLine));

@@ -11,7 +11,6 @@
 #include "Model.h"
 
 #include "common/Dialogs.h"
-#include "common/modPublic.h"
 #include "engine/Reply.h"
 
 #include <QRegularExpression>
@@ -185,7 +184,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
     if (!table.empty())
         WriteLines(fdp, QStringLiteral("substitutions.txt"), rules);
-    modPublic::UserName = QStringLiteral("Orvia");
+    Conversation conversation;
+    conversation.sUserName = QStringLiteral("Orvia");
 
     QStringList said;
     QString sFollowUp, sLast;  // the model's FollowUpFile and LastMatch.sKeyword
@@ -219,12 +219,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         sLast = fallback ? QString() : m->sPhrase.toLower();
         sFollowUp = !fallback && leadsOn[m->sCode] ? QStringLiteral("fu.txt") : QString();
 
-        const ReplyResult reply = GetReply(sSentence);
+        const ReplyResult reply = GetReply(conversation, sSentence);
         const QString sWant = fallback ? QStringLiteral("fallback") : QLatin1Char('r') + m->sCode.toLower();
         const QString sDetail = QStringLiteral("\"%1\" gave \"%2\", not %3; index:\n%4").arg(sSentence, reply.sText, sWant, index.join(u'\n'));
         FUZZ_CHECK(reply.sText.section(QLatin1Char(' '), 0, 0) == sWant, sDetail);
-        FUZZ_CHECK(modPublic::LastMatch.sKeyword == sLast, sDetail);
-        FUZZ_CHECK(modPublic::FollowUpFile.trimmed() == sFollowUp, sDetail);
+        FUZZ_CHECK(conversation.lastMatch.sKeyword == sLast, sDetail);
+        FUZZ_CHECK(conversation.sFollowUpFile.trimmed() == sFollowUp, sDetail);
         FUZZ_CHECK(!reply.Failed(), reply.sFailure + QLatin1Char('\n') + sDetail);
     }
     return 0;

@@ -7,7 +7,6 @@
 #include "Model.h"
 
 #include "common/Dialogs.h"
-#include "common/modPublic.h"
 #include "engine/ModFunctions.h"
 #include "engine/Reply.h"
 #include "engine/TextFold.h"
@@ -69,7 +68,7 @@ int Check(const QString &sSentence, const QString &sPrevious, const std::optiona
     int nFailures = 0;
     for (const bool exclude : {false, true}) {
         QString sFailure;
-        const KeywordMatch got = exclude ? KeywordSearchExclude(sSentence, nullptr, &sFailure) : KeywordSearch(sSentence, nullptr, &sFailure);
+        const KeywordMatch got = exclude ? KeywordSearchExclude(sSentence, sPrevious, nullptr, &sFailure) : KeywordSearch(sSentence, nullptr, &sFailure);
         Model::Search want = Model::FindKeyword(index, *sPlain, exclude ? &sPrevious : nullptr);
         want.match.sInput = sSentence;
         FUZZ_CHECK(got == want.match, Show(got) + QStringLiteral(" instead of ") + Show(want.match));
@@ -86,7 +85,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Fuzz::BeginInput();
     const Fuzz::Input input = Fuzz::Split(data, size, 2);
     Fuzz::WriteFiles(input);
-    modPublic::LastMatch.sKeyword = input.strings[1];
     const std::optional<QString> index = Model::ReadData(QStringLiteral("keywords.txt"));
 
     CheckFolding(input.strings[0]);

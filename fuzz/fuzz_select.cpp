@@ -9,7 +9,7 @@
 #include "Model.h"
 
 #include "common/Dialogs.h"
-#include "common/modPublic.h"
+#include "engine/Reply.h"
 #include "engine/ModFunctions.h"
 
 namespace {
@@ -32,21 +32,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString sSpec = QString(input.strings[0]).remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
     const int mode = sSpec.isEmpty() ? 3 : 1 + sSpec[0].unicode() % 3;
     const KeywordMatch match{input.strings[1], sSpec.mid(1), input.files.isEmpty() ? QString() : input.files[0].sName, input.strings[2], QString()};
-    modPublic::UserName = input.strings[3];
-    modPublic::FollowUpFile = kPending;
+    Conversation conversation;
+    conversation.sUserName = input.strings[3];
+    conversation.sFollowUpFile = kPending;
 
-    const ResponseEntry got = GetRandomEntryFromFile(match, mode);
+    const ResponseEntry got = TakeAnswer(conversation, GetRandomEntryFromFile(match, mode, conversation));
     const bool reported = !got.sFailure.isEmpty();
     FUZZ_CHECK(!reported || Model::Same(got, ResponseEntry{}), Show(got) + QStringLiteral(" with a failure"));
     FUZZ_CHECK(Fuzz::ErrorLogLines().size() == (reported ? 1 : 0), QStringLiteral("one error-log line per failure"));
 
     const std::optional<QString> text = Model::ReadData(match.sFile);
     if (!text) {
-        FUZZ_CHECK(reported && modPublic::FollowUpFile == kPending, QStringLiteral("unreadable file not reported"));
+        FUZZ_CHECK(reported && conversation.sFollowUpFile == kPending, QStringLiteral("unreadable file not reported"));
         return 0;
     }
     const Model::Block block = Model::Gather(*text, match.sCode, mode);
-    FUZZ_CHECK(modPublic::FollowUpFile == block.followUp.value_or(kPending), modPublic::FollowUpFile);
+    FUZZ_CHECK(conversation.sFollowUpFile == block.followUp.value_or(kPending), conversation.sFollowUpFile);
     if (block.shortAttribute || block.entries.isEmpty()) {
         FUZZ_CHECK(reported, QStringLiteral("no usable block, yet ") + Show(got));
         return 0;
@@ -57,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     bool found = false;
     for (const QString &sEntry : block.entries)
-        found = found || (!sEntry.isEmpty() && Model::Same(got, Model::Outcome(sEntry, block.sAttribute, match)));
+        found = found || (!sEntry.isEmpty() && Model::Same(got, Model::Outcome(sEntry, block.sAttribute, match, got.sNamed.isEmpty() ? input.strings[3] : got.sNamed)));
     FUZZ_CHECK(found, Show(got) + QStringLiteral(" is none of ") + block.entries.join(QLatin1Char('|')));
     return 0;
 }

@@ -6,7 +6,6 @@
 // name, reflection table.
 #include "FuzzSupport.h"
 
-#include "common/modPublic.h"
 #include "engine/ModFunctions.h"
 
 namespace {
@@ -30,16 +29,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Fuzz::WriteData(QStringLiteral("reflections.txt"), input.strings[4].toUtf8());
     const QString sText = input.strings[0].toLower();
     const KeywordMatch match{input.strings[1], QStringLiteral("0001"), QStringLiteral("r.txt"), input.strings[2], QString()};
-    modPublic::UserName = input.strings[3];
+    const QString &sUserName = input.strings[3];
 
     const QString sReflected = ReflectPronouns(input.strings[0]);
     FUZZ_CHECK(Skeleton(sReflected) == Skeleton(input.strings[0].toLower()), input.strings[0] + QStringLiteral(" -> ") + sReflected);
 
-    const QString sFilled = FillTemplate(sText, match);
+    const QString sFilled = FillTemplate(sText, match, sUserName);
     if (!sText.contains(u'['))
         FUZZ_CHECK(sFilled == sText, sText + QStringLiteral(" -> ") + sFilled);
-    if (!(QString(sText).remove(QStringLiteral("[name]")) + modPublic::UserName).contains(u'['))
-        FUZZ_CHECK(sFilled == QString(sText).replace(QStringLiteral("[name]"), modPublic::UserName), sText + QStringLiteral(" -> ") + sFilled);
+    if (!(QString(sText).remove(QStringLiteral("[name]")) + sUserName).contains(u'['))
+        FUZZ_CHECK(sFilled == QString(sText).replace(QStringLiteral("[name]"), sUserName), sText + QStringLiteral(" -> ") + sFilled);
     // Unless the words brought one in, or leftover brackets make one around a filled tag.
     QString sBare = sText;
     for (const char *tag : {"[name]", "[keyword]", "[next]", "[following]"})

@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             // The verdict does not hang on a pick: one entry that leaves no text is a missing reference.
             bool unusable = block.shortAttribute || block.entries.isEmpty();
             for (const QString &sEntry : block.entries)
-                unusable = unusable || Model::Outcome(sEntry, QString(), KeywordMatch{}, false).sText.isEmpty();
+                unusable = unusable || Model::Outcome(sEntry, QString(), KeywordMatch{}, QString(), false).sText.isEmpty();
             nMissing += unusable;
         }
     }

@@ -22,6 +22,15 @@ void ApplyDefaultUserName()
         modPublic::UserName = DefaultUserName;
 }
 
+// A lookup is a conversation of its own, with the user of the last chat: it
+// leaves nothing pending for a chat, and no chat steers it.
+Conversation LookupConversation()
+{
+    Conversation conversation;
+    conversation.sUserName = modPublic::UserName;
+    return conversation;
+}
+
 LogWriteStatus Reported(const LogWriteStatus &status)
 {
     ReportLogFailure(status);
@@ -69,7 +78,8 @@ QString RunLookupTest(bool withTrace)
         trace.failures.append({trace.sIndex, sFailure});
     ResponseEntry entry;
     if (!match.sFile.isEmpty()) {
-        entry = GetRandomEntryFromFile(match, StatementsAndQuestions);
+        Conversation conversation = LookupConversation();
+        entry = GetRandomEntryFromFile(match, StatementsAndQuestions, conversation);
         trace.match = match;
         trace.nEntryLine = entry.nLine;
         if (!entry.sFailure.isEmpty())
@@ -101,8 +111,9 @@ std::optional<KeywordMatch> AskMassLookupMatch()
 QString MassLookupText(const KeywordMatch &match)
 {
     QString sText = QStringLiteral(" Generating responses for '") + match.sKeyword + QStringLiteral("'...\r\n");
+    Conversation conversation = LookupConversation();
     for (int n = 1; n <= MassLookupCount; ++n) {
-        const ResponseEntry entry = GetRandomEntryFromFile(match, StatementsAndQuestions);
+        const ResponseEntry entry = GetRandomEntryFromFile(match, StatementsAndQuestions, conversation);
         sText += QStringLiteral("\r\n") + QString::number(n) + QStringLiteral(" - ") + entry.sText;
     }
     return sText;

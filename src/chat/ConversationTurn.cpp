@@ -54,12 +54,12 @@ ConversationTurn::ConversationTurn(ChatView &view, LineColor botColor, LineColor
 
 void ConversationTurn::Load()
 {
-    modPublic::UserName = QStringLiteral("User");
-    modPublic::LastEntries.clear();  // a new conversation
+    m_conversation.Restart(QStringLiteral("User"));  // nothing pending from the chat before
+    PublishName();
     InputMode = kGetUsername;
     m_view.SetInputText(QString());
     m_view.ClearTranscript();
-    const QString sGreeting = GetPresetResponse(QStringLiteral("Preset3.txt"), QStringLiteral("0002"));
+    const QString sGreeting = GetPresetResponse(QStringLiteral("Preset3.txt"), QStringLiteral("0002"), m_conversation);
     AddBotLine(sGreeting);
     ClearInputOnKey = true;
     WatchForBut = true;
@@ -87,7 +87,7 @@ void ConversationTurn::InputChanged()
     if (TextFold::Folded(m_view.InputText()) != WatchWord)
         return;
     const KeywordMatch match{Settings::Load().WatchWordKeyword(), QStringLiteral("0010"), QStringLiteral("Preset2.txt"), QString(), QString()};
-    m_view.AddtoResponseArea(GetRandomEntryFromFile(match, StatementsAndQuestions).sText);
+    m_view.AddtoResponseArea(TakeAnswer(m_conversation, GetRandomEntryFromFile(match, StatementsAndQuestions, m_conversation)).sText);
     m_view.SetInputText(QString());
 }
 
@@ -131,12 +131,12 @@ void ConversationTurn::GiveName(const QString &sName)
 
 void ConversationTurn::AnswerNameTurn(const QString &sTyped, const KeywordMatch &m, ReplyTrace trace)
 {
-    const ResponseEntry entry = GetRandomEntryFromFile(m, StatementsAndQuestions);
+    const ResponseEntry entry = TakeAnswer(m_conversation, GetRandomEntryFromFile(m, StatementsAndQuestions, m_conversation));
     if (!entry.sNamed.isEmpty())
         AcceptName(entry.sNamed);
     trace.match = m;
     trace.nEntryLine = entry.nLine;
-    trace.sNextFollowUp = modPublic::FollowUpFile;
+    trace.sNextFollowUp = m_conversation.sFollowUpFile;
     if (!entry.sFailure.isEmpty())
         trace.failures.append({QString(), entry.sFailure});
     LastTrace = trace;
@@ -148,8 +148,9 @@ void ConversationTurn::AnswerNameTurn(const QString &sTyped, const KeywordMatch 
 void ConversationTurn::ChatTurn()
 {
     const QString t = m_view.InputText();
-    const QString sPreviousKeyword = modPublic::LastMatch.sKeyword;
-    const ReplyResult reply = GetReply(t);
+    const QString sPreviousKeyword = m_conversation.lastMatch.sKeyword;
+    const ReplyResult reply = GetReply(m_conversation, t);
+    PublishName();  // a block may have named the user
     LastTrace = reply.trace;
     // Read again: the echo shows the box as it stands after the engine call.
     AddUserLine(m_view.InputText());
@@ -168,14 +169,20 @@ void ConversationTurn::AddTraceLines(const QString &sPreviousKeyword)
 
 void ConversationTurn::AcceptName(const QString &sName)
 {
-    modPublic::UserName = WithoutEndPunctuation(sName);
+    m_conversation.sUserName = WithoutEndPunctuation(sName);
+    PublishName();
     InputMode.clear();
     WatchForBut = false;
 }
 
 void ConversationTurn::AddUserLine(const QString &sText)
 {
-    m_view.AddColoredText(QLatin1Char('<') + modPublic::UserName + QStringLiteral("> ") + sText, m_userColor);
+    m_view.AddColoredText(QLatin1Char('<') + m_conversation.sUserName + QStringLiteral("> ") + sText, m_userColor);
+}
+
+void ConversationTurn::PublishName() const
+{
+    modPublic::UserName = m_conversation.sUserName;
 }
 
 void ConversationTurn::AddBotLine(const QString &sText)

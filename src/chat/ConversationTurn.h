@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chat/ChatView.h"
+#include "engine/Conversation.h"
 #include "engine/ReplyTrace.h"
 
 #include <QString>
@@ -33,6 +34,10 @@ public:
     bool ShowTrace = false;
     static constexpr LineColor kTraceColor = Rgb(128, 128, 128);
 
+    // The conversation under way: the user's name, the follow-up pending.
+    const Conversation &State() const { return m_conversation; }
+    Conversation &State() { return m_conversation; }
+
 private:
     // The name phase ends with this name.
     void AcceptName(const QString &sName);
@@ -40,8 +45,11 @@ private:
     void AddTraceLines(const QString &sPreviousKeyword);
     void AddUserLine(const QString &sText);
     void AddBotLine(const QString &sText);
+    // The debugging commands' lookups name the user of the last chat.
+    void PublishName() const;
 
     ChatView &m_view;
     LineColor m_botColor;
     LineColor m_userColor;
+    Conversation m_conversation;
 };

@@ -12,8 +12,8 @@ SelfConversation::SelfConversation(SelfTalkView &view, LineColor color)
 void SelfConversation::Load()
 {
     m_view.SetTimerEnabled(true);
-    modPublic::UserName = QStringLiteral("Orvia");
-    modPublic::LastEntries.clear();  // a new conversation
+    m_conversation.Restart(QStringLiteral("Orvia"));
+    modPublic::UserName = m_conversation.sUserName;  // the debugging commands' lookups name it after the window closes
     CurrentLine = QStringLiteral("Hello Orvia");
     FirstVoiceNext = false;
     m_view.ClearTranscript();
@@ -28,7 +28,7 @@ SelfConversation::TickResult SelfConversation::Tick()
 
     if (m_view.TranscriptLength() > kMaxTranscript)
         m_view.ClearTranscript();
-    const ReplyResult reply = GetReply(CurrentLine);
+    const ReplyResult reply = GetReply(m_conversation, CurrentLine);
     CurrentLine = reply.sText;
     const QString sPrefix = FirstVoiceNext ? QStringLiteral("<Orvia1> ") : QStringLiteral("<Orvia2> ");
     m_view.AddColoredText(sPrefix + CurrentLine, m_color);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chat/ChatView.h"
+#include "engine/Conversation.h"
 
 #include <QString>
 
@@ -27,5 +28,6 @@ public:
 private:
     SelfTalkView &m_view;
     LineColor m_color;
+    Conversation m_conversation;
     bool m_bInTick = false;
 };

@@ -1,6 +1,5 @@
 #include "cli/ConvoChat.h"
 
-#include "common/modPublic.h"
 #include "engine/BaseSettings.h"
 
 namespace {
@@ -20,9 +19,6 @@ ReplyTrace WatchWordTrace()
 void ConvoChat::Start()
 {
     m_turn.Load();
-    // A new chat window carries nothing of the chat before it.
-    modPublic::FollowUpFile.clear();
-    modPublic::LastMatch = KeywordMatch{};
 }
 
 void ConvoChat::GiveName(const QString &sName)
@@ -34,16 +30,18 @@ TurnOutcome ConvoChat::Say(const QString &sLine)
 {
     TurnOutcome outcome;
     outcome.nameTurn = !m_turn.InputMode.isEmpty();
-    outcome.sPreviousKeyword = modPublic::LastMatch.sKeyword;
+    outcome.sPreviousKeyword = m_turn.State().lastMatch.sKeyword;
     m_sShortcutLine.clear();
     if (!TypeLine(sLine)) {
         outcome.watchWord = true;
         outcome.nameTurn = false;
         outcome.sReply = m_sShortcutLine;
         outcome.trace = WatchWordTrace();
+        outcome.sUserName = m_turn.State().sUserName;
         return outcome;
     }
     m_turn.KeyPress(13);
+    outcome.sUserName = m_turn.State().sUserName;
     outcome.sReply = m_sLastBotLine;
     outcome.trace = m_turn.LastTrace;
     return outcome;

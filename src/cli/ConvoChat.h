@@ -16,6 +16,7 @@ struct TurnOutcome {
     QString sPreviousKeyword;  // the phrase that answered the sentence before, for the trace lines
     bool nameTurn = false;
     bool watchWord = false;  // taken by the watch-word shortcut, not by a turn
+    QString sUserName;       // after the turn, as [name] was filled
 };
 
 // A chat with no window: the chat windows' own ConversationTurn over a

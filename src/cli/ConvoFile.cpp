@@ -67,7 +67,7 @@ void ConvoFile::ReadLine(QStringView sLine, int nLine)
         return;
     }
     if (!m_inConversation) {
-        m_open = Conversation{nLine, false, QString(), {}};
+        m_open = ScriptedConversation{nLine, false, QString(), {}};
         m_inConversation = true;
     }
     if (s.startsWith(u'>')) {

@@ -20,7 +20,7 @@ struct ConvoTurn {
     QList<Expectation> expectations;
 };
 
-struct Conversation {
+struct ScriptedConversation {
     int nSourceLine = 0;  // its first line
     bool hasName = false;
     QString sName;        // "name: NAME" answers the name question first
@@ -41,7 +41,7 @@ public:
     static ConvoFile Parse(QByteArrayView bytes);
     static constexpr int kMaxErrors = 10;
 
-    const QList<Conversation> &Conversations() const { return m_conversations; }
+    const QList<ScriptedConversation> &Conversations() const { return m_conversations; }
     const QList<Error> &Errors() const { return m_errors; }
     // Lines not looked at after the error limit was reached.
     int UnreadLines() const { return m_nUnreadLines; }
@@ -53,9 +53,9 @@ private:
     void EndConversation();
     void AddError(int nLine, const QString &sMessage);
 
-    QList<Conversation> m_conversations;
+    QList<ScriptedConversation> m_conversations;
     QList<Error> m_errors;
-    Conversation m_open;  // the conversation being read
+    ScriptedConversation m_open;  // the conversation being read
     bool m_inConversation = false;
     int m_nUnreadLines = 0;
 };

@@ -97,7 +97,7 @@ std::optional<Verdict> Judge(const Expectation &e, const TurnOutcome &outcome, s
     case Expectation::HoldsNot:
     case Expectation::Equals:
         if (!replies)
-            replies = PossibleReplies::Of(outcome.trace.match);
+            replies = PossibleReplies::Of(outcome.trace.match, outcome.sUserName);
         return JudgeText(e, *replies, outcome.trace.match.sFile);
     }
     return std::nullopt;
@@ -115,7 +115,7 @@ ConvoFailure FailureOf(const Expectation &e, const Verdict &verdict, const Convo
 void ConvoRunner::Run(const QString &sFile, const ConvoFile &file)
 {
     ConvoChat chat;
-    for (const Conversation &conversation : file.Conversations()) {
+    for (const ScriptedConversation &conversation : file.Conversations()) {
         ConvoCase result{sFile, conversation.nSourceLine, conversation.turns.first().sSay, int(conversation.turns.size()), 0, {}};
         chat.Start();
         if (conversation.hasName)

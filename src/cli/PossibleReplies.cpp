@@ -6,7 +6,7 @@
 #include "engine/ModFunctions.h"
 #include "engine/ResponseFile.h"
 
-PossibleReplies PossibleReplies::Of(const KeywordMatch &match)
+PossibleReplies PossibleReplies::Of(const KeywordMatch &match, const QString &sUserName)
 {
     PossibleReplies replies;
     const DataFolder::Resolution file = DataFolder::Resolve(DataFolder::DataPath(match.sFile));
@@ -25,7 +25,7 @@ PossibleReplies PossibleReplies::Of(const KeywordMatch &match)
         replies.sProblem = QStringLiteral("data/%1 has no entries for code %2").arg(match.sFile, match.sCode);
         return replies;
     }
-    const auto fill = [&match](const QString &sText) { return FillTemplate(sText, match); };
+    const auto fill = [&](const QString &sText) { return FillTemplate(sText, match, sUserName); };
     for (qsizetype i = 0; i < block.entries.size(); ++i) {
         const QString sEntry = InAnswerCase(block.entries[i].toString());
         if (sEntry.isEmpty())

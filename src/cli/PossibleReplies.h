@@ -17,5 +17,5 @@ struct PossibleReplies {
     QList<Entry> entries;
     QString sProblem;  // why the block gives nothing at all; empty when it gives entries
 
-    static PossibleReplies Of(const KeywordMatch &match);
+    static PossibleReplies Of(const KeywordMatch &match, const QString &sUserName);
 };

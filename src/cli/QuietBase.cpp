@@ -20,7 +20,4 @@ void QuietBase::Use(const BotFolder &bot)
     modPublic::ProgramFolder = m_scratch.path();
     modPublic::DataFolder = bot.sDataFolder;
     modPublic::KeywordIndexFile = QStringLiteral("keywords.txt");
-    modPublic::LastEntries.clear();
-    modPublic::FollowUpFile.clear();
-    modPublic::LastMatch = KeywordMatch{};
 }

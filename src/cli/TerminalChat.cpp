@@ -1,7 +1,6 @@
 #include "cli/TerminalChat.h"
 
 #include "common/DataFolder.h"
-#include "common/modPublic.h"
 
 #include <QDir>
 
@@ -44,7 +43,7 @@ void TerminalChat::Type(const QString &sLine)
 
 QString TerminalChat::Prompt() const
 {
-    return QLatin1Char('<') + modPublic::UserName + QStringLiteral("> ");
+    return QLatin1Char('<') + m_turn.State().sUserName + QStringLiteral("> ");
 }
 
 void TerminalChat::AddColoredText(const QString &sText, LineColor sColor)

@@ -7,11 +7,8 @@ QString KeywordIndexFile;
 bool DebugMode = false;
 bool VoiceMode = false;
 bool ConsoleLoaded = false;
-QString FollowUpFile;
-KeywordMatch LastMatch;
 QString ProgramFolder;
 QString DataFolder;
-QHash<QString, qsizetype> LastEntries;
 
 void Reset()
 {
@@ -20,11 +17,8 @@ void Reset()
     DebugMode = false;
     VoiceMode = false;
     ConsoleLoaded = false;
-    FollowUpFile.clear();
-    LastMatch = KeywordMatch{};
     ProgramFolder.clear();
     DataFolder.clear();
-    LastEntries.clear();
 }
 
 }  // namespace modPublic

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Which entries a selection gathers: statements, questions or both.
 enum EntryMode { Statements = 1, Questions = 2, StatementsAndQuestions = 3 };
 
@@ -20,6 +22,9 @@ struct ResponseEntry {
     // The user's name, when the block gives one: "@username[next]" takes it
     // from the sentence (when the sentence holds one), "@username NAME" gives NAME.
     QString sNamed;
+    // The index a follow-up setting of the block leaves for the next sentence,
+    // set whichever entry is chosen, and even when the selection then fails.
+    std::optional<QString> followUp;
 };
 
 struct ReplyResult {

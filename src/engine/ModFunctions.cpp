@@ -219,10 +219,10 @@ QString NameAfterKeyword(const KeywordMatch &match)
 
 // A random entry (from 0) of n; a block that answered before in this
 // conversation passes over the entry it gave then, when it has another.
-qsizetype DrawEntry(qsizetype n, const KeywordMatch &match)
+qsizetype DrawEntry(qsizetype n, const KeywordMatch &match, QHash<QString, qsizetype> &lastEntries)
 {
     const QString sKey = match.sFile.toLower() + QLatin1Char('\n') + TrimRightBlanks(match.sCode).toString();
-    const qsizetype last = modPublic::LastEntries.value(sKey, -1);
+    const qsizetype last = lastEntries.value(sKey, -1);
     Randomizer::ReseedFromClock();
     qsizetype chosen = 0;
     if (n > 1 && last >= 0 && last < n) {
@@ -231,7 +231,7 @@ qsizetype DrawEntry(qsizetype n, const KeywordMatch &match)
     } else {
         chosen = Randomizer::PickPosition(n) - 1;
     }
-    modPublic::LastEntries.insert(sKey, chosen);
+    lastEntries.insert(sKey, chosen);
     return chosen;
 }
 
@@ -248,12 +248,14 @@ KeywordMatch KeywordSearchFile(const QString &sSentence, const QString &sPath, i
     return KeywordSearchCore::Search(sSentence, sPath, QStringLiteral("KeywordSearchFile Function"), nullptr, pnLine, psFailure);
 }
 
-ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode)
+ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode, Conversation &conversation)
 {
     const QString sWhere = QStringLiteral("GetRandomEntryFromFile Function");
     const QString sBlock = QStringLiteral("code %1 of %2").arg(match.sCode, match.sFile);
+    std::optional<QString> followUp;
     auto fail = [&](const TextFile::Failure &failure, const QString &sName) {
         ResponseEntry failed;
+        failed.followUp = followUp;
         failed.sFailure = EngineErrors::Report(sName, sWhere, failure);
         return failed;
     };
@@ -264,8 +266,7 @@ ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode)
         return fail(failure, QStringLiteral("File Access Problem"));
     }
     const GatheredBlock block = GatherBlock(TextFile::SplitLines(*text), match.sCode, mode);
-    if (block.followUp)
-        modPublic::FollowUpFile = *block.followUp;
+    followUp = block.followUp;
     const QString sProblem = QStringLiteral("Response Selection Problem");
     if (block.nShortAttributeLine)
         return fail({EngineErrors::kShortAttributeLine,
@@ -275,7 +276,7 @@ ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode)
     if (block.entries.isEmpty())
         return fail({EngineErrors::kNoEntries, QStringLiteral("there are no entries for %1").arg(sBlock), EngineErrors::kComponent}, sProblem);
 
-    const qsizetype chosen = DrawEntry(block.entries.size(), match);
+    const qsizetype chosen = DrawEntry(block.entries.size(), match, conversation.lastEntries);
     QString sEntry = InAnswerCase(block.entries[chosen].toString());
     if (sEntry.isEmpty())
         return fail({EngineErrors::kEmptyStatement, QStringLiteral("an empty statement line (a lone \"#\") was chosen for %1").arg(sBlock), EngineErrors::kComponent},
@@ -286,19 +287,19 @@ ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode)
     if (block.sAttributeLabel.compare(u"username", Qt::CaseInsensitive) == 0) {
         const QString sValue = TrimBlanks(block.sAttribute).toString();
         sNamed = sValue == u"[next]" ? NameAfterKeyword(match) : sValue;
-        if (!sNamed.isEmpty())
-            modPublic::UserName = sNamed;  // before the tags are filled, so that [name] is the new name
     }
-    ResponseEntry entry = EntryFromLine(sEntry, block.sAttribute, [&match](const QString &sText) { return FillTemplate(sText, match); });
+    const QString sName = sNamed.isEmpty() ? conversation.sUserName : sNamed;  // [name] is already the new name
+    ResponseEntry entry = EntryFromLine(sEntry, block.sAttribute, [&](const QString &sText) { return FillTemplate(sText, match, sName); });
     entry.sNamed = sNamed;
+    entry.followUp = followUp;
     entry.nLine = block.entryLines[chosen];
     return entry;
 }
 
-QString FillTemplate(const QString &sText, const KeywordMatch &match)
+QString FillTemplate(const QString &sText, const KeywordMatch &match, const QString &sUserName)
 {
     QString sResult = sText;
-    sResult.replace(QStringLiteral("[name]"), modPublic::UserName);
+    sResult.replace(QStringLiteral("[name]"), sUserName);
     const QString sLowerKeyword = TextFold::Lower(match.sKeyword);
     const QString &sInput = match.sInput;
     std::optional<ReflectionTable> table;  // read once, and only for an echo

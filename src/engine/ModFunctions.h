@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Conversation.h"
 #include "engine/EngineTypes.h"
 
 #include <QString>
@@ -14,12 +15,14 @@ KeywordMatch KeywordSearch(const QString &sSentence, int *pnLine = nullptr, QStr
 // Searches the keyword index at the path given.
 KeywordMatch KeywordSearchFile(const QString &sSentence, const QString &sPath, int *pnLine = nullptr, QString *psFailure = nullptr);
 
-// Picks one entry of match.sCode from data/match.sFile at random and fills its
-// tags. A failure is logged and shown, and yields an empty entry whose sFailure
-// says why.
-ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode);
+// Picks one entry of match.sCode from data/match.sFile at random, passing over
+// the one the block gave last in the conversation, and fills its tags. A name
+// or follow-up the block gives comes back in the entry for the caller to take.
+// A failure is logged and shown, and yields an empty entry whose sFailure says why.
+ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode, Conversation &conversation);
 
-QString FillTemplate(const QString &sText, const KeywordMatch &match);
+// [name] becomes sUserName; the echo tags take the words of match.sInput.
+QString FillTemplate(const QString &sText, const KeywordMatch &match, const QString &sUserName);
 // Text as answers write it: lower-cased unless the base keeps its answers' case.
 QString InAnswerCase(const QString &s);
 // The phrase with its pronouns turned round by data/reflections.txt (or the

@@ -37,14 +37,14 @@ QString LaterQuestion(const QString &sLine)
 
 // The main index, passing over the previous reply's keyword when it comes
 // again. A search that fails is not run again: the failure is told once.
-KeywordMatch SearchMain(const QString &sSentence, ReplyTrace &trace, QString *psFailure)
+KeywordMatch SearchMain(const QString &sSentence, const KeywordMatch &last, ReplyTrace &trace, QString *psFailure)
 {
     trace.sIndex = modPublic::KeywordIndexFile;
     QString sFailure;
     KeywordMatch m = KeywordSearch(sSentence + QLatin1Char(' '), &trace.nKeywordLine, &sFailure);
-    trace.repeatSearch = sFailure.isEmpty() && m.sKeyword == modPublic::LastMatch.sKeyword;
+    trace.repeatSearch = sFailure.isEmpty() && m.sKeyword == last.sKeyword;
     if (trace.repeatSearch)
-        m = KeywordSearchExclude(sSentence, &trace.nKeywordLine, &sFailure);
+        m = KeywordSearchExclude(sSentence, last.sKeyword, &trace.nKeywordLine, &sFailure);
     *psFailure = sFailure;
     return m;
 }
@@ -57,7 +57,7 @@ void NoteFailure(ReplyTrace &trace, const QString &sFailure, const QString &sInd
 
 }  // namespace
 
-ReplyResult GetReply(const QString &sTyped)
+ReplyResult GetReply(Conversation &conversation, const QString &sTyped)
 {
     ReplyTrace trace;
     const QString sSentence = Substitutions::Normalise(sTyped);
@@ -69,61 +69,66 @@ ReplyResult GetReply(const QString &sTyped)
     // A question asked after other sentences is what the user waits an answer to.
     if (const QString sQuestion = LaterQuestion(sSentence); !sQuestion.isEmpty()) {
         ReplyTrace questionTrace = trace;
-        const KeywordMatch q = SearchMain(sQuestion, questionTrace, &sFailure);
+        const KeywordMatch q = SearchMain(sQuestion, conversation.lastMatch, questionTrace, &sFailure);
         NoteFailure(trace, sFailure, modPublic::KeywordIndexFile);
         if (!q.sKeyword.isEmpty()) {
             m = q;
             trace = questionTrace;
             trace.sQuestion = sQuestion;
             searchNeeded = false;
-            modPublic::FollowUpFile.clear();
+            conversation.sFollowUpFile.clear();
         }
     }
     const bool mainFailed = !trace.failures.isEmpty();
-    if (searchNeeded && !modPublic::FollowUpFile.isEmpty()) {
-        const QString sName = TrimBlanks(modPublic::FollowUpFile).toString();
+    if (searchNeeded && !conversation.sFollowUpFile.isEmpty()) {
+        const QString sName = TrimBlanks(conversation.sFollowUpFile).toString();
         trace.sFollowUpIndex = trace.sIndex = sName;
         m = KeywordSearchFile(sSentence, DataFolder::DataPath(sName), &trace.nKeywordLine, &sFailure);
         NoteFailure(trace, sFailure, sName);
         if (!m.sCode.isEmpty())
             searchNeeded = false;
         trace.followUpMatched = !searchNeeded;
-        modPublic::FollowUpFile.clear();
+        conversation.sFollowUpFile.clear();
     }
     if (searchNeeded && !mainFailed) {
-        m = SearchMain(sSentence, trace, &sFailure);
+        m = SearchMain(sSentence, conversation.lastMatch, trace, &sFailure);
         NoteFailure(trace, sFailure, modPublic::KeywordIndexFile);
     } else if (searchNeeded) {
         trace.sIndex = modPublic::KeywordIndexFile;  // it failed on the question already
     }
     if (sSentence != sTyped)
         m.sTyped = sTyped;
-    ResponseEntry answer;
-    if (!m.sKeyword.isEmpty()) {
-        answer = GetRandomEntryFromFile(m, StatementsAndQuestions);
-    } else {
+    if (m.sKeyword.isEmpty()) {
         m.sFile = QStringLiteral("Preset4.txt");
         m.sCode = QStringLiteral("0001");
-        answer = GetRandomEntryFromFile(m, StatementsAndQuestions);
     }
+    const ResponseEntry answer = TakeAnswer(conversation, GetRandomEntryFromFile(m, StatementsAndQuestions, conversation));
     NoteFailure(trace, answer.sFailure, QString());
-    modPublic::LastMatch = m;
+    conversation.lastMatch = m;
     trace.match = m;
     trace.nEntryLine = answer.nLine;
-    trace.sNextFollowUp = modPublic::FollowUpFile;
+    trace.sNextFollowUp = conversation.sFollowUpFile;
     const QString sFirstFailure = trace.failures.isEmpty() ? QString() : trace.failures.first().sReason;
     return ReplyResult{answer.sText, answer.sControl, answer.IsQuestion, trace, sFirstFailure};
 }
 
-QString GetPresetResponse(const QString &sFileName, const QString &sCode)
+QString GetPresetResponse(const QString &sFileName, const QString &sCode, Conversation &conversation)
 {
     const KeywordMatch match{QString(), sCode, sFileName, QString(), QString()};
-    return GetRandomEntryFromFile(match, StatementsAndQuestions).sText;
+    return TakeAnswer(conversation, GetRandomEntryFromFile(match, StatementsAndQuestions, conversation)).sText;
 }
 
-KeywordMatch KeywordSearchExclude(const QString &sSentence, int *pnLine, QString *psFailure)
+ResponseEntry TakeAnswer(Conversation &conversation, ResponseEntry entry)
 {
-    const QString sExclude = modPublic::LastMatch.sKeyword;
+    if (entry.followUp)
+        conversation.sFollowUpFile = *entry.followUp;
+    if (!entry.sNamed.isEmpty())
+        conversation.sUserName = entry.sNamed;
+    return entry;
+}
+
+KeywordMatch KeywordSearchExclude(const QString &sSentence, const QString &sExclude, int *pnLine, QString *psFailure)
+{
     return KeywordSearchCore::Search(sSentence, DataFolder::DataPath(modPublic::KeywordIndexFile),
                                      QStringLiteral("KeywordSearchExclude Function"), &sExclude, pnLine, psFailure);
 }

@@ -118,6 +118,27 @@ private slots:
         QCOMPARE(view.lines.mid(3), (QStringList{"<Bo> Actually, call me Bo.", "<Orvia> welcome, Bo!"}));
     }
 
+    // A follow-up left pending when a chat ends steers neither that window loaded again nor another window.
+    void aChatThatEndedSteersNoOther()
+    {
+        m_kb->folder.WriteData(QStringLiteral("greetings.txt"), {"*0001", "$Hello [name], a pet?", "&pets.txt", "*0002", "# fine.", "*"});
+        m_kb->folder.WriteData(QStringLiteral("pets.txt"), {"[greetings.txt]", "0002 yes"});
+        FakeChat view, other;
+        ConversationTurn turn(view, kBot, kUser), otherTurn(other, kBot, kUser);
+        turn.Load();
+        Say(turn, view, QStringLiteral("Sam"));
+        Say(turn, view, QStringLiteral("hello"));
+        QCOMPARE(turn.State().sFollowUpFile, QStringLiteral("pets.txt"));
+        otherTurn.Load();
+        Say(otherTurn, other, QStringLiteral("Ann"));
+        Say(otherTurn, other, QStringLiteral("yes"));
+        QCOMPARE(other.lines.last(), QStringLiteral("<Orvia> tell me more."));
+        turn.Load();
+        Say(turn, view, QStringLiteral("Sam"));
+        Say(turn, view, QStringLiteral("yes"));
+        QCOMPARE(view.lines.last(), QStringLiteral("<Orvia> tell me more."));
+    }
+
     void chatTurns()
     {
         FakeChat view;

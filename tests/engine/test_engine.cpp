@@ -38,6 +38,7 @@ class TestEngine : public QObject {
 
     std::unique_ptr<ProgramFolder> m_folder;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
+    Conversation m_talk;
 
     void Write(const QString &sName, const QString &sLines) { m_folder->WriteDataBytes(sName, Lines(sLines)); }
     // A knowledge base small enough to read in one glance.
@@ -55,6 +56,7 @@ private slots:
     {
         m_folder = std::make_unique<ProgramFolder>();
         m_dialogs = std::make_unique<ScriptedDialogs>();
+        m_talk.Restart(QStringLiteral("User"));
     }
     void cleanup()
     {
@@ -188,7 +190,7 @@ private slots:
         for (int run = 1; run <= 2; ++run) {
             QString sFailure;  // the caller learns of the failure from the value
             if (mode) {
-                const ResponseEntry e = GetRandomEntryFromFile(Block(name), mode);
+                const ResponseEntry e = GetRandomEntryFromFile(Block(name), mode, m_talk);
                 QVERIFY(e.sText.isEmpty() && !e.IsQuestion);
                 sFailure = e.sFailure;
             } else {
@@ -213,7 +215,7 @@ private slots:
         Write("r.txt", "*0001|# a|# b|*0002|# x|* 0001|# x|*0001  |# c|# d|*|# x| *0001|# x|*0001|# e");
         QMap<QString, int> counts;
         for (int i = 0; i < 1000; ++i)
-            ++counts[GetRandomEntryFromFile(Block("r.txt"), 3).sText];
+            ++counts[GetRandomEntryFromFile(Block("r.txt"), 3, m_talk).sText];
         QCOMPARE(counts.keys(), (QStringList{"a", "b", "c", "d", "e"}));
         for (int c : std::as_const(counts))
             QVERIFY2(c > 120 && c < 280, qPrintable(QString::number(c)));
@@ -222,12 +224,12 @@ private slots:
     // Kind, text and control part ("{" on) of an entry, the name filled in first.
     void entryKinds()
     {
-        modPublic::UserName = "A{B}";
+        m_talk.sUserName = "A{B}";
         for (const auto &[sLine, sEntry] : {std::pair{"# Hello There ", "#hello there |"}, {"#Hello", "#ello|"}, {"$How Are You?", "$how are you?|"},
                                             {"# see you {bye}", "#see you|{bye}"}, {"# hi [name] there", "#hi A|{B} there"}, {"# {x}", "#|{x}"},
                                             {"# caf\u2400É {x\u2400}", "#caf\u2400é|{x\u2400}"}}) {
             Write("r.txt", QString("*0001|") + QString(sLine).replace(QChar(0x2400), QChar(0)));
-            const ResponseEntry e = GetRandomEntryFromFile(Block("r.txt"), 3);
+            const ResponseEntry e = GetRandomEntryFromFile(Block("r.txt"), 3, m_talk);
             QCOMPARE(QString(e.IsQuestion ? '$' : '#') + e.sText + '|' + e.sControl, QString(sEntry).replace(QChar(0x2400), QChar(0)));
         }
     }
@@ -235,18 +237,24 @@ private slots:
     void settingsAndPresets()
     {
         Write("r.txt", "*0002|&other.txt|@mood    ignored|*0001|@mood    calm|@mood    happy|# x|&  next.txt  |*0003|&");
-        modPublic::FollowUpFile = "pending.txt";
-        QCOMPARE(GetRandomEntryFromFile(Block("r.txt"), 3).sAttribute, "happy");
-        QCOMPARE(modPublic::FollowUpFile, "next.txt");
-        GetRandomEntryFromFile(Block("r.txt", "0003"), 3);  // no entries, but "&" alone clears
-        QCOMPARE(modPublic::FollowUpFile, "");
+        // The follow-up comes back with the entry; taken, it replaces the one pending.
+        m_talk.sFollowUpFile = "pending.txt";
+        const ResponseEntry happy = GetRandomEntryFromFile(Block("r.txt"), 3, m_talk);
+        QCOMPARE(happy.sAttribute, "happy");
+        QCOMPARE(happy.followUp, std::optional<QString>("next.txt"));
+        QCOMPARE(m_talk.sFollowUpFile, "pending.txt");
+        TakeAnswer(m_talk, happy);
+        QCOMPARE(m_talk.sFollowUpFile, "next.txt");
+        const ResponseEntry none = TakeAnswer(m_talk, GetRandomEntryFromFile(Block("r.txt", "0003"), 3, m_talk));  // no entries, but "&" alone clears
+        QVERIFY(!none.sFailure.isEmpty());
+        QCOMPARE(m_talk.sFollowUpFile, "");
         Write("r.txt", "*0001|@mood    calm|@12345678|# x");  // nine characters: an empty value
-        const ResponseEntry nine = GetRandomEntryFromFile(Block("r.txt"), 3);
+        const ResponseEntry nine = GetRandomEntryFromFile(Block("r.txt"), 3, m_talk);
         QCOMPARE(nine.sText, "x");
         QCOMPARE(nine.sAttribute, "");
-        modPublic::UserName = "Zoe";
+        m_talk.sUserName = "Zoe";
         Write("Preset3.txt", "*0002|# Hello [NAME]!");
-        QCOMPARE(GetPresetResponse("preset3.TXT", "0002"), "hello Zoe!");  // the name's letter case does not matter
+        QCOMPARE(GetPresetResponse("preset3.TXT", "0002", m_talk), "hello Zoe!");  // the name's letter case does not matter
     }
 
     // A block that answers again passes over the entry it gave last; its others stay equally likely.
@@ -256,19 +264,19 @@ private slots:
         QMap<QString, int> counts;
         QString sLast;
         for (int i = 0; i < 3000; ++i) {
-            const QString s = GetRandomEntryFromFile(Block("r.txt"), 3).sText;
+            const QString s = GetRandomEntryFromFile(Block("r.txt"), 3, m_talk).sText;
             QVERIFY2(s != sLast, qPrintable(QString("draw %1 repeats %2").arg(i).arg(s)));
             ++counts[sLast = s];
-            QCOMPARE(GetRandomEntryFromFile(Block("r.txt", "0002"), 3).sText, "only");  // one entry: always it
+            QCOMPARE(GetRandomEntryFromFile(Block("r.txt", "0002"), 3, m_talk).sText, "only");  // one entry: always it
         }
         for (int c : std::as_const(counts))
             QVERIFY2(c > 850 && c < 1150, qPrintable(QString::number(c)));
         // Another conversation starts with nothing remembered.
-        modPublic::LastEntries.clear();
+        m_talk.Restart("User");
         Write("r.txt", "*0001|# a|# b");
         bool bothFirst[2] = {false, false};
-        for (int i = 0; i < 200; ++i, modPublic::LastEntries.clear())
-            bothFirst[GetRandomEntryFromFile(Block("r.txt"), 3).sText == "b"] = true;
+        for (int i = 0; i < 200; ++i, m_talk.Restart("User"))
+            bothFirst[GetRandomEntryFromFile(Block("r.txt"), 3, m_talk).sText == "b"] = true;
         QVERIFY(bothFirst[0] && bothFirst[1]);
     }
 
@@ -290,7 +298,7 @@ private slots:
         Write("substitutions.txt", "/ t|kat cat|ur your");
         Write("keywords.txt", "[a.txt]|0001 your cat|0002 cat");
         Write("a.txt", "*0001|# about [keyword]: [following]!|*0002|# cats");
-        const ReplyResult r = GetReply("I love ur kat soo much");
+        const ReplyResult r = GetReply(m_talk, "I love ur kat soo much");
         QCOMPARE(r.sText, "about my cat: soo much!");
         QCOMPARE(r.trace.sRead, "I love your cat soo much");
     }
@@ -377,15 +385,13 @@ private slots:
         QFETCH(QString, keyword);
         QFETCH(QString, input);
         QFETCH(QString, filled);
-        modPublic::UserName = "Ann [keyword]";
-        QCOMPARE(FillTemplate(text, KeywordMatch{keyword, "0001", "f.txt", input, ""}), filled);
+        QCOMPARE(FillTemplate(text, KeywordMatch{keyword, "0001", "f.txt", input, ""}, "Ann [keyword]"), filled);
     }
 
     // Conversations over the small base, each from a fresh start.
     void reply()
     {
         WriteReplyBase();
-        modPublic::UserName = "Kim";
         for (const auto &[sSentences, sReplies] :
              {std::pair{"I have a cat", "cats!"}, {"my cat|my cat|my cat", "cats!|your cat!|cats!"}, {"a cat|a cat", "cats!|tell me more"},
               {"weather", "tell me more"}, {"", "tell me more"}, {"my dog|yes, my cat|yes", "do you walk it?|good walker|tell me more"},
@@ -393,11 +399,10 @@ private slots:
               // A question after other sentences is searched first; a first-sentence question is not.
               {"I saw a cat. Do you walk the dog?", "do you walk it?"}, {"a cat? a dog.", "cats!"}, {"a cat. What?", "cats!"},
               {"My dog!! Bye?", "bye Kim"}, {"A cat... a dog?", "do you walk it?"}}) {
-            modPublic::FollowUpFile.clear();
-            modPublic::LastMatch = KeywordMatch();
+            m_talk.Restart("Kim");
             QStringList got;
             for (const QString &s : QString(sSentences).split('|')) {
-                const ReplyResult r = GetReply(s);
+                const ReplyResult r = GetReply(m_talk, s);
                 QVERIFY(!r.Failed());
                 got << r.sText;
             }
@@ -409,15 +414,21 @@ private slots:
     void replyState()
     {
         WriteReplyBase();
-        GetReply("weather");  // nothing matched, as before: the repeat search ran on the bare sentence
-        QCOMPARE(modPublic::LastMatch, (KeywordMatch{"", "0001", "Preset4.txt", "weather", ""}));
-        GetReply("I have a cat");
-        QCOMPARE(modPublic::LastMatch, (KeywordMatch{"cat", "0001", "a.txt", "I have a cat ", ""}));
-        QVERIFY(GetReply("my dog").IsQuestion);
-        QCOMPARE(modPublic::FollowUpFile, "walk.txt");
+        GetReply(m_talk, "weather");  // nothing matched, as before: the repeat search ran on the bare sentence
+        QCOMPARE(m_talk.lastMatch, (KeywordMatch{"", "0001", "Preset4.txt", "weather", ""}));
+        GetReply(m_talk, "I have a cat");
+        QCOMPARE(m_talk.lastMatch, (KeywordMatch{"cat", "0001", "a.txt", "I have a cat ", ""}));
+        QVERIFY(GetReply(m_talk, "my dog").IsQuestion);
+        QCOMPARE(m_talk.sFollowUpFile, "walk.txt");
+        // Another conversation is steered by neither its follow-up nor its last keyword.
+        Conversation other;
+        QCOMPARE(GetReply(other, "yes").sText, "tell me more");
+        QCOMPARE(GetReply(other, "I have a cat").sText, "cats!");
+        QCOMPARE(m_talk.sFollowUpFile, "walk.txt");
+        QCOMPARE(GetReply(m_talk, "yes").sText, "good walker");
         // A follow-up index that is gone is reported once; the main index answers.
-        modPublic::FollowUpFile = " gone.txt ";
-        const ReplyResult reply = GetReply("a cat");
+        m_talk.sFollowUpFile = " gone.txt ";
+        const ReplyResult reply = GetReply(m_talk, "a cat");
         QCOMPARE(reply.sText, "cats!");
         QVERIFY2(reply.sFailure.contains("gone.txt"), qPrintable(reply.sFailure));
         QCOMPARE(m_dialogs->messages.size(), 1);
@@ -425,7 +436,7 @@ private slots:
         // Edits take effect at the next sentence.
         Write("keywords.txt", "[a.txt]|0002 dog");
         Write("a.txt", "*0002|# edited");
-        QCOMPARE(GetReply("a dog and a cat").sText, "edited");
+        QCOMPARE(GetReply(m_talk, "a dog and a cat").sText, "edited");
     }
 
     // A name holding a NUL would open the file named by the part before it.
@@ -435,11 +446,11 @@ private slots:
         const QString nul(QChar(0));
         Write("keywords.txt", "[a.txt" + nul + ".old]|0001 cat|[a.txt]|0003 dog");
         Write("a.txt", "*0001|# cats!|*0003|$do you walk it?|&walk.txt" + nul + "x");
-        const ReplyResult cat = GetReply("a cat");
+        const ReplyResult cat = GetReply(m_talk, "a cat");
         QCOMPARE(cat.sText, "");
         QVERIFY2(cat.sFailure.contains("a.txt<NUL>.old holds a NUL character"), qPrintable(cat.sFailure));
-        QCOMPARE(GetReply("my dog").sText, "do you walk it?");
-        const ReplyResult yes = GetReply("yes");
+        QCOMPARE(GetReply(m_talk, "my dog").sText, "do you walk it?");
+        const ReplyResult yes = GetReply(m_talk, "yes");
         QCOMPARE(yes.sText, "tell me more");
         QVERIFY2(yes.sFailure.contains("walk.txt<NUL>x holds a NUL character"), qPrintable(yes.sFailure));
         QCOMPARE(m_dialogs->messages.size(), 2);
@@ -450,7 +461,7 @@ private slots:
         ProgramFolder noLogs(false);
         noLogs.WriteData("Preset4.txt", {"*0001", "# still here"});
         // No keywords.txt and no logs folder: the search fails, once, and so does its log entry.
-        QCOMPARE(GetReply("hello").sText, "still here");
+        QCOMPARE(GetReply(m_talk, "hello").sText, "still here");
         QCOMPARE(m_dialogs->messages.size(), 2);
         QVERIFY(m_dialogs->messages[0].sText.contains("ErrorLog.txt"));
         QVERIFY(!QFile::exists(noLogs.Path() + "/logs"));
@@ -462,9 +473,9 @@ private slots:
         const qsizetype n = 10 * 1024 * 1024;
         m_folder->WriteDataBytes("keywords.txt", "[r.txt]\r\n0001 " + QByteArray(n, 'x') + "\r\n0002 hello\r\n0003 needle\r\n");
         m_folder->WriteDataBytes("r.txt", "*0002\r\n# " + QByteArray(n, 'y') + "\r\n*0003\r\n# [following]\r\n");
-        QCOMPARE(GetRandomEntryFromFile(KeywordSearch("hello"), 3).sText.size(), n);
+        QCOMPARE(GetRandomEntryFromFile(KeywordSearch("hello"), 3, m_talk).sText.size(), n);
         const KeywordMatch m = KeywordSearch(QString(50000, 'a') + " needle " + QString(50000, 'b'));
-        QCOMPARE(GetRandomEntryFromFile(m, 3).sText, QString(50000, 'b'));
+        QCOMPARE(GetRandomEntryFromFile(m, 3, m_talk).sText, QString(50000, 'b'));
 
         QStringList lines{"*0001"};
         for (int i = 0; i < 100000; ++i)
@@ -472,7 +483,7 @@ private slots:
         m_folder->WriteData("r.txt", lines);
         bool beyondOldLimit = false;  // entries past 32,767 are reachable
         for (int i = 0; i < 50; ++i)
-            beyondOldLimit = beyondOldLimit || GetRandomEntryFromFile(Block("r.txt"), 3).sText.mid(6).toInt() > 32767;
+            beyondOldLimit = beyondOldLimit || GetRandomEntryFromFile(Block("r.txt"), 3, m_talk).sText.mid(6).toInt() > 32767;
         QVERIFY(beyondOldLimit);
     }
 };

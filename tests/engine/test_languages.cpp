@@ -101,7 +101,7 @@ private slots:
         QFETCH(QString, following);
         WriteSettings(settings);
         m_folder->WriteData("reflections.txt", {"swap ich du"});
-        QCOMPARE(FillTemplate("[following]", KeywordMatch{keyword, "0001", "f.txt", input, ""}), following);
+        QCOMPARE(FillTemplate("[following]", KeywordMatch{keyword, "0001", "f.txt", input, ""}, "Sam"), following);
     }
 
     void answersCase()
@@ -109,9 +109,10 @@ private slots:
         m_folder->WriteData("keywords.txt", {"[a.txt]", "0001 hallo"});
         m_folder->WriteData("a.txt", {"*0001", "# Guten Tag, wie geht es Ihnen? ΤΈΛΟΣ"});
         const KeywordMatch match = KeywordSearch("Hallo");
-        QCOMPARE(GetRandomEntryFromFile(match, 1).sText, "guten tag, wie geht es ihnen? τέλος");
+        Conversation conversation;
+        QCOMPARE(GetRandomEntryFromFile(match, 1, conversation).sText, "guten tag, wie geht es ihnen? τέλος");
         WriteSettings("keep-case yes");
-        QCOMPARE(GetRandomEntryFromFile(match, 1).sText, "Guten Tag, wie geht es Ihnen? ΤΈΛΟΣ");
+        QCOMPARE(GetRandomEntryFromFile(match, 1, conversation).sText, "Guten Tag, wie geht es Ihnen? ΤΈΛΟΣ");
     }
 
     void reflection_data()

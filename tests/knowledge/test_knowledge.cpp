@@ -111,7 +111,8 @@ private slots:
                                 "William", "Simone", "Arnold", "Whitney", "Chiara", "Brooke", "Josefine", "Nathan", "Sophie", "Zoë"};
         for (const QString &s : caught + names) {
             const KeywordMatch m = KeywordSearchFile(s.toUpper(), folder.DataPath("preset1.txt"));
-            const QString sText = m.sKeyword.isEmpty() ? QString() : GetRandomEntryFromFile(m, StatementsAndQuestions).sText;
+            Conversation conversation;
+            const QString sText = m.sKeyword.isEmpty() ? QString() : GetRandomEntryFromFile(m, StatementsAndQuestions, conversation).sText;
             if (m.sKeyword.isEmpty() == caught.contains(s) || (caught.contains(s) && !Flaw(sText).isEmpty()))
                 errors << s + " -> \"" + m.sKeyword + "\": " + sText;
         }
@@ -150,11 +151,9 @@ private slots:
         int nExchange = 0, nChat = 0, nQuestionFirst = 0;
         for (const QString &sChat : QString::fromUtf8(Bytes(kTestData + '/' + file)).remove('\r').split("\n\n", Qt::SkipEmptyParts)) {
             turn.Load();  // a new chat window
-            modPublic::FollowUpFile.clear();
-            modPublic::LastMatch = KeywordMatch();
             if (!nameTurn) {
                 turn.InputMode.clear();
-                modPublic::UserName = "Sam";
+                turn.State().sUserName = "Sam";
             }
             transcript << "" << "  (greeting) " + view.lines.last();
             for (const QString &sLine : sChat.split('\n', Qt::SkipEmptyParts)) {
@@ -171,14 +170,14 @@ private slots:
                 transcript << QString("[%1] > %2\n[%1] < %3").arg(++nExchange).arg(sLine, sReply);
                 QStringList texts{sReply};
                 if (chat) {
-                    const KeywordMatch m = modPublic::LastMatch;
+                    const KeywordMatch m = turn.State().lastMatch;
                     nChat += 1;
                     nQuestionFirst += !turn.LastTrace.sQuestion.isEmpty();
                     if (m.sKeyword.isEmpty() || m.sFile == "Preset4.txt")
                         fallbacks << sLine;
                     const QString sText = TextFile::ReadText(folder.DataPath(m.sFile)).value_or(QString());
                     for (const QStringView entry : GatherBlock(TextFile::SplitLines(sText), m.sCode, StatementsAndQuestions).entries)
-                        texts << FillTemplate(entry.toString().toLower().sliced(1), m);
+                        texts << FillTemplate(entry.toString().toLower().sliced(1), m, turn.State().sUserName);
                 }
                 for (const QString &s : std::as_const(texts))
                     if (!Flaw(s).isEmpty())
