@@ -10,7 +10,6 @@
 #include "FuzzSupport.h"
 #include "Model.h"
 
-#include "common/Dialogs.h"
 #include "common/modPublic.h"
 #include "engine/Reply.h"
 

@@ -8,7 +8,6 @@
 #include "FuzzSupport.h"
 #include "Model.h"
 
-#include "common/Dialogs.h"
 #include "common/modPublic.h"
 #include "engine/ModFunctions.h"
 
@@ -36,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     modPublic::FollowUpFile = kPending;
 
     const ResponseEntry got = GetRandomEntryFromFile(match, mode);
-    const bool reported = !got.sFailure.isEmpty();
+    const bool reported = got.failure.Failed();
     FUZZ_CHECK(!reported || Model::Same(got, ResponseEntry{}), Show(got) + QStringLiteral(" with a failure"));
     FUZZ_CHECK(Fuzz::ErrorLogLines().size() == (reported ? 1 : 0), QStringLiteral("one error-log line per failure"));
 

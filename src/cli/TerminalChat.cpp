@@ -2,6 +2,7 @@
 
 #include "common/DataFolder.h"
 #include "common/modPublic.h"
+#include "engine/EngineErrors.h"
 
 #include <QDir>
 
@@ -63,6 +64,14 @@ void TerminalChat::AddtoResponseArea(const QString &sText)
 void TerminalChat::WriteLine(const QString &sText)
 {
     m_out << sText << '\n';
+}
+
+void TerminalChat::ShowFailure(const FailureNotice &notice)
+{
+    if (!m_options.failures || notice.sText == EngineErrors::kApology)
+        return;
+    *m_options.failures << "orvia-chat: " << notice.sText << '\n';
+    m_options.failures->flush();
 }
 
 void TerminalChat::TellFailure()

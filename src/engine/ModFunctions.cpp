@@ -237,15 +237,15 @@ qsizetype DrawEntry(qsizetype n, const KeywordMatch &match)
 
 }  // namespace
 
-KeywordMatch KeywordSearch(const QString &sSentence, int *pnLine, QString *psFailure)
+KeywordMatch KeywordSearch(const QString &sSentence, int *pnLine, EngineFailure *pFailure)
 {
     return KeywordSearchCore::Search(sSentence, DataFolder::DataPath(modPublic::KeywordIndexFile),
-                                     QStringLiteral("KeywordSearch Function"), nullptr, pnLine, psFailure);
+                                     QStringLiteral("KeywordSearch Function"), nullptr, pnLine, pFailure);
 }
 
-KeywordMatch KeywordSearchFile(const QString &sSentence, const QString &sPath, int *pnLine, QString *psFailure)
+KeywordMatch KeywordSearchFile(const QString &sSentence, const QString &sPath, int *pnLine, EngineFailure *pFailure)
 {
-    return KeywordSearchCore::Search(sSentence, sPath, QStringLiteral("KeywordSearchFile Function"), nullptr, pnLine, psFailure);
+    return KeywordSearchCore::Search(sSentence, sPath, QStringLiteral("KeywordSearchFile Function"), nullptr, pnLine, pFailure);
 }
 
 ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode)
@@ -254,7 +254,7 @@ ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode)
     const QString sBlock = QStringLiteral("code %1 of %2").arg(match.sCode, match.sFile);
     auto fail = [&](const TextFile::Failure &failure, const QString &sName) {
         ResponseEntry failed;
-        failed.sFailure = EngineErrors::Report(sName, sWhere, failure);
+        failed.failure = EngineErrors::Report(sName, sWhere, failure);
         return failed;
     };
     TextFile::Failure failure;

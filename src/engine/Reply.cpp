@@ -37,22 +37,21 @@ QString LaterQuestion(const QString &sLine)
 
 // The main index, passing over the previous reply's keyword when it comes
 // again. A search that fails is not run again: the failure is told once.
-KeywordMatch SearchMain(const QString &sSentence, ReplyTrace &trace, QString *psFailure)
+KeywordMatch SearchMain(const QString &sSentence, ReplyTrace &trace, EngineFailure *pFailure)
 {
     trace.sIndex = modPublic::KeywordIndexFile;
-    QString sFailure;
-    KeywordMatch m = KeywordSearch(sSentence + QLatin1Char(' '), &trace.nKeywordLine, &sFailure);
-    trace.repeatSearch = sFailure.isEmpty() && m.sKeyword == modPublic::LastMatch.sKeyword;
+    EngineFailure failure;
+    KeywordMatch m = KeywordSearch(sSentence + QLatin1Char(' '), &trace.nKeywordLine, &failure);
+    trace.repeatSearch = !failure.Failed() && m.sKeyword == modPublic::LastMatch.sKeyword;
     if (trace.repeatSearch)
-        m = KeywordSearchExclude(sSentence, &trace.nKeywordLine, &sFailure);
-    *psFailure = sFailure;
+        m = KeywordSearchExclude(sSentence, &trace.nKeywordLine, &failure);
+    *pFailure = failure;
     return m;
 }
 
-void NoteFailure(ReplyTrace &trace, const QString &sFailure, const QString &sIndex)
+void NoteFailure(ReplyTrace &trace, const EngineFailure &failure, const QString &sIndex)
 {
-    if (!sFailure.isEmpty())
-        trace.failures.append({sIndex, sFailure});
+    trace.Note(sIndex, failure);
 }
 
 }  // namespace
@@ -65,12 +64,12 @@ ReplyResult GetReply(const QString &sTyped)
         trace.sRead = sSentence;
     bool searchNeeded = true;
     KeywordMatch m;
-    QString sFailure;
+    EngineFailure failure;
     // A question asked after other sentences is what the user waits an answer to.
     if (const QString sQuestion = LaterQuestion(sSentence); !sQuestion.isEmpty()) {
         ReplyTrace questionTrace = trace;
-        const KeywordMatch q = SearchMain(sQuestion, questionTrace, &sFailure);
-        NoteFailure(trace, sFailure, modPublic::KeywordIndexFile);
+        const KeywordMatch q = SearchMain(sQuestion, questionTrace, &failure);
+        NoteFailure(trace, failure, modPublic::KeywordIndexFile);
         if (!q.sKeyword.isEmpty()) {
             m = q;
             trace = questionTrace;
@@ -83,16 +82,16 @@ ReplyResult GetReply(const QString &sTyped)
     if (searchNeeded && !modPublic::FollowUpFile.isEmpty()) {
         const QString sName = TrimBlanks(modPublic::FollowUpFile).toString();
         trace.sFollowUpIndex = trace.sIndex = sName;
-        m = KeywordSearchFile(sSentence, DataFolder::DataPath(sName), &trace.nKeywordLine, &sFailure);
-        NoteFailure(trace, sFailure, sName);
+        m = KeywordSearchFile(sSentence, DataFolder::DataPath(sName), &trace.nKeywordLine, &failure);
+        NoteFailure(trace, failure, sName);
         if (!m.sCode.isEmpty())
             searchNeeded = false;
         trace.followUpMatched = !searchNeeded;
         modPublic::FollowUpFile.clear();
     }
     if (searchNeeded && !mainFailed) {
-        m = SearchMain(sSentence, trace, &sFailure);
-        NoteFailure(trace, sFailure, modPublic::KeywordIndexFile);
+        m = SearchMain(sSentence, trace, &failure);
+        NoteFailure(trace, failure, modPublic::KeywordIndexFile);
     } else if (searchNeeded) {
         trace.sIndex = modPublic::KeywordIndexFile;  // it failed on the question already
     }
@@ -106,7 +105,7 @@ ReplyResult GetReply(const QString &sTyped)
         m.sCode = QStringLiteral("0001");
         answer = GetRandomEntryFromFile(m, StatementsAndQuestions);
     }
-    NoteFailure(trace, answer.sFailure, QString());
+    NoteFailure(trace, answer.failure, QString());
     modPublic::LastMatch = m;
     trace.match = m;
     trace.nEntryLine = answer.nLine;
@@ -115,15 +114,18 @@ ReplyResult GetReply(const QString &sTyped)
     return ReplyResult{answer.sText, answer.sControl, answer.IsQuestion, trace, sFirstFailure};
 }
 
-QString GetPresetResponse(const QString &sFileName, const QString &sCode)
+QString GetPresetResponse(const QString &sFileName, const QString &sCode, EngineFailure *pFailure)
 {
     const KeywordMatch match{QString(), sCode, sFileName, QString(), QString()};
-    return GetRandomEntryFromFile(match, StatementsAndQuestions).sText;
+    const ResponseEntry entry = GetRandomEntryFromFile(match, StatementsAndQuestions);
+    if (pFailure)
+        *pFailure = entry.failure;
+    return entry.sText;
 }
 
-KeywordMatch KeywordSearchExclude(const QString &sSentence, int *pnLine, QString *psFailure)
+KeywordMatch KeywordSearchExclude(const QString &sSentence, int *pnLine, EngineFailure *pFailure)
 {
     const QString sExclude = modPublic::LastMatch.sKeyword;
     return KeywordSearchCore::Search(sSentence, DataFolder::DataPath(modPublic::KeywordIndexFile),
-                                     QStringLiteral("KeywordSearchExclude Function"), &sExclude, pnLine, psFailure);
+                                     QStringLiteral("KeywordSearchExclude Function"), &sExclude, pnLine, pFailure);
 }
