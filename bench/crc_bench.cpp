@@ -1,6 +1,5 @@
 // UpdateCRC, as GetCRCforFile runs it, against zlib's crc32 on the same 64 MB
 // buffer in the same run.
-#include "common/Dialogs.h"
 #include "tools/CRCfile.h"
 
 #include <QByteArray>

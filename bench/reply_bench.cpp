@@ -4,7 +4,6 @@
 // share of a reply the normalising pass takes and the ratio of a reply whose
 // draw passes over the last entry to one whose draw does not.
 #include "MedianReporter.h"
-#include "common/Dialogs.h"
 #include "common/modPublic.h"
 #include "engine/Reply.h"
 #include "engine/Substitutions.h"

@@ -10,7 +10,6 @@
 #include "FuzzSupport.h"
 #include "Model.h"
 
-#include "common/Dialogs.h"
 #include "engine/Reply.h"
 
 #include <QRegularExpression>

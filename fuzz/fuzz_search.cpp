@@ -6,7 +6,6 @@
 #include "FuzzSupport.h"
 #include "Model.h"
 
-#include "common/Dialogs.h"
 #include "engine/ModFunctions.h"
 #include "engine/Reply.h"
 #include "engine/TextFold.h"
@@ -67,8 +66,9 @@ int Check(const QString &sSentence, const QString &sPrevious, const std::optiona
         return 0;
     int nFailures = 0;
     for (const bool exclude : {false, true}) {
-        QString sFailure;
-        const KeywordMatch got = exclude ? KeywordSearchExclude(sSentence, sPrevious, nullptr, &sFailure) : KeywordSearch(sSentence, nullptr, &sFailure);
+        EngineFailure failure;
+        const KeywordMatch got = exclude ? KeywordSearchExclude(sSentence, sPrevious, nullptr, &failure) : KeywordSearch(sSentence, nullptr, &failure);
+        const QString sFailure = failure.sReason;
         Model::Search want = Model::FindKeyword(index, *sPlain, exclude ? &sPrevious : nullptr);
         want.match.sInput = sSentence;
         FUZZ_CHECK(got == want.match, Show(got) + QStringLiteral(" instead of ") + Show(want.match));

@@ -8,7 +8,6 @@
 #include "FuzzSupport.h"
 #include "Model.h"
 
-#include "common/Dialogs.h"
 #include "engine/Reply.h"
 #include "engine/ModFunctions.h"
 
@@ -37,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     conversation.sFollowUpFile = kPending;
 
     const ResponseEntry got = TakeAnswer(conversation, GetRandomEntryFromFile(match, mode, conversation));
-    const bool reported = !got.sFailure.isEmpty();
+    const bool reported = got.failure.Failed();
     FUZZ_CHECK(!reported || Model::Same(got, ResponseEntry{}), Show(got) + QStringLiteral(" with a failure"));
     FUZZ_CHECK(Fuzz::ErrorLogLines().size() == (reported ? 1 : 0), QStringLiteral("one error-log line per failure"));
 

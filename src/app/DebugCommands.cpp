@@ -1,8 +1,8 @@
 #include "app/DebugCommands.h"
 
 #include "chat/TraceLines.h"
-#include "common/Dialogs.h"
 #include "common/modPublic.h"
+#include "engine/EngineErrors.h"
 #include "engine/ModFunctions.h"
 
 namespace DebugCommands {
@@ -11,9 +11,15 @@ namespace {
 
 const QString kSimulatedAt = QStringLiteral("Debugging Menu -> Simulate");
 
-QString AskSentence()
+QString AskSentence(DebugView &view)
 {
-    return Dialogs::InputBox(QStringLiteral("Please enter a test sentence"), QStringLiteral("Testing Answering System"));
+    return view.Ask(QStringLiteral("Please enter a test sentence"), QStringLiteral("Testing Answering System"));
+}
+
+void ShowFailures(DebugView &view, const QList<FailureNotice> &notices)
+{
+    for (const FailureNotice &notice : notices)
+        view.ShowFailure(notice);
 }
 
 void ApplyDefaultUserName()
@@ -31,9 +37,10 @@ Conversation LookupConversation()
     return conversation;
 }
 
-LogWriteStatus Reported(const LogWriteStatus &status)
+LogWriteStatus Reported(DebugView &view, const LogWriteStatus &status)
 {
-    ReportLogFailure(status);
+    if (!status)
+        view.ShowFailure(status.Notice());
     return status;
 }
 
@@ -48,72 +55,74 @@ QStringList LookupTraceLines(const ReplyTrace &trace)
 
 }  // namespace
 
-LogWriteStatus SimulateEvent()
+LogWriteStatus SimulateEvent(DebugView &view)
 {
-    Dialogs::MsgBox(QStringLiteral("An Event is being written to the event log..."));
-    return Reported(WriteEventLog({QStringLiteral("Test Event"), kSimulatedAt,
+    view.Tell(QStringLiteral("An Event is being written to the event log..."));
+    return Reported(view, WriteEventLog({QStringLiteral("Test Event"), kSimulatedAt,
                                    QStringLiteral(" A Test Event with Priority 1 has been added to the event log")},
                                   1));
 }
 
-LogWriteStatus SimulateError()
+LogWriteStatus SimulateError(DebugView &view)
 {
-    Dialogs::MsgBox(QStringLiteral("An Error is being written to the Error log..."));
+    view.Tell(QStringLiteral("An Error is being written to the Error log..."));
     // The description says "event log" too: that is the entry's wording.
-    return Reported(WriteErrorLog({QStringLiteral("Test Error"), kSimulatedAt,
+    return Reported(view, WriteErrorLog({QStringLiteral("Test Error"), kSimulatedAt,
                                    QStringLiteral(" A Test Error with Priority 1 has been added to the event log")}));
 }
 
-QString RunLookupTest(bool withTrace)
+QString RunLookupTest(DebugView &view, bool withTrace)
 {
-    const QString sSentence = AskSentence();
+    const QString sSentence = AskSentence(view);
     ApplyDefaultUserName();
     if (sSentence.isEmpty())
         return QString();
     ReplyTrace trace;
     trace.sIndex = modPublic::KeywordIndexFile;
-    QString sFailure;
-    const KeywordMatch match = KeywordSearch(sSentence, &trace.nKeywordLine, &sFailure);
-    if (!sFailure.isEmpty())
-        trace.failures.append({trace.sIndex, sFailure});
+    EngineFailure failure;
+    const KeywordMatch match = KeywordSearch(sSentence, &trace.nKeywordLine, &failure);
+    trace.Note(trace.sIndex, failure);
     ResponseEntry entry;
     if (!match.sFile.isEmpty()) {
         Conversation conversation = LookupConversation();
         entry = GetRandomEntryFromFile(match, StatementsAndQuestions, conversation);
         trace.match = match;
         trace.nEntryLine = entry.nLine;
-        if (!entry.sFailure.isEmpty())
-            trace.failures.append({QString(), entry.sFailure});
+        trace.Note(QString(), entry.failure);
     }
-    Dialogs::MsgBox(withTrace ? (QStringList{entry.sText, QString()} + LookupTraceLines(trace)).join(u'\n') : entry.sText);
+    ShowFailures(view, EngineErrors::Notices(trace.failures));
+    view.Tell(withTrace ? (QStringList{entry.sText, QString()} + LookupTraceLines(trace)).join(u'\n') : entry.sText);
     return entry.sText;
 }
 
-LogWriteStatus KeywordLookup(bool withTrace)
+LogWriteStatus KeywordLookup(DebugView &view, bool withTrace)
 {
-    Dialogs::MsgBox(QStringLiteral("A Keyword lookup is being simulated..."));
-    const QString sReply = RunLookupTest(withTrace);
-    return Reported(WriteEventLog({QStringLiteral("Test Result"), QStringLiteral("Debug Menu --> Test"), sReply}, 1));
+    view.Tell(QStringLiteral("A Keyword lookup is being simulated..."));
+    const QString sReply = RunLookupTest(view, withTrace);
+    return Reported(view, WriteEventLog({QStringLiteral("Test Result"), QStringLiteral("Debug Menu --> Test"), sReply}, 1));
 }
 
-std::optional<KeywordMatch> AskMassLookupMatch()
+std::optional<KeywordMatch> AskMassLookupMatch(DebugView &view)
 {
-    const QString sSentence = AskSentence();
+    const QString sSentence = AskSentence(view);
     ApplyDefaultUserName();
     if (sSentence.isEmpty())
         return std::nullopt;
-    KeywordMatch match = KeywordSearch(sSentence);
+    EngineFailure failure;
+    KeywordMatch match = KeywordSearch(sSentence, nullptr, &failure);
+    ShowFailures(view, EngineErrors::Notices(failure));
     if (match.sFile.isEmpty())
         return std::nullopt;
     return match;
 }
 
-QString MassLookupText(const KeywordMatch &match)
+QString MassLookupText(DebugView &view, const KeywordMatch &match)
 {
     QString sText = QStringLiteral(" Generating responses for '") + match.sKeyword + QStringLiteral("'...\r\n");
     Conversation conversation = LookupConversation();
     for (int n = 1; n <= MassLookupCount; ++n) {
         const ResponseEntry entry = GetRandomEntryFromFile(match, StatementsAndQuestions, conversation);
+        ShowFailures(view, EngineErrors::Notices(entry.failure));
         sText += QStringLiteral("\r\n") + QString::number(n) + QStringLiteral(" - ") + entry.sText;
     }
     return sText;

@@ -8,6 +8,7 @@
 #include "chat/KezOnKez.h"
 #include "chat/OrviaOnOrvia.h"
 #include "common/AppIcon.h"
+#include "common/Dialogs.h"
 #include "common/WindowMetrics.h"
 #include "common/modPublic.h"
 #include "console/FrmClientConsole.h"
@@ -321,24 +322,39 @@ void FrmMain::ShowChat(ChatWindow *window)
     ShowModal(window);
 }
 
+void FrmMain::DialogsDebugView::Tell(const QString &sText)
+{
+    Dialogs::MsgBox(sText);
+}
+
+QString FrmMain::DialogsDebugView::Ask(const QString &sPrompt, const QString &sTitle)
+{
+    return Dialogs::InputBox(sPrompt, sTitle);
+}
+
+void FrmMain::DialogsDebugView::ShowFailure(const FailureNotice &notice)
+{
+    Dialogs::ShowFailure(notice);
+}
+
 void FrmMain::SimulateEvent()
 {
-    DebugCommands::SimulateEvent();
+    DebugCommands::SimulateEvent(m_debugView);
 }
 
 void FrmMain::SimulateError()
 {
-    DebugCommands::SimulateError();
+    DebugCommands::SimulateError(m_debugView);
 }
 
 void FrmMain::KeywordLookup()
 {
-    DebugCommands::KeywordLookup(MnuDebugMode->isChecked());
+    DebugCommands::KeywordLookup(m_debugView, MnuDebugMode->isChecked());
 }
 
 void FrmMain::MassKeywordLookup()
 {
-    const std::optional<KeywordMatch> match = DebugCommands::AskMassLookupMatch();
+    const std::optional<KeywordMatch> match = DebugCommands::AskMassLookupMatch(m_debugView);
     if (!match)
         return;
     QMdiSubWindow *sub = ShowChild(Instance(m_FrmTextWindow, nullptr));
@@ -346,7 +362,7 @@ void FrmMain::MassKeywordLookup()
     sub->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     sub->show();
     m_FrmTextWindow->show();
-    m_FrmTextWindow->SetText(DebugCommands::MassLookupText(*match));
+    m_FrmTextWindow->SetText(DebugCommands::MassLookupText(m_debugView, *match));
 }
 
 // --- Maintenance tools --------------------------------------------------------

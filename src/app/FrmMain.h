@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/DebugCommands.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -56,6 +58,14 @@ private slots:
     void RebuildWindowList();
 
 private:
+    // The Debugging menu's boxes, through Dialogs.
+    struct DialogsDebugView final : DebugCommands::DebugView {
+        void Tell(const QString &sText) override;
+        QString Ask(const QString &sPrompt, const QString &sTitle) override;
+        void ShowFailure(const FailureNotice &notice) override;
+    };
+    DialogsDebugView m_debugView;
+
     enum class Arrangement { Cascade, TileHorizontal, TileVertical };
 
     void CreateBanner();

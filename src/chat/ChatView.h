@@ -1,5 +1,8 @@
 #pragma once
 
+#include "common/FailureNotice.h"
+
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
@@ -24,6 +27,14 @@ public:
     virtual void ClearTranscript() = 0;
     // In characters, each line break counted as a carriage return and a line feed.
     virtual qsizetype TranscriptLength() const = 0;
+    // Tells the user of a failure the conversation met; returns when the user has seen it.
+    virtual void ShowFailure(const FailureNotice &notice) = 0;
+
+    void ShowFailures(const QList<FailureNotice> &notices)
+    {
+        for (const FailureNotice &notice : notices)
+            ShowFailure(notice);
+    }
 };
 
 // A chat window: a transcript and a single-line input box.

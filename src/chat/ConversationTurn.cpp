@@ -4,6 +4,7 @@
 #include "common/DataFolder.h"
 #include "common/modPublic.h"
 #include "engine/BaseSettings.h"
+#include "engine/EngineErrors.h"
 #include "engine/TextFold.h"
 #include "engine/Blanks.h"
 #include "engine/ModFunctions.h"
@@ -59,7 +60,9 @@ void ConversationTurn::Load()
     InputMode = kGetUsername;
     m_view.SetInputText(QString());
     m_view.ClearTranscript();
-    const QString sGreeting = GetPresetResponse(QStringLiteral("Preset3.txt"), QStringLiteral("0002"), m_conversation);
+    EngineFailure failure;
+    const QString sGreeting = GetPresetResponse(QStringLiteral("Preset3.txt"), QStringLiteral("0002"), m_conversation, &failure);
+    m_view.ShowFailures(EngineErrors::Notices(failure));
     AddBotLine(sGreeting);
     ClearInputOnKey = true;
     WatchForBut = true;
@@ -87,7 +90,9 @@ void ConversationTurn::InputChanged()
     if (TextFold::Folded(m_view.InputText()) != WatchWord)
         return;
     const KeywordMatch match{Settings::Load().WatchWordKeyword(), QStringLiteral("0010"), QStringLiteral("Preset2.txt"), QString(), QString()};
-    m_view.AddtoResponseArea(TakeAnswer(m_conversation, GetRandomEntryFromFile(match, StatementsAndQuestions, m_conversation)).sText);
+    const ResponseEntry entry = TakeAnswer(m_conversation, GetRandomEntryFromFile(match, StatementsAndQuestions, m_conversation));
+    m_view.ShowFailures(EngineErrors::Notices(entry.failure));
+    m_view.AddtoResponseArea(entry.sText);
     m_view.SetInputText(QString());
 }
 
@@ -104,10 +109,9 @@ void ConversationTurn::NameTurn()
     const QString sRead = Substitutions::Normalise(t);
     if (sRead != t)
         trace.sRead = sRead;
-    QString sFailure;
-    KeywordMatch m = KeywordSearchFile(sRead.toUpper(), DataFolder::DataPath(sNameIndex), &trace.nKeywordLine, &sFailure);
-    if (!sFailure.isEmpty())
-        trace.failures.append({sNameIndex, sFailure});
+    EngineFailure failure;
+    KeywordMatch m = KeywordSearchFile(sRead.toUpper(), DataFolder::DataPath(sNameIndex), &trace.nKeywordLine, &failure);
+    trace.Note(sNameIndex, failure);
     if (m.sKeyword.isEmpty()) {
         if (const std::optional<QString> sName = NameOfUnmatched(t)) {
             AcceptName(*sName);
@@ -137,9 +141,9 @@ void ConversationTurn::AnswerNameTurn(const QString &sTyped, const KeywordMatch 
     trace.match = m;
     trace.nEntryLine = entry.nLine;
     trace.sNextFollowUp = m_conversation.sFollowUpFile;
-    if (!entry.sFailure.isEmpty())
-        trace.failures.append({QString(), entry.sFailure});
+    trace.Note(QString(), entry.failure);
     LastTrace = trace;
+    m_view.ShowFailures(EngineErrors::Notices(trace.failures));
     AddUserLine(sTyped);
     AddBotLine(entry.sText);
     AddTraceLines(QString());  // no search of the name turn passes over a keyword
@@ -152,6 +156,7 @@ void ConversationTurn::ChatTurn()
     const ReplyResult reply = GetReply(m_conversation, t);
     PublishName();  // a block may have named the user
     LastTrace = reply.trace;
+    m_view.ShowFailures(EngineErrors::Notices(reply.trace.failures));
     // Read again: the echo shows the box as it stands after the engine call.
     AddUserLine(m_view.InputText());
     AddBotLine(reply.sText);

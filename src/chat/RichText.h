@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chat/ChatView.h"
+#include "common/Dialogs.h"
 
 #include <QColor>
 #include <QString>
@@ -25,6 +26,7 @@ public:
     void AddtoResponseArea(const QString &sText) override { ::AddtoResponseArea(sText, TranscriptArea()); }
     void ClearTranscript() override { TranscriptArea()->clear(); }
     qsizetype TranscriptLength() const override { return ::TranscriptLength(TranscriptArea()); }
+    void ShowFailure(const FailureNotice &notice) override { Dialogs::ShowFailure(notice); }
 
 protected:
     virtual QTextEdit *TranscriptArea() const = 0;

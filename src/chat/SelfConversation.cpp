@@ -1,6 +1,7 @@
 #include "chat/SelfConversation.h"
 
 #include "common/modPublic.h"
+#include "engine/EngineErrors.h"
 #include "engine/Reply.h"
 
 SelfConversation::SelfConversation(SelfTalkView &view, LineColor color)
@@ -29,6 +30,7 @@ SelfConversation::TickResult SelfConversation::Tick()
     if (m_view.TranscriptLength() > kMaxTranscript)
         m_view.ClearTranscript();
     const ReplyResult reply = GetReply(m_conversation, CurrentLine);
+    m_view.ShowFailures(EngineErrors::Notices(reply.trace.failures));
     CurrentLine = reply.sText;
     const QString sPrefix = FirstVoiceNext ? QStringLiteral("<Orvia1> ") : QStringLiteral("<Orvia2> ");
     m_view.AddColoredText(sPrefix + CurrentLine, m_color);

@@ -16,8 +16,8 @@ public:
     SelfConversation(SelfTalkView &view, LineColor color);
 
     void Load();
-    // One more line. A tick that comes while another is still running (its
-    // message box open, say) is skipped; a tick whose reply failed pauses the talk.
+    // One more line, after the view has shown the reply's failures. A tick that
+    // comes while another is still running (its failure still shown, say) is skipped; a tick whose reply failed pauses the talk.
     TickResult Tick();
     // The "Start/Stop" button.
     void StartStop();

@@ -13,6 +13,8 @@ public:
     qsizetype TranscriptLength() const override;
     QString InputText() const override;
     void SetInputText(const QString &sText) override;
+    // Nothing shown: a windowless chat reads the failures from the turn's trace.
+    void ShowFailure(const FailureNotice &) override {}
 
 protected:
     // Distinct colours, so that the user's echo lines can be told from the bot's.

@@ -1,6 +1,7 @@
 #include "cli/TerminalChat.h"
 
 #include "common/DataFolder.h"
+#include "engine/EngineErrors.h"
 
 #include <QDir>
 
@@ -62,6 +63,14 @@ void TerminalChat::AddtoResponseArea(const QString &sText)
 void TerminalChat::WriteLine(const QString &sText)
 {
     m_out << sText << '\n';
+}
+
+void TerminalChat::ShowFailure(const FailureNotice &notice)
+{
+    if (!m_options.failures || notice.sText == EngineErrors::kApology)
+        return;
+    *m_options.failures << "orvia-chat: " << notice.sText << '\n';
+    m_options.failures->flush();
 }
 
 void TerminalChat::TellFailure()

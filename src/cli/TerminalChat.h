@@ -33,6 +33,8 @@ public:
     // ChatView
     void AddColoredText(const QString &sText, LineColor sColor) override;
     void AddtoResponseArea(const QString &sText) override;
+    // A line on the failures stream; the apology is left out, as the reason follows the answer.
+    void ShowFailure(const FailureNotice &notice) override;
 
 private:
     void WriteLine(const QString &sText);

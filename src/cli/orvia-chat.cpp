@@ -1,10 +1,8 @@
 #include "cli/ChatCommandLine.h"
 #include "cli/TerminalChat.h"
 #include "common/DataFolder.h"
-#include "common/Dialogs.h"
 #include "common/TextFile.h"
 #include "common/modPublic.h"
-#include "engine/EngineErrors.h"
 #include "engine/Randomizer.h"
 
 #include <QCoreApplication>
@@ -21,24 +19,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Message boxes become lines on standard error, apart from the transcript.
-class StderrDialogs final : public Dialogs::Provider {
-public:
-    explicit StderrDialogs(QTextStream &err) : m_err(err) {}
-    void ShowMessage(const QString &sText, const QString &, Dialogs::Icon) override
-    {
-        if (sText == EngineErrors::kApology)
-            return;  // the chat prints the failure's reason instead
-        m_err << "orvia-chat: " << sText << '\n';
-        m_err.flush();
-    }
-    QString AskText(const QString &, const QString &, const QString &) override { return {}; }
-    QString AskSaveFile(const QString &, const QString &) override { return {}; }
-
-private:
-    QTextStream &m_err;
-};
 
 volatile std::sig_atomic_t g_interrupted = 0;
 
@@ -136,8 +116,6 @@ int main(int argc, char *argv[])
         err << "orvia-chat: the main index cannot be read: " << failure.sDescription << '\n';
         return 2;
     }
-    StderrDialogs dialogs(err);
-    Dialogs::Install(&dialogs);
     if (cmd.seed)
         Randomizer::UseFixedSeed(*cmd.seed);
 
@@ -172,6 +150,5 @@ int main(int argc, char *argv[])
             out << sLine << '\n';
     }
     out.flush();
-    Dialogs::Install(nullptr);
     return 0;
 }

@@ -42,4 +42,13 @@ QString SaveFileBox(const QString &sTitle, const QString &sSuggestedPath)
     return current->AskSaveFile(TitleOrDefault(sTitle), sSuggestedPath);
 }
 
+void ShowFailure(const FailureNotice &notice)
+{
+    switch (notice.kind) {
+    case FailureNotice::Kind::Plain: return MsgBox(notice.sText, notice.sTitle);
+    case FailureNotice::Kind::Warning: return MsgBox(notice.sText, notice.sTitle, Icon::Warning);
+    case FailureNotice::Kind::Critical: return MsgBox(notice.sText, notice.sTitle, Icon::Critical);
+    }
+}
+
 }  // namespace Dialogs

@@ -1,6 +1,13 @@
 #pragma once
 
+#include "common/FailureNotice.h"
+
 #include <QString>
+
+// Logic links Qt6::Core only and hands its failures up as values.
+#ifndef QT_WIDGETS_LIB
+#error "common/Dialogs.h is for window code only"
+#endif
 
 // Every message box, input box and file dialog goes through here, so that
 // tests can answer them and headless tools never block.
@@ -27,5 +34,8 @@ inline const QString AppTitle = QStringLiteral("Orvia");
 void MsgBox(const QString &sText, const QString &sTitle = QString(), Icon icon = Icon::None);
 QString InputBox(const QString &sPrompt, const QString &sTitle = QString(), const QString &sDefault = QString());
 QString SaveFileBox(const QString &sTitle, const QString &sSuggestedPath);
+
+// The message box that tells of a failure the logic returned.
+void ShowFailure(const FailureNotice &notice);
 
 }  // namespace Dialogs

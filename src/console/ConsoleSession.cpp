@@ -14,14 +14,11 @@ std::optional<ConsoleSession::PromptFix> ConsoleSession::KeepPrompt(const QStrin
     return PromptFix{Prompt, int(Prompt.size())};
 }
 
-std::optional<QString> ConsoleSession::Enter(const QString &sLine)
+std::optional<QString> ConsoleSession::Enter(const QString &sLine, LogWriteStatus *failure)
 {
-    LogWriteStatus failure;
-    const std::optional<QString> sReply = Console::ParseClientCommand(sLine.mid(2), &failure);
-    if (!sReply) {
-        ReportLogFailure(failure);
+    const std::optional<QString> sReply = Console::ParseClientCommand(sLine.mid(2), failure);
+    if (!sReply)
         return std::nullopt;
-    }
     const QString sAdded = QStringLiteral("\r\n\r\n") + sLine + QStringLiteral("\r\n") + *sReply;
     m_sTranscript += sAdded;
     return sAdded;

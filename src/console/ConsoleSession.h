@@ -1,5 +1,7 @@
 #pragma once
 
+#include "console/LogWriter.h"
+
 #include <QString>
 
 #include <optional>
@@ -27,9 +29,9 @@ public:
     // they are) are dropped and the rest is parsed; an empty line, the line
     // itself and the reply are appended to the transcript. Returns what was
     // appended. When the parser gives no reply (its error entry could not be
-    // written) nothing is appended, the failure is shown to the user, and the
-    // result is empty.
-    std::optional<QString> Enter(const QString &sLine);
+    // written) nothing is appended, the result is empty and *failure (when
+    // given) says why, for the window to tell the user.
+    std::optional<QString> Enter(const QString &sLine, LogWriteStatus *failure = nullptr);
 
 private:
     QString m_sTranscript;

@@ -2,6 +2,7 @@
 
 #include "common/AppIcon.h"
 #include "common/CopyShortcut.h"
+#include "common/Dialogs.h"
 #include "common/WindowMetrics.h"
 #include "console/ConsoleIcons.h"
 #include "console/GeneralDate.h"
@@ -188,9 +189,12 @@ void FrmClientConsole::OnInputChanged(const QString &sText)
 
 void FrmClientConsole::OnEnter()
 {
-    const std::optional<QString> sAdded = m_session.Enter(txtInput->text());
-    if (!sAdded)
+    LogWriteStatus failure;
+    const std::optional<QString> sAdded = m_session.Enter(txtInput->text(), &failure);
+    if (!sAdded) {
+        Dialogs::ShowFailure(failure.Notice());
         return;
+    }
     QTextCursor cursor = txtConsoleLog->textCursor();
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(*sAdded);

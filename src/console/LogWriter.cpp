@@ -1,7 +1,6 @@
 #include "console/LogWriter.h"
 
 #include "common/DataFolder.h"
-#include "common/Dialogs.h"
 #include "common/TextFile.h"
 #include "console/GeneralDate.h"
 #include "console/LogSink.h"
@@ -67,10 +66,4 @@ LogWriteStatus WriteEventLog(const LogEntry &entry, int priority)
 LogWriteStatus WriteErrorLog(const LogEntry &entry)
 {
     return Write(ConsoleList::ErrorLog, entry, kErrorIcon, QString());
-}
-
-void ReportLogFailure(const LogWriteStatus &status)
-{
-    if (!status)
-        Dialogs::MsgBox(status.Message(), QString(), Dialogs::Icon::Warning);
 }

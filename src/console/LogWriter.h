@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FailureNotice.h"
 #include "console/LogEntry.h"
 
 #include <QString>
@@ -14,6 +15,8 @@ struct LogWriteStatus {
     explicit operator bool() const { return ok; }
     // A sentence for the user naming the file and the reason.
     QString Message() const;
+    // The warning that tells the user of a failed write.
+    FailureNotice Notice() const { return {Message(), QString(), FailureNotice::Kind::Warning}; }
 };
 
 // Appends one line to logs/EventLog.txt (date¥name¥where¥description¥priority)
@@ -23,9 +26,6 @@ LogWriteStatus WriteEventLog(const LogEntry &entry, int priority);
 // Appends one line to logs/ErrorLog.txt (date¥name¥where¥description) and,
 // while a sink is registered, a row to its error list with icon 4.
 LogWriteStatus WriteErrorLog(const LogEntry &entry);
-
-// Shows a failed write to the user in one message box; does nothing on success.
-void ReportLogFailure(const LogWriteStatus &status);
 
 inline const QString EventLogFileName = QStringLiteral("EventLog.txt");
 inline const QString ErrorLogFileName = QStringLiteral("ErrorLog.txt");

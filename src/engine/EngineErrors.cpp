@@ -1,6 +1,5 @@
 #include "engine/EngineErrors.h"
 
-#include "common/Dialogs.h"
 #include "console/LogWriter.h"
 
 namespace EngineErrors {
@@ -10,12 +9,30 @@ QString Describe(const TextFile::Failure &failure)
     return QStringLiteral("Error Number %1( %2)(%3)").arg(failure.nNumber).arg(failure.sDescription, failure.sComponent);
 }
 
-QString Report(const QString &sName, const QString &sGeneratedAt, const TextFile::Failure &failure)
+EngineFailure Report(const QString &sName, const QString &sGeneratedAt, const TextFile::Failure &failure)
 {
     const QString sDescription = Describe(failure);
-    ReportLogFailure(WriteErrorLog(LogEntry{sName, sGeneratedAt, sDescription}));
-    Dialogs::MsgBox(kApology);
-    return sDescription;
+    const LogWriteStatus logged = WriteErrorLog(LogEntry{sName, sGeneratedAt, sDescription});
+    return {sDescription, logged ? QString() : logged.Message()};
+}
+
+QList<FailureNotice> Notices(const EngineFailure &failure)
+{
+    QList<FailureNotice> notices;
+    if (!failure.Failed())
+        return notices;
+    if (!failure.sLogProblem.isEmpty())
+        notices.append({failure.sLogProblem, QString(), FailureNotice::Kind::Warning});
+    notices.append({kApology, QString(), FailureNotice::Kind::Plain});
+    return notices;
+}
+
+QList<FailureNotice> Notices(const QList<ReplyTrace::Failure> &failures)
+{
+    QList<FailureNotice> notices;
+    for (const ReplyTrace::Failure &f : failures)
+        notices += Notices(EngineFailure{f.sReason, f.sLogProblem});
+    return notices;
 }
 
 }  // namespace EngineErrors

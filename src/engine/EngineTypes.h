@@ -10,15 +10,15 @@
 // Which entries a selection gathers: statements, questions or both.
 enum EntryMode { Statements = 1, Questions = 2, StatementsAndQuestions = 3 };
 
-// sFailure says why a call failed (the error-log description); empty when it
-// did not. The failure has been logged and shown already.
+// failure says why a call failed (the error-log description); empty when it
+// did not. The failure has been logged already; it has not been shown.
 struct ResponseEntry {
     QString sText;
     QString sAttribute;
     QString sControl;
     bool IsQuestion = false;
     int nLine = 0;  // of the chosen entry in its response file
-    QString sFailure;
+    EngineFailure failure;
     // The user's name, when the block gives one: "@username[next]" takes it
     // from the sentence (when the sentence holds one), "@username NAME" gives NAME.
     QString sNamed;

@@ -124,17 +124,19 @@ bool EqualsLowered(QByteArrayView phrase, const QByteArray &lower)
 }  // namespace
 
 KeywordMatch Search(const QString &sSentence, const QString &sPath, const QString &sLocation, const QString *psExclude,
-                    int *pnLine, QString *psFailure)
+                    int *pnLine, EngineFailure *pFailure)
 {
     KeywordMatch result;
     result.sInput = sSentence;
     int nUnused = 0;
     int &nLine = pnLine ? *pnLine : nUnused;
     nLine = 0;
+    if (pFailure)
+        *pFailure = EngineFailure();  // a caller may pass one value to several searches
     auto fail = [&](const TextFile::Failure &f) {
-        const QString sDescription = Report(QStringLiteral("File Access Problem"), sLocation, f);
-        if (psFailure)
-            *psFailure = sDescription;
+        const EngineFailure reported = Report(QStringLiteral("File Access Problem"), sLocation, f);
+        if (pFailure)
+            *pFailure = reported;
     };
     const DataFolder::Resolution resolved = DataFolder::Resolve(sPath);
     TextFile::Failure failure{kNameOutsideData, resolved.sError, kComponent};

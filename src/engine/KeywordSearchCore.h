@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/KeywordMatch.h"
+#include "engine/EngineFailure.h"
 
 #include <QString>
 
@@ -8,10 +9,10 @@ namespace KeywordSearchCore {
 
 // The search shared by the three keyword searches: the first line of the index
 // at sPath whose phrase occurs in the sentence (and, with psExclude, differs
-// from it). Failures are logged under sLocation and shown; they yield no match,
-// and *psFailure (when given) says why. pnLine, when given, receives the
+// from it). Failures are logged under sLocation; they yield no match, and
+// *pFailure (when given) says why. pnLine, when given, receives the
 // matching line's number (from 1), or 0.
 KeywordMatch Search(const QString &sSentence, const QString &sPath, const QString &sLocation, const QString *psExclude,
-                    int *pnLine = nullptr, QString *psFailure = nullptr);
+                    int *pnLine = nullptr, EngineFailure *pFailure = nullptr);
 
 }  // namespace KeywordSearchCore

@@ -237,15 +237,15 @@ qsizetype DrawEntry(qsizetype n, const KeywordMatch &match, QHash<QString, qsize
 
 }  // namespace
 
-KeywordMatch KeywordSearch(const QString &sSentence, int *pnLine, QString *psFailure)
+KeywordMatch KeywordSearch(const QString &sSentence, int *pnLine, EngineFailure *pFailure)
 {
     return KeywordSearchCore::Search(sSentence, DataFolder::DataPath(modPublic::KeywordIndexFile),
-                                     QStringLiteral("KeywordSearch Function"), nullptr, pnLine, psFailure);
+                                     QStringLiteral("KeywordSearch Function"), nullptr, pnLine, pFailure);
 }
 
-KeywordMatch KeywordSearchFile(const QString &sSentence, const QString &sPath, int *pnLine, QString *psFailure)
+KeywordMatch KeywordSearchFile(const QString &sSentence, const QString &sPath, int *pnLine, EngineFailure *pFailure)
 {
-    return KeywordSearchCore::Search(sSentence, sPath, QStringLiteral("KeywordSearchFile Function"), nullptr, pnLine, psFailure);
+    return KeywordSearchCore::Search(sSentence, sPath, QStringLiteral("KeywordSearchFile Function"), nullptr, pnLine, pFailure);
 }
 
 ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode, Conversation &conversation)
@@ -256,7 +256,7 @@ ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode, Conver
     auto fail = [&](const TextFile::Failure &failure, const QString &sName) {
         ResponseEntry failed;
         failed.followUp = followUp;
-        failed.sFailure = EngineErrors::Report(sName, sWhere, failure);
+        failed.failure = EngineErrors::Report(sName, sWhere, failure);
         return failed;
     };
     TextFile::Failure failure;

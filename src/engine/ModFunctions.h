@@ -10,15 +10,15 @@
 
 // Searches the main keyword index (modPublic::KeywordIndexFile in data/).
 // pnLine, when given, receives the matching line's number (from 1), or 0. A
-// failure is logged and shown, yields no match and, with psFailure, says why.
-KeywordMatch KeywordSearch(const QString &sSentence, int *pnLine = nullptr, QString *psFailure = nullptr);
+// failure is logged, yields no match and, with pFailure, says why.
+KeywordMatch KeywordSearch(const QString &sSentence, int *pnLine = nullptr, EngineFailure *pFailure = nullptr);
 // Searches the keyword index at the path given.
-KeywordMatch KeywordSearchFile(const QString &sSentence, const QString &sPath, int *pnLine = nullptr, QString *psFailure = nullptr);
+KeywordMatch KeywordSearchFile(const QString &sSentence, const QString &sPath, int *pnLine = nullptr, EngineFailure *pFailure = nullptr);
 
 // Picks one entry of match.sCode from data/match.sFile at random, passing over
 // the one the block gave last in the conversation, and fills its tags. A name
 // or follow-up the block gives comes back in the entry for the caller to take.
-// A failure is logged and shown, and yields an empty entry whose sFailure says why.
+// A failure is logged, and yields an empty entry whose failure says why.
 ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode, Conversation &conversation);
 
 // [name] becomes sUserName; the echo tags take the words of match.sInput.

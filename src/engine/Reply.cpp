@@ -37,22 +37,21 @@ QString LaterQuestion(const QString &sLine)
 
 // The main index, passing over the previous reply's keyword when it comes
 // again. A search that fails is not run again: the failure is told once.
-KeywordMatch SearchMain(const QString &sSentence, const KeywordMatch &last, ReplyTrace &trace, QString *psFailure)
+KeywordMatch SearchMain(const QString &sSentence, const KeywordMatch &last, ReplyTrace &trace, EngineFailure *pFailure)
 {
     trace.sIndex = modPublic::KeywordIndexFile;
-    QString sFailure;
-    KeywordMatch m = KeywordSearch(sSentence + QLatin1Char(' '), &trace.nKeywordLine, &sFailure);
-    trace.repeatSearch = sFailure.isEmpty() && m.sKeyword == last.sKeyword;
+    EngineFailure failure;
+    KeywordMatch m = KeywordSearch(sSentence + QLatin1Char(' '), &trace.nKeywordLine, &failure);
+    trace.repeatSearch = !failure.Failed() && m.sKeyword == last.sKeyword;
     if (trace.repeatSearch)
-        m = KeywordSearchExclude(sSentence, last.sKeyword, &trace.nKeywordLine, &sFailure);
-    *psFailure = sFailure;
+        m = KeywordSearchExclude(sSentence, last.sKeyword, &trace.nKeywordLine, &failure);
+    *pFailure = failure;
     return m;
 }
 
-void NoteFailure(ReplyTrace &trace, const QString &sFailure, const QString &sIndex)
+void NoteFailure(ReplyTrace &trace, const EngineFailure &failure, const QString &sIndex)
 {
-    if (!sFailure.isEmpty())
-        trace.failures.append({sIndex, sFailure});
+    trace.Note(sIndex, failure);
 }
 
 }  // namespace
@@ -65,12 +64,12 @@ ReplyResult GetReply(Conversation &conversation, const QString &sTyped)
         trace.sRead = sSentence;
     bool searchNeeded = true;
     KeywordMatch m;
-    QString sFailure;
+    EngineFailure failure;
     // A question asked after other sentences is what the user waits an answer to.
     if (const QString sQuestion = LaterQuestion(sSentence); !sQuestion.isEmpty()) {
         ReplyTrace questionTrace = trace;
-        const KeywordMatch q = SearchMain(sQuestion, conversation.lastMatch, questionTrace, &sFailure);
-        NoteFailure(trace, sFailure, modPublic::KeywordIndexFile);
+        const KeywordMatch q = SearchMain(sQuestion, conversation.lastMatch, questionTrace, &failure);
+        NoteFailure(trace, failure, modPublic::KeywordIndexFile);
         if (!q.sKeyword.isEmpty()) {
             m = q;
             trace = questionTrace;
@@ -83,16 +82,16 @@ ReplyResult GetReply(Conversation &conversation, const QString &sTyped)
     if (searchNeeded && !conversation.sFollowUpFile.isEmpty()) {
         const QString sName = TrimBlanks(conversation.sFollowUpFile).toString();
         trace.sFollowUpIndex = trace.sIndex = sName;
-        m = KeywordSearchFile(sSentence, DataFolder::DataPath(sName), &trace.nKeywordLine, &sFailure);
-        NoteFailure(trace, sFailure, sName);
+        m = KeywordSearchFile(sSentence, DataFolder::DataPath(sName), &trace.nKeywordLine, &failure);
+        NoteFailure(trace, failure, sName);
         if (!m.sCode.isEmpty())
             searchNeeded = false;
         trace.followUpMatched = !searchNeeded;
         conversation.sFollowUpFile.clear();
     }
     if (searchNeeded && !mainFailed) {
-        m = SearchMain(sSentence, conversation.lastMatch, trace, &sFailure);
-        NoteFailure(trace, sFailure, modPublic::KeywordIndexFile);
+        m = SearchMain(sSentence, conversation.lastMatch, trace, &failure);
+        NoteFailure(trace, failure, modPublic::KeywordIndexFile);
     } else if (searchNeeded) {
         trace.sIndex = modPublic::KeywordIndexFile;  // it failed on the question already
     }
@@ -103,7 +102,7 @@ ReplyResult GetReply(Conversation &conversation, const QString &sTyped)
         m.sCode = QStringLiteral("0001");
     }
     const ResponseEntry answer = TakeAnswer(conversation, GetRandomEntryFromFile(m, StatementsAndQuestions, conversation));
-    NoteFailure(trace, answer.sFailure, QString());
+    NoteFailure(trace, answer.failure, QString());
     conversation.lastMatch = m;
     trace.match = m;
     trace.nEntryLine = answer.nLine;
@@ -112,10 +111,13 @@ ReplyResult GetReply(Conversation &conversation, const QString &sTyped)
     return ReplyResult{answer.sText, answer.sControl, answer.IsQuestion, trace, sFirstFailure};
 }
 
-QString GetPresetResponse(const QString &sFileName, const QString &sCode, Conversation &conversation)
+QString GetPresetResponse(const QString &sFileName, const QString &sCode, Conversation &conversation, EngineFailure *pFailure)
 {
     const KeywordMatch match{QString(), sCode, sFileName, QString(), QString()};
-    return TakeAnswer(conversation, GetRandomEntryFromFile(match, StatementsAndQuestions, conversation)).sText;
+    const ResponseEntry entry = TakeAnswer(conversation, GetRandomEntryFromFile(match, StatementsAndQuestions, conversation));
+    if (pFailure)
+        *pFailure = entry.failure;
+    return entry.sText;
 }
 
 ResponseEntry TakeAnswer(Conversation &conversation, ResponseEntry entry)
@@ -127,8 +129,8 @@ ResponseEntry TakeAnswer(Conversation &conversation, ResponseEntry entry)
     return entry;
 }
 
-KeywordMatch KeywordSearchExclude(const QString &sSentence, const QString &sExclude, int *pnLine, QString *psFailure)
+KeywordMatch KeywordSearchExclude(const QString &sSentence, const QString &sExclude, int *pnLine, EngineFailure *pFailure)
 {
     return KeywordSearchCore::Search(sSentence, DataFolder::DataPath(modPublic::KeywordIndexFile),
-                                     QStringLiteral("KeywordSearchExclude Function"), &sExclude, pnLine, psFailure);
+                                     QStringLiteral("KeywordSearchExclude Function"), &sExclude, pnLine, pFailure);
 }

@@ -6,14 +6,16 @@
 #include <QString>
 
 // One user sentence in, the bot's answer out, with a trace of why it came. A
-// search or selection that failed on the way (logged and shown already) is
-// named in sFailure; the text is then what the turn could still find. The
-// conversation's follow-up, last match and draws are read and updated.
+// search or selection that failed on the way (logged already, shown by the
+// caller from trace.failures) is named in sFailure; the text is then what the
+// turn could still find. The conversation's follow-up, last match and draws
+// are read and updated.
 ReplyResult GetReply(Conversation &conversation, const QString &sSentence);
-// The text of a random entry of a fixed preset block, in the conversation.
-QString GetPresetResponse(const QString &sFileName, const QString &sCode, Conversation &conversation);
+// The text of a random entry of a fixed preset block, in the conversation;
+// *pFailure (when given) says why there is none.
+QString GetPresetResponse(const QString &sFileName, const QString &sCode, Conversation &conversation, EngineFailure *pFailure = nullptr);
 // The selection's answer taken into the conversation: the follow-up it leaves
 // and the name it gives. Returns the entry.
 ResponseEntry TakeAnswer(Conversation &conversation, ResponseEntry entry);
 // The main search, passing over the phrase sExclude (the keyword of the previous reply).
-KeywordMatch KeywordSearchExclude(const QString &sSentence, const QString &sExclude, int *pnLine = nullptr, QString *psFailure = nullptr);
+KeywordMatch KeywordSearchExclude(const QString &sSentence, const QString &sExclude, int *pnLine = nullptr, EngineFailure *pFailure = nullptr);

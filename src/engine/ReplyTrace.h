@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/KeywordMatch.h"
+#include "engine/EngineFailure.h"
 
 #include <QList>
 #include <QString>
@@ -30,11 +31,18 @@ struct ReplyTrace {
     QString sNextFollowUp;
     // Why the turn failed, as the error log records it, in the order the
     // failures came; sIndex names the index whose search stopped, and is empty
-    // for the answer's own failure.
+    // for the answer's own failure. sLogProblem says why the entry could not
+    // be written, when it could not.
     struct Failure {
         QString sIndex;
         QString sReason;
+        QString sLogProblem;
     };
+    void Note(const QString &sFailedIndex, const EngineFailure &failure)
+    {
+        if (failure.Failed())
+            failures.append({sFailedIndex, failure.sReason, failure.sLogProblem});
+    }
     QList<Failure> failures;
 
     // The reason the search of sIndex stopped; empty when it did not.

@@ -1,6 +1,7 @@
 #include "tools/FrmGenerateCRC.h"
 
 #include "common/AppIcon.h"
+#include "common/Dialogs.h"
 #include "common/DataFolder.h"
 #include "common/WindowMetrics.h"
 #include "tools/CRCfile.h"
@@ -89,9 +90,11 @@ void FrmGenerateCRC::Command1_Click()
 {
     if (m_sSelectedFile.isEmpty())
         return;
-    const QString sCRC = CRCfile::GetCRCforFile(m_sFolder + QLatin1Char('/') + m_sSelectedFile);
+    const std::optional<QString> sCRC = CRCfile::GetCRCforFile(m_sFolder + QLatin1Char('/') + m_sSelectedFile);
+    if (!sCRC)
+        Dialogs::ShowFailure(CRCfile::kReadFailure);
     // A file that could not be read leaves no stale CRC beside its name.
-    Text1->setText(sCRC);
-    if (!sCRC.isEmpty())
+    Text1->setText(sCRC.value_or(QString()));
+    if (sCRC)
         Text1->setEnabled(true);
 }

@@ -130,7 +130,8 @@ private slots:
     void debuggingMenu()
     {
         KnowledgeFixture kb;
-        kb.dialogs.answers = QStringList{"hello there", "well hello"};
+        ScriptedDialogs dialogs;
+        dialogs.answers = QStringList{"hello there", "well hello"};
         FrmMain main;
         auto *edit = new QLineEdit(QStringLiteral("copy me please"));
         main.mdiArea()->addSubWindow(edit)->show();

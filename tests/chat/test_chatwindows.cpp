@@ -4,7 +4,9 @@
 #include "chat/KezWindow.h"
 #include "chat/OrviaOnOrvia.h"
 #include "common/modPublic.h"
+#include "engine/EngineErrors.h"
 #include "support/Knowledge.h"
+#include "support/ScriptedDialogs.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -184,6 +186,35 @@ private slots:
         QVERIFY(!window->Timer1->isActive());
         window->show();
         QCOMPARE(Lines(window->Area).size(), 2);
+    }
+
+    // An engine failure reaches the user as one box, the same in every window,
+    // before the answer it spoiled is written; a self-talk pauses after it.
+    void engineFailureShownOnce()
+    {
+        ScriptedDialogs dialogs;
+        QStringList shownOver;
+        {
+            FrmChecker chat;
+            dialogs.onMessage = [&](const ScriptedDialogs::Shown &) { shownOver = Lines(chat.ResponseArea); };
+            chat.show();
+            Say(chat, QStringLiteral("Sam"));
+            Say(chat, QStringLiteral("this is broken"));
+            QCOMPARE(Lines(chat.ResponseArea).value(4), QStringLiteral("<Sam> this is broken"));
+        }
+        dialogs.onMessage = nullptr;
+        QCOMPARE(shownOver.size(), 4);
+        m_kb->folder.WriteData(QStringLiteral("keywords.txt"), {QStringLiteral("[missing.txt]"), QStringLiteral("0001 hello")});
+        OrviaOnOrvia talk;
+        talk.show();
+        talk.Timer1->setInterval(10);
+        QTRY_VERIFY(!talk.Timer1->isActive());
+        QCOMPARE(dialogs.messages.size(), 2);
+        for (const ScriptedDialogs::Shown &box : std::as_const(dialogs.messages)) {
+            QCOMPARE(box.sText, EngineErrors::kApology);
+            QCOMPARE(box.sTitle, Dialogs::AppTitle);
+            QCOMPARE(box.icon, Dialogs::Icon::None);
+        }
     }
 
 private:

@@ -1,6 +1,7 @@
 #include "chat/ConversationTurn.h"
 #include "chat/SelfConversation.h"
 #include "common/modPublic.h"
+#include "engine/EngineErrors.h"
 #include "engine/WordList.h"
 #include "support/FakeViews.h"
 #include "support/Knowledge.h"
@@ -100,7 +101,7 @@ private slots:
         QCOMPARE(modPublic::UserName, userName);
         QCOMPARE(view.input, QString());
         QCOMPARE(WatchWordAnswers(turn, view), stillAsking);
-        QVERIFY(m_kb->dialogs.messages.isEmpty());
+        QVERIFY(view.failures.isEmpty());
     }
 
     // Later in the chat a block that takes the name renames the user, and [name] is already the new one.
@@ -150,13 +151,16 @@ private slots:
         Say(turn, view, QStringLiteral("Hello there"));
         // An empty line goes to the engine as it is.
         Say(turn, view, QString());
-        // A failed reply is shown once; the turn is still written and the next one works.
+        // A failed reply is shown once, before its turn is written; the next one works.
+        qsizetype nShownAt = -1;
+        view.onFailure = [&](const FailureNotice &) { nShownAt = view.lines.size(); };
         Say(turn, view, QStringLiteral("this is broken"));
         Say(turn, view, QStringLiteral("hello"));
         QCOMPARE(view.lines.mid(4), (QStringList{"<Sam> Hello there", "<Orvia> hello Sam, how are you", "<Sam> ", "<Orvia> tell me more.",
                                                  "<Sam> this is broken", "<Orvia> ", "<Sam> hello", "<Orvia> hello Sam, how are you"}));
         QCOMPARE(view.colors.mid(4, 2), (QList<LineColor>{kUser, kBot}));
-        QCOMPARE(m_kb->dialogs.messages.size(), 1);
+        QCOMPARE(view.failures, (QList<FailureNotice>{{EngineErrors::kApology, QString(), FailureNotice::Kind::Plain}}));
+        QCOMPARE(nShownAt, view.lines.indexOf("<Sam> this is broken"));
         QVERIFY(!WatchWordAnswers(turn, view));
     }
 
@@ -246,6 +250,32 @@ private slots:
         QCOMPARE(view.lines.last(), QStringLiteral("<Orvia2> hello Orvia, how are you"));
     }
 
+    // Each failed step reaches the view before the line it spoiled; an entry the
+    // error log could not take is told first, as a warning.
+    void failuresReachTheView()
+    {
+        const FailureNotice apology{EngineErrors::kApology, QString(), FailureNotice::Kind::Plain};
+        ProgramFolder noLogs(false);
+        WriteKnowledge(noLogs);
+        noLogs.WriteData(QStringLiteral("Preset3.txt"), {"*0001", "# Nice to meet you, [name]!"});  // no greeting
+        noLogs.WriteData(QStringLiteral("preset1.txt"), {"ab"});  // a line too short to search
+        FakeChat view;
+        QStringList shownOver;
+        view.onFailure = [&](const FailureNotice &) { shownOver << view.lines.join('|'); };
+        ConversationTurn turn(view, kBot, kUser);
+        turn.Load();
+        Say(turn, view, QStringLiteral("Bob"));
+        Say(turn, view, QStringLiteral("hello"));
+        QCOMPARE(view.lines, (QStringList{"<Orvia> ", "<Bob> Bob", "<Orvia> nice to meet you, Bob!", "<Bob> hello", "<Orvia> hello Bob, how are you"}));
+        QCOMPARE(shownOver, (QStringList{"", "", "<Orvia> ", "<Orvia> "}));
+        QCOMPARE(view.failures.size(), 4);
+        for (int i : {0, 2}) {
+            QCOMPARE(view.failures[i].kind, FailureNotice::Kind::Warning);
+            QVERIFY2(view.failures[i].sText.contains("ErrorLog.txt"), qPrintable(view.failures[i].sText));
+            QCOMPARE(view.failures[i + 1], apology);
+        }
+    }
+
     void failedTickPausesAfterOneReport()
     {
         m_kb->folder.WriteData(QStringLiteral("keywords.txt"), {QStringLiteral("[missing.txt]"), QStringLiteral("0001 hello")});
@@ -254,14 +284,14 @@ private slots:
         talk.Load();
         // While the report is open the timer may fire again; that tick must not run.
         SelfConversation::TickResult nested = SelfConversation::TickResult::Written;
-        m_kb->dialogs.onMessage = [&](const ScriptedDialogs::Shown &) { nested = talk.Tick(); };
+        view.onFailure = [&](const FailureNotice &) { nested = talk.Tick(); };
         QCOMPARE(talk.Tick(), SelfConversation::TickResult::Failed);
         QCOMPARE(nested, SelfConversation::TickResult::Skipped);
-        QCOMPARE(m_kb->dialogs.messages.size(), 1);
+        QCOMPARE(view.failures.size(), 1);
         QCOMPARE(view.lines.last(), QStringLiteral("<Orvia2> "));
         QVERIFY(!view.timer);
 
-        m_kb->dialogs.onMessage = nullptr;
+        view.onFailure = nullptr;
         talk.StartStop();
         // The empty line goes on to the engine, which answers from the fallback.
         QCOMPARE(talk.Tick(), SelfConversation::TickResult::Written);

@@ -3,7 +3,6 @@
 #include "console/LogSink.h"
 #include "console/LogWriter.h"
 #include "support/ProgramFolder.h"
-#include "support/ScriptedDialogs.h"
 
 #include <QFile>
 #include <QMap>
@@ -37,7 +36,6 @@ private slots:
     void missingFolderIsAFailure()
     {
         ProgramFolder folder(false);
-        ScriptedDialogs dialogs;
         FakeSink sink;
         RegisterLogSink(&sink);
         const LogWriteStatus status = WriteErrorLog(kEntry);
@@ -45,10 +43,10 @@ private slots:
         QVERIFY(!status);
         QVERIFY(sink.rows.isEmpty());
         QVERIFY(!QFile::exists(folder.Path() + "/logs"));
-        ReportLogFailure(status);
-        ReportLogFailure(WriteEventLog(kEntry, 1));
-        QCOMPARE(dialogs.messages.size(), 2);
-        QVERIFY(dialogs.messages[0].sText.contains("ErrorLog.txt") && dialogs.messages[1].sText.contains("EventLog.txt"));
+        const LogWriteStatus event = WriteEventLog(kEntry, 1);
+        QVERIFY(!event);
+        QVERIFY(status.Notice().sText.contains("ErrorLog.txt") && event.Notice().sText.contains("EventLog.txt"));
+        QCOMPARE(status.Notice().kind, FailureNotice::Kind::Warning);
     }
 
     void linesAndRows()

@@ -1,12 +1,12 @@
 #include "common/modPublic.h"
 #include "console/LogWriter.h"
+#include "engine/EngineErrors.h"
 #include "engine/ModFunctions.h"
 #include "engine/Randomizer.h"
 #include "engine/Reflection.h"
 #include "engine/Reply.h"
 #include "engine/Substitutions.h"
 #include "support/ProgramFolder.h"
-#include "support/ScriptedDialogs.h"
 #include "support/Utf16.h"
 
 #include <QRegularExpression>
@@ -37,7 +37,6 @@ class TestEngine : public QObject {
     Q_OBJECT
 
     std::unique_ptr<ProgramFolder> m_folder;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
     Conversation m_talk;
 
     void Write(const QString &sName, const QString &sLines) { m_folder->WriteDataBytes(sName, Lines(sLines)); }
@@ -55,12 +54,10 @@ private slots:
     void init()
     {
         m_folder = std::make_unique<ProgramFolder>();
-        m_dialogs = std::make_unique<ScriptedDialogs>();
         m_talk.Restart(QStringLiteral("User"));
     }
     void cleanup()
     {
-        m_dialogs.reset();
         m_folder.reset();
     }
 
@@ -69,7 +66,7 @@ private slots:
         QTest::addColumn<QByteArray>("index");
         QTest::addColumn<QString>("sentence");
         QTest::addColumn<QString>("found");  // keyword|code|file
-        QTest::addColumn<int>("boxes");
+        QTest::addColumn<int>("boxes");  // the user would be shown
         QTest::newRow("above every section") << kIndex << "TOP of it" << "top|0009|" << 0;
         QTest::newRow("top line wins over longer") << kIndex << "hello good morning" << "hello|0001|greet.txt" << 0;
         QTest::newRow("second section") << kIndex << "Good Morning to you" << "good morning|0002|Other File.txt" << 0;
@@ -122,9 +119,11 @@ private slots:
         QFETCH(QString, found);
         QFETCH(int, boxes);
         m_folder->WriteDataBytes("keywords.txt", index);
-        const KeywordMatch m = KeywordSearch(sentence);
+        EngineFailure failure;
+        const KeywordMatch m = KeywordSearch(sentence, nullptr, &failure);
         QCOMPARE(QStringList({m.sKeyword, m.sCode, m.sFile, m.sInput}), found.split('|') << sentence);
-        QCOMPARE(m_dialogs->messages.size(), boxes);
+        QCOMPARE(EngineErrors::Notices(failure).size(), boxes);
+        QCOMPARE(m_folder->LogLines(ErrorLogFileName).size(), boxes);
     }
 
     // Long sentences and long phrases that nearly match everywhere stay quick.
@@ -188,17 +187,19 @@ private slots:
         if (!lines.isEmpty())
             Write(name, lines);
         for (int run = 1; run <= 2; ++run) {
-            QString sFailure;  // the caller learns of the failure from the value
+            EngineFailure failure;  // the caller learns of the failure from the value
             if (mode) {
                 const ResponseEntry e = GetRandomEntryFromFile(Block(name), mode, m_talk);
                 QVERIFY(e.sText.isEmpty() && !e.IsQuestion);
-                sFailure = e.sFailure;
+                failure = e.failure;
             } else {
-                const KeywordMatch m = name.startsWith("..") ? KeywordSearchFile("hello", m_folder->DataPath(name), nullptr, &sFailure)
-                                                             : KeywordSearch("hello", nullptr, &sFailure);
+                const KeywordMatch m = name.startsWith("..") ? KeywordSearchFile("hello", m_folder->DataPath(name), nullptr, &failure)
+                                                             : KeywordSearch("hello", nullptr, &failure);
                 QCOMPARE(m, (KeywordMatch{"", "", "", "hello", ""}));
             }
-            QCOMPARE(m_dialogs->messages.size(), run);
+            const QList<FailureNotice> apology{{EngineErrors::kApology, QString(), FailureNotice::Kind::Plain}};
+            QCOMPARE(EngineErrors::Notices(failure), apology);
+            const QString sFailure = failure.sReason;
             const QStringList log = m_folder->LogLines(ErrorLogFileName);
             QCOMPARE(log.size(), run);
             const QStringList fields = log.last().split(QChar(0xA5));
@@ -246,7 +247,7 @@ private slots:
         TakeAnswer(m_talk, happy);
         QCOMPARE(m_talk.sFollowUpFile, "next.txt");
         const ResponseEntry none = TakeAnswer(m_talk, GetRandomEntryFromFile(Block("r.txt", "0003"), 3, m_talk));  // no entries, but "&" alone clears
-        QVERIFY(!none.sFailure.isEmpty());
+        QVERIFY(none.failure.Failed());
         QCOMPARE(m_talk.sFollowUpFile, "");
         Write("r.txt", "*0001|@mood    calm|@12345678|# x");  // nine characters: an empty value
         const ResponseEntry nine = GetRandomEntryFromFile(Block("r.txt"), 3, m_talk);
@@ -408,7 +409,6 @@ private slots:
             }
             QCOMPARE(got.join('|'), sReplies);
         }
-        QVERIFY(m_dialogs->messages.isEmpty());
     }
 
     void replyState()
@@ -431,7 +431,7 @@ private slots:
         const ReplyResult reply = GetReply(m_talk, "a cat");
         QCOMPARE(reply.sText, "cats!");
         QVERIFY2(reply.sFailure.contains("gone.txt"), qPrintable(reply.sFailure));
-        QCOMPARE(m_dialogs->messages.size(), 1);
+        QCOMPARE(EngineErrors::Notices(reply.trace.failures).size(), 1);
         QVERIFY(m_folder->LogLines(ErrorLogFileName).value(0).contains("KeywordSearchFile Function"));
         // Edits take effect at the next sentence.
         Write("keywords.txt", "[a.txt]|0002 dog");
@@ -446,14 +446,19 @@ private slots:
         const QString nul(QChar(0));
         Write("keywords.txt", "[a.txt" + nul + ".old]|0001 cat|[a.txt]|0003 dog");
         Write("a.txt", "*0001|# cats!|*0003|$do you walk it?|&walk.txt" + nul + "x");
+        int nBoxes = 0;
         const ReplyResult cat = GetReply(m_talk, "a cat");
+        nBoxes += EngineErrors::Notices(cat.trace.failures).size();
         QCOMPARE(cat.sText, "");
         QVERIFY2(cat.sFailure.contains("a.txt<NUL>.old holds a NUL character"), qPrintable(cat.sFailure));
-        QCOMPARE(GetReply(m_talk, "my dog").sText, "do you walk it?");
+        const ReplyResult dog = GetReply(m_talk, "my dog");
+        QCOMPARE(dog.sText, "do you walk it?");
+        nBoxes += EngineErrors::Notices(dog.trace.failures).size();
         const ReplyResult yes = GetReply(m_talk, "yes");
+        nBoxes += EngineErrors::Notices(yes.trace.failures).size();
         QCOMPARE(yes.sText, "tell me more");
         QVERIFY2(yes.sFailure.contains("walk.txt<NUL>x holds a NUL character"), qPrintable(yes.sFailure));
-        QCOMPARE(m_dialogs->messages.size(), 2);
+        QCOMPARE(nBoxes, 2);
     }
 
     void failedLogWriteKeepsTheReply()
@@ -461,9 +466,12 @@ private slots:
         ProgramFolder noLogs(false);
         noLogs.WriteData("Preset4.txt", {"*0001", "# still here"});
         // No keywords.txt and no logs folder: the search fails, once, and so does its log entry.
-        QCOMPARE(GetReply(m_talk, "hello").sText, "still here");
-        QCOMPARE(m_dialogs->messages.size(), 2);
-        QVERIFY(m_dialogs->messages[0].sText.contains("ErrorLog.txt"));
+        const ReplyResult reply = GetReply(m_talk, "hello");
+        QCOMPARE(reply.sText, "still here");
+        const QList<FailureNotice> boxes = EngineErrors::Notices(reply.trace.failures);
+        QCOMPARE(boxes.size(), 2);
+        QVERIFY(boxes[0].sText.contains("ErrorLog.txt") && boxes[0].kind == FailureNotice::Kind::Warning);
+        QCOMPARE(boxes[1].sText, EngineErrors::kApology);
         QVERIFY(!QFile::exists(noLogs.Path() + "/logs"));
     }
 

@@ -3,7 +3,6 @@
 #include "engine/Reflection.h"
 #include "engine/TextFold.h"
 #include "support/ProgramFolder.h"
-#include "support/ScriptedDialogs.h"
 
 #include <QTest>
 
@@ -15,7 +14,6 @@ class TestLanguages : public QObject {
     Q_OBJECT
 
     std::unique_ptr<ProgramFolder> m_folder;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
 
     void WriteSettings(const QString &sSettings)
     {
@@ -27,11 +25,9 @@ private slots:
     void init()
     {
         m_folder = std::make_unique<ProgramFolder>();
-        m_dialogs = std::make_unique<ScriptedDialogs>();
     }
     void cleanup()
     {
-        m_dialogs.reset();
         m_folder.reset();
     }
 

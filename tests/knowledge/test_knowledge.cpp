@@ -9,7 +9,7 @@
 #include "engine/ResponseFile.h"
 #include "support/FakeViews.h"
 #include "support/ProgramFolder.h"
-#include "support/ScriptedDialogs.h"
+#include "console/LogWriter.h"
 #include "tools/KnowledgeCheck.h"
 
 #include <QDirIterator>
@@ -40,7 +40,8 @@ struct ShippedFolder : ProgramFolder {
             WriteDataBytes(QDir(kData).relativeFilePath(s), Bytes(s));
         }
     }
-    ScriptedDialogs dialogs;
+    // Every failure of the engine leaves an entry here.
+    bool Failed() const { return !LogLines(ErrorLogFileName).isEmpty(); }
 };
 
 // What a reader notices at once: a pronoun that does not agree with its verb or was
@@ -117,7 +118,7 @@ private slots:
                 errors << s + " -> \"" + m.sKeyword + "\": " + sText;
         }
         EXPECT_NONE(errors);
-        QVERIFY(folder.dialogs.messages.isEmpty());
+        QVERIFY(!folder.Failed());
     }
 
     // Each set's conversations as the chat window runs them (the listening set from
@@ -189,7 +190,7 @@ private slots:
         const double rate = 1.0 - double(fallbacks.size()) / qMax(1, nChat);
         qInfo("%s: %d of %d chat turns answered from a keyword (%.1f%%), %d of them by a later question first", qPrintable(file),
               nChat - int(fallbacks.size()), nChat, 100.0 * rate, nQuestionFirst);
-        QVERIFY(nExchange >= minTurns && folder.dialogs.messages.isEmpty());
+        QVERIFY(nExchange >= minTurns && !folder.Failed());
         QVERIFY2(rate >= minRate, qPrintable(fallbacks.join('\n')));
         EXPECT_NONE(flawed);
         EXPECT_NONE(repeats);  // no reply the same as the one before it

@@ -5,13 +5,18 @@
 #include <QList>
 #include <QStringList>
 
-// A transcript kept as lines with their colours; the plain rewrite drops every colour.
+#include <functional>
+
+// A transcript kept as lines with their colours; the plain rewrite drops every
+// colour. Failures are recorded; onFailure acts as the user would while one is shown.
 template <class View>
 class FakeTranscript : public View {
 public:
     static constexpr LineColor kNoColor = ~LineColor(0);
     QStringList lines;
     QList<LineColor> colors;
+    QList<FailureNotice> failures;
+    std::function<void(const FailureNotice &)> onFailure;
 
     void AddColoredText(const QString &sText, LineColor sColor) override
     {
@@ -27,6 +32,12 @@ public:
     {
         lines.clear();
         colors.clear();
+    }
+    void ShowFailure(const FailureNotice &notice) override
+    {
+        failures << notice;
+        if (onFailure)
+            onFailure(notice);
     }
     qsizetype TranscriptLength() const override
     {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "support/ProgramFolder.h"
-#include "support/ScriptedDialogs.h"
 
 // A small knowledge base in the folder's data/: one entry per block, so every
 // answer is known. "hello" answers "hello [name], how are you", "how are you"
@@ -10,9 +9,8 @@
 // "call me NAME" takes the name from the sentence.
 void WriteKnowledge(const ProgramFolder &folder);
 
-// A program folder holding that knowledge base, and dialogs that record what is shown.
+// A program folder holding that knowledge base.
 struct KnowledgeFixture {
     KnowledgeFixture() { WriteKnowledge(folder); }
     ProgramFolder folder;
-    ScriptedDialogs dialogs;
 };

@@ -1,5 +1,6 @@
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
+#include "tools/CRCfile.h"
 #include "tools/FrmGenerateCRC.h"
 #include "tools/FrmValidKeyword.h"
 
@@ -104,6 +105,9 @@ private slots:
         QVERIFY(!w.Label2->text().contains(QLatin1String("Bytes")));
         w.Command1->click();
         QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].sText, CRCfile::kReadFailure.sText);
+        QCOMPARE(dialogs.messages[0].sTitle, CRCfile::kWizardTitle);
+        QCOMPARE(dialogs.messages[0].icon, Dialogs::Icon::Critical);
         QVERIFY(w.Text1->text().isEmpty());
         // Showing the window again lists the folder again.
         w.hide();
