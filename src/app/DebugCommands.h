@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/KeywordMatch.h"
-#include "console/LogWriter.h"
+#include "logs/LogWriter.h"
 
 #include <QString>
 

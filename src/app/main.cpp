@@ -3,7 +3,7 @@
 #include "common/BotFolder.h"
 #include "common/QtDialogs.h"
 #include "common/modPublic.h"
-#include "console/ProgramFolderStart.h"
+#include "startup/ProgramFolder.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

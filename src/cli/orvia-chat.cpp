@@ -6,6 +6,7 @@
 #include "common/modPublic.h"
 #include "engine/EngineErrors.h"
 #include "engine/Randomizer.h"
+#include "startup/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
 // orvia-check [FOLDER]: every fault of a knowledge base, one line each, in the
 // "file:line: severity: message" form that editors and CI systems read.
-#include "cli/ChatCommandLine.h"
 #include "cli/ProgramOutput.h"
 #include "common/modPublic.h"
+#include "startup/ProgramFolder.h"
 #include "tools/KnowledgeCheck.h"
 #include "tools/StarterBot.h"
 

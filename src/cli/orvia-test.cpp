@@ -1,7 +1,6 @@
 // orvia-test: the conversations a knowledge base must hold, what an edit
 // changes before it is kept, and the unanswered sentences grouped into work.
 #include "cli/BaseCompare.h"
-#include "cli/ChatCommandLine.h"
 #include "cli/ConvoChat.h"
 #include "cli/ConvoFile.h"
 #include "cli/ConvoRecorder.h"
@@ -17,6 +16,7 @@
 #include "common/TextFile.h"
 #include "common/modPublic.h"
 #include "engine/Randomizer.h"
+#include "startup/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QFile>

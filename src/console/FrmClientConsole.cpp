@@ -4,7 +4,7 @@
 #include "common/CopyShortcut.h"
 #include "common/WindowMetrics.h"
 #include "console/ConsoleIcons.h"
-#include "console/GeneralDate.h"
+#include "logs/GeneralDate.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>

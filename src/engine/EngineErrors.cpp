@@ -1,7 +1,7 @@
 #include "engine/EngineErrors.h"
 
 #include "common/Dialogs.h"
-#include "console/LogWriter.h"
+#include "logs/LogWriter.h"
 
 namespace EngineErrors {
 

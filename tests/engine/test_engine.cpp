@@ -1,5 +1,5 @@
 #include "common/modPublic.h"
-#include "console/LogWriter.h"
+#include "logs/LogWriter.h"
 #include "engine/ModFunctions.h"
 #include "engine/Randomizer.h"
 #include "engine/Reflection.h"

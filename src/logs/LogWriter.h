@@ -1,6 +1,6 @@
 #pragma once
 
-#include "console/LogEntry.h"
+#include "logs/LogEntry.h"
 
 #include <QString>
 
