@@ -2,6 +2,7 @@
 
 #include "chat/TraceLines.h"
 #include "common/DataFolder.h"
+#include "common/KnowledgeLayout.h"
 #include "common/modPublic.h"
 #include "engine/BaseSettings.h"
 #include "engine/TextFold.h"
@@ -59,7 +60,7 @@ void ConversationTurn::Load()
     InputMode = kGetUsername;
     m_view.SetInputText(QString());
     m_view.ClearTranscript();
-    const QString sGreeting = GetPresetResponse(QStringLiteral("Preset3.txt"), QStringLiteral("0002"));
+    const QString sGreeting = GetPresetResponse(KnowledgeLayout::kGreeting.file, KnowledgeLayout::kGreeting.code);
     AddBotLine(sGreeting);
     ClearInputOnKey = true;
     WatchForBut = true;
@@ -86,7 +87,7 @@ void ConversationTurn::InputChanged()
         return;
     if (TextFold::Folded(m_view.InputText()) != WatchWord)
         return;
-    const KeywordMatch match{Settings::Load().WatchWordKeyword(), QStringLiteral("0010"), QStringLiteral("Preset2.txt"), QString(), QString()};
+    const KeywordMatch match{Settings::Load().WatchWordKeyword(), KnowledgeLayout::kWatchWordAnswer.code, KnowledgeLayout::kWatchWordAnswer.file, QString(), QString()};
     m_view.AddtoResponseArea(GetRandomEntryFromFile(match, StatementsAndQuestions).sText);
     m_view.SetInputText(QString());
 }
@@ -98,7 +99,7 @@ void ConversationTurn::NameTurn()
     if (t.isEmpty())
         t = QStringLiteral("{SILENCE}");
 
-    const QString sNameIndex = QStringLiteral("preset1.txt");
+    const QString sNameIndex = KnowledgeLayout::kNameIndex;
     ReplyTrace trace;
     trace.sIndex = sNameIndex;
     const QString sRead = Substitutions::Normalise(t);
@@ -111,9 +112,9 @@ void ConversationTurn::NameTurn()
     if (m.sKeyword.isEmpty()) {
         if (const std::optional<QString> sName = NameOfUnmatched(t)) {
             AcceptName(*sName);
-            m = KeywordMatch{t, QStringLiteral("0001"), QStringLiteral("Preset3.txt"), t, QString()};
+            m = KeywordMatch{t, KnowledgeLayout::kWelcome.code, KnowledgeLayout::kWelcome.file, t, QString()};
         } else {
-            m = KeywordMatch{t, QStringLiteral("0013"), QStringLiteral("Preset2.txt"), t, QString()};
+            m = KeywordMatch{t, KnowledgeLayout::kSeveralWordNameAnswer.code, KnowledgeLayout::kSeveralWordNameAnswer.file, t, QString()};
         }
     } else {
         m.sInput = sRead;  // in its case, so that a block that takes the name takes it as written
@@ -126,7 +127,7 @@ void ConversationTurn::NameTurn()
 void ConversationTurn::GiveName(const QString &sName)
 {
     AcceptName(sName);
-    AnswerNameTurn(sName, KeywordMatch{sName, QStringLiteral("0001"), QStringLiteral("Preset3.txt"), sName, QString()}, ReplyTrace{});
+    AnswerNameTurn(sName, KeywordMatch{sName, KnowledgeLayout::kWelcome.code, KnowledgeLayout::kWelcome.file, sName, QString()}, ReplyTrace{});
 }
 
 void ConversationTurn::AnswerNameTurn(const QString &sTyped, const KeywordMatch &m, ReplyTrace trace)

@@ -1,5 +1,6 @@
 #include "cli/QuietBase.h"
 
+#include "common/KnowledgeLayout.h"
 #include "common/modPublic.h"
 
 #include <QDir>
@@ -19,7 +20,7 @@ void QuietBase::Use(const BotFolder &bot)
 {
     modPublic::ProgramFolder = m_scratch.path();
     modPublic::DataFolder = bot.sDataFolder;
-    modPublic::KeywordIndexFile = QStringLiteral("keywords.txt");
+    modPublic::KeywordIndexFile = KnowledgeLayout::kMainIndex;
     modPublic::LastEntries.clear();
     modPublic::FollowUpFile.clear();
     modPublic::LastMatch = KeywordMatch{};

@@ -13,6 +13,7 @@
 #include "cli/SentencesFile.h"
 #include "cli/TestCommandLine.h"
 #include "common/DataFolder.h"
+#include "common/KnowledgeLayout.h"
 #include "common/TextFile.h"
 #include "common/modPublic.h"
 #include "engine/Randomizer.h"
@@ -53,7 +54,7 @@ std::optional<BotFolder> OpenBase(const QString &sFolder, QString *psError)
         return std::nullopt;
     }
     TextFile::Failure failure;
-    if (!TextFile::ReadBytes(bot.sDataFolder + QStringLiteral("/keywords.txt"), &failure)) {
+    if (!TextFile::ReadBytes(bot.sDataFolder + QLatin1Char('/') + KnowledgeLayout::kMainIndex, &failure)) {
         *psError = QStringLiteral("the main index cannot be read: ") + failure.sDescription;
         return std::nullopt;
     }
@@ -169,7 +170,7 @@ int Fallbacks(const TestCommandLine &cmd, QuietBase &quiet, const BotFolder &bot
     const QList<TurnOutcome> outcomes = ConvoChat::AnswerAll(sentences, cmd.name);
     const FallbackGroups groups(FallbackSentences(sentences, outcomes, cmd.sSentences), FallbackGroups::StopWords());
     const QString sIndex = TextFile::ReadText(DataFolder::DataPath(modPublic::KeywordIndexFile)).value_or(QString());
-    QStringList lines = groups.ReportLines(TextFile::SplitLines(sIndex), QStringLiteral("data/keywords.txt"));
+    QStringList lines = groups.ReportLines(TextFile::SplitLines(sIndex), QStringLiteral("data/%1").arg(KnowledgeLayout::kMainIndex));
     lines << QStringLiteral("%1 of %2 sentences answered by the fallback block").arg(groups.SentenceCount()).arg(outcomes.size());
     Print(stdout, lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     return 0;

@@ -1,6 +1,7 @@
 #include "engine/Reply.h"
 
 #include "common/DataFolder.h"
+#include "common/KnowledgeLayout.h"
 #include "common/modPublic.h"
 #include "engine/Blanks.h"
 #include "engine/KeywordSearchCore.h"
@@ -102,8 +103,8 @@ ReplyResult GetReply(const QString &sTyped)
     if (!m.sKeyword.isEmpty()) {
         answer = GetRandomEntryFromFile(m, StatementsAndQuestions);
     } else {
-        m.sFile = QStringLiteral("Preset4.txt");
-        m.sCode = QStringLiteral("0001");
+        m.sFile = KnowledgeLayout::kFallback.file;
+        m.sCode = KnowledgeLayout::kFallback.code;
         answer = GetRandomEntryFromFile(m, StatementsAndQuestions);
     }
     NoteFailure(trace, answer.sFailure, QString());
