@@ -2,7 +2,7 @@
 
 #include "common/FailureNotice.h"
 #include "common/KeywordMatch.h"
-#include "console/LogWriter.h"
+#include "logs/LogWriter.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 
 #include "chat/ChatLook.h"
 #include "common/AppIcon.h"
-#include "common/ProgramFolderSetup.h"
+#include "startup/ProgramFolder.h"
 #include "common/WindowMetrics.h"
 #include "common/modPublic.h"
 

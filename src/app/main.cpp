@@ -1,9 +1,10 @@
 #include "app/FrmMain.h"
 #include "common/AppIcon.h"
 #include "common/BotFolder.h"
+#include "common/KnowledgeLayout.h"
 #include "common/QtDialogs.h"
 #include "common/modPublic.h"
-#include "console/ProgramFolderStart.h"
+#include "startup/ProgramFolder.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -102,7 +103,7 @@ int main(int argc, char *argv[])
     FrmMain main;
     main.show();
     // Set after the window is shown: only commands started from it read the name.
-    modPublic::KeywordIndexFile = QStringLiteral("keywords.txt");
+    modPublic::KeywordIndexFile = KnowledgeLayout::kMainIndex;
 #ifdef ORVIA_SCREENSHOT_HOOK
     RunScreenshotHook(main);
 #endif

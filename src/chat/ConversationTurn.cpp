@@ -2,6 +2,7 @@
 
 #include "chat/TraceLines.h"
 #include "common/DataFolder.h"
+#include "common/KnowledgeLayout.h"
 #include "common/modPublic.h"
 #include "engine/BaseSettings.h"
 #include "engine/EngineErrors.h"
@@ -61,7 +62,7 @@ void ConversationTurn::Load()
     m_view.SetInputText(QString());
     m_view.ClearTranscript();
     EngineFailure failure;
-    const QString sGreeting = GetPresetResponse(QStringLiteral("Preset3.txt"), QStringLiteral("0002"), m_conversation, &failure);
+    const QString sGreeting = GetPresetResponse(KnowledgeLayout::kGreeting.file, KnowledgeLayout::kGreeting.code, m_conversation, &failure);
     m_view.ShowFailures(EngineErrors::Notices(failure));
     AddBotLine(sGreeting);
     ClearInputOnKey = true;
@@ -89,7 +90,7 @@ void ConversationTurn::InputChanged()
         return;
     if (TextFold::Folded(m_view.InputText()) != WatchWord)
         return;
-    const KeywordMatch match{Settings::Load().WatchWordKeyword(), QStringLiteral("0010"), QStringLiteral("Preset2.txt"), QString(), QString()};
+    const KeywordMatch match{Settings::Load().WatchWordKeyword(), KnowledgeLayout::kWatchWordAnswer.code, KnowledgeLayout::kWatchWordAnswer.file, QString(), QString()};
     const ResponseEntry entry = TakeAnswer(m_conversation, GetRandomEntryFromFile(match, StatementsAndQuestions, m_conversation));
     m_view.ShowFailures(EngineErrors::Notices(entry.failure));
     m_view.AddtoResponseArea(entry.sText);
@@ -103,7 +104,7 @@ void ConversationTurn::NameTurn()
     if (t.isEmpty())
         t = QStringLiteral("{SILENCE}");
 
-    const QString sNameIndex = QStringLiteral("preset1.txt");
+    const QString sNameIndex = KnowledgeLayout::kNameIndex;
     ReplyTrace trace;
     trace.sIndex = sNameIndex;
     const QString sRead = Substitutions::Normalise(t);
@@ -115,9 +116,9 @@ void ConversationTurn::NameTurn()
     if (m.sKeyword.isEmpty()) {
         if (const std::optional<QString> sName = NameOfUnmatched(t)) {
             AcceptName(*sName);
-            m = KeywordMatch{t, QStringLiteral("0001"), QStringLiteral("Preset3.txt"), t, QString()};
+            m = KeywordMatch{t, KnowledgeLayout::kWelcome.code, KnowledgeLayout::kWelcome.file, t, QString()};
         } else {
-            m = KeywordMatch{t, QStringLiteral("0013"), QStringLiteral("Preset2.txt"), t, QString()};
+            m = KeywordMatch{t, KnowledgeLayout::kSeveralWordNameAnswer.code, KnowledgeLayout::kSeveralWordNameAnswer.file, t, QString()};
         }
     } else {
         m.sInput = sRead;  // in its case, so that a block that takes the name takes it as written
@@ -130,7 +131,7 @@ void ConversationTurn::NameTurn()
 void ConversationTurn::GiveName(const QString &sName)
 {
     AcceptName(sName);
-    AnswerNameTurn(sName, KeywordMatch{sName, QStringLiteral("0001"), QStringLiteral("Preset3.txt"), sName, QString()}, ReplyTrace{});
+    AnswerNameTurn(sName, KeywordMatch{sName, KnowledgeLayout::kWelcome.code, KnowledgeLayout::kWelcome.file, sName, QString()}, ReplyTrace{});
 }
 
 void ConversationTurn::AnswerNameTurn(const QString &sTyped, const KeywordMatch &m, ReplyTrace trace)

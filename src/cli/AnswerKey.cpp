@@ -1,6 +1,7 @@
 #include "cli/AnswerKey.h"
 
 #include "chat/TraceLines.h"
+#include "common/KnowledgeLayout.h"
 #include "engine/Blanks.h"
 
 AnswerKey AnswerKey::Of(const TurnOutcome &outcome)
@@ -26,8 +27,8 @@ QString AnswerKey::Describe() const
         s = QStringLiteral("the watch word");
     else if (nLine > 0 && !(fallback && sPhrase.isEmpty()))
         s = QStringLiteral("line %1:%2 %3").arg(sIndex).arg(nLine).arg(Trace::Quoted(sPhrase));
-    else if (fallback && sIndex == QLatin1String("preset1.txt"))
-        s = QStringLiteral("no line of preset1.txt");
+    else if (fallback && sIndex == KnowledgeLayout::kNameIndex)
+        s = QStringLiteral("no line of %1").arg(KnowledgeLayout::kNameIndex);
     else
         s = QStringLiteral("fallback");
     s += QStringLiteral(", code %1 %2").arg(sCode, sFile);

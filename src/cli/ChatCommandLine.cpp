@@ -1,8 +1,6 @@
 #include "cli/ChatCommandLine.h"
-#include "console/ProgramFolderStart.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 
 ChatCommandLine ParseChatCommandLine(const QStringList &arguments)
 {
@@ -66,15 +64,4 @@ QString ChatHelpText()
         "\n"
         "Errors of the knowledge files go to FOLDER/logs/ErrorLog.txt, as in the windows.\n"
         "Exit status: 0 when the chat ran, 2 when it cannot run.\n");
-}
-
-BotFolder ChosenBotFolder(const QString &sGiven, QString *psNotice)
-{
-    if (!sGiven.isEmpty())
-        return FindBotFolder(sGiven);
-    if (CurrentFolderIsBot())
-        return FindBotFolder(QStringLiteral("."));
-    const ProgramFolderSetup setup = StartInProgramFolder(QCoreApplication::applicationDirPath());
-    *psNotice = setup.sProblem;
-    return FindBotFolder(setup.sFolder);
 }

@@ -1,5 +1,6 @@
 #include "cli/ConvoChat.h"
 
+#include "common/KnowledgeLayout.h"
 #include "engine/BaseSettings.h"
 
 namespace {
@@ -10,7 +11,7 @@ const QString kBotPrefix = QStringLiteral("<Orvia> ");
 ReplyTrace WatchWordTrace()
 {
     ReplyTrace trace;
-    trace.match = KeywordMatch{Settings::Load().WatchWordKeyword(), QStringLiteral("0010"), QStringLiteral("Preset2.txt"), QString(), QString()};
+    trace.match = KeywordMatch{Settings::Load().WatchWordKeyword(), KnowledgeLayout::kWatchWordAnswer.code, KnowledgeLayout::kWatchWordAnswer.file, QString(), QString()};
     return trace;
 }
 

@@ -4,6 +4,7 @@
 #include "cli/AnswerKey.h"
 #include "cli/ConvoChat.h"
 #include "cli/PossibleReplies.h"
+#include "common/KnowledgeLayout.h"
 #include "engine/TextFold.h"
 
 #include <functional>
@@ -105,7 +106,7 @@ std::optional<Verdict> Judge(const Expectation &e, const TurnOutcome &outcome, s
 
 ConvoFailure FailureOf(const Expectation &e, const Verdict &verdict, const ConvoTurn &turn, const TurnOutcome &outcome)
 {
-    const QStringList trace = outcome.watchWord ? QStringList{QStringLiteral("the watch-word shortcut, code 0010 of data/Preset2.txt")}
+    const QStringList trace = outcome.watchWord ? QStringList{QStringLiteral("the watch-word shortcut, code %1 of data/%2").arg(KnowledgeLayout::kWatchWordAnswer.code, KnowledgeLayout::kWatchWordAnswer.file)}
                                                 : TraceLines(outcome.trace, outcome.sPreviousKeyword);
     return ConvoFailure{e.nSourceLine, verdict.sExpected, verdict.sGot, verdict.entries, turn.sSay, outcome.sReply, trace};
 }

@@ -1,5 +1,6 @@
 #include "cli/QuietBase.h"
 
+#include "common/KnowledgeLayout.h"
 #include "common/modPublic.h"
 
 #include <QDir>
@@ -19,5 +20,5 @@ void QuietBase::Use(const BotFolder &bot)
 {
     modPublic::ProgramFolder = m_scratch.path();
     modPublic::DataFolder = bot.sDataFolder;
-    modPublic::KeywordIndexFile = QStringLiteral("keywords.txt");
+    modPublic::KeywordIndexFile = KnowledgeLayout::kMainIndex;
 }

@@ -1,9 +1,11 @@
 #include "cli/ChatCommandLine.h"
 #include "cli/TerminalChat.h"
 #include "common/DataFolder.h"
+#include "common/KnowledgeLayout.h"
 #include "common/TextFile.h"
 #include "common/modPublic.h"
 #include "engine/Randomizer.h"
+#include "startup/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -109,7 +111,7 @@ int main(int argc, char *argv[])
     UseBotFolder(bot);
     if (const QString sProblem = MakeLogsFolder(bot); !sProblem.isEmpty())
         err << "orvia-chat: " << sProblem << '\n';
-    modPublic::KeywordIndexFile = QStringLiteral("keywords.txt");
+    modPublic::KeywordIndexFile = KnowledgeLayout::kMainIndex;
     // Without its main index every answer would be the fallback: refused, as orvia-check refuses it.
     TextFile::Failure failure;
     if (!TextFile::ReadBytes(DataFolder::DataPath(modPublic::KeywordIndexFile), &failure)) {

@@ -1,8 +1,9 @@
 // orvia-check [FOLDER]: every fault of a knowledge base, one line each, in the
 // "file:line: severity: message" form that editors and CI systems read.
-#include "cli/ChatCommandLine.h"
 #include "cli/ProgramOutput.h"
+#include "common/KnowledgeLayout.h"
 #include "common/modPublic.h"
+#include "startup/ProgramFolder.h"
 #include "tools/KnowledgeCheck.h"
 #include "tools/StarterBot.h"
 
@@ -59,8 +60,9 @@ int main(int argc, char *argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Checks an Orvia knowledge base: the main keyword index, preset1.txt, every follow-up index an answer names and "
-        "every response file they name. Each finding is printed as FILE:LINE: error|warning: MESSAGE, then a summary."));
+        "Checks an Orvia knowledge base: the main keyword index, %1, every follow-up index an answer names and "
+        "every response file they name. Each finding is printed as FILE:LINE: error|warning: MESSAGE, then a summary.")
+        .arg(KnowledgeLayout::kNameIndex));
     parser.addPositionalArgument(QStringLiteral("FOLDER"),
                                  QStringLiteral("A program folder holding data/, or a data/ folder itself (default: the "
                                                 "program folder orvia uses)."),

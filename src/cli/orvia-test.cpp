@@ -1,7 +1,6 @@
 // orvia-test: the conversations a knowledge base must hold, what an edit
 // changes before it is kept, and the unanswered sentences grouped into work.
 #include "cli/BaseCompare.h"
-#include "cli/ChatCommandLine.h"
 #include "cli/ConvoChat.h"
 #include "cli/ConvoFile.h"
 #include "cli/ConvoRecorder.h"
@@ -14,9 +13,11 @@
 #include "cli/SentencesFile.h"
 #include "cli/TestCommandLine.h"
 #include "common/DataFolder.h"
+#include "common/KnowledgeLayout.h"
 #include "common/TextFile.h"
 #include "common/modPublic.h"
 #include "engine/Randomizer.h"
+#include "startup/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -53,7 +54,7 @@ std::optional<BotFolder> OpenBase(const QString &sFolder, QString *psError)
         return std::nullopt;
     }
     TextFile::Failure failure;
-    if (!TextFile::ReadBytes(bot.sDataFolder + QStringLiteral("/keywords.txt"), &failure)) {
+    if (!TextFile::ReadBytes(bot.sDataFolder + QLatin1Char('/') + KnowledgeLayout::kMainIndex, &failure)) {
         *psError = QStringLiteral("the main index cannot be read: ") + failure.sDescription;
         return std::nullopt;
     }
@@ -169,7 +170,7 @@ int Fallbacks(const TestCommandLine &cmd, QuietBase &quiet, const BotFolder &bot
     const QList<TurnOutcome> outcomes = ConvoChat::AnswerAll(sentences, cmd.name);
     const FallbackGroups groups(FallbackSentences(sentences, outcomes, cmd.sSentences), FallbackGroups::StopWords());
     const QString sIndex = TextFile::ReadText(DataFolder::DataPath(modPublic::KeywordIndexFile)).value_or(QString());
-    QStringList lines = groups.ReportLines(TextFile::SplitLines(sIndex), QStringLiteral("data/keywords.txt"));
+    QStringList lines = groups.ReportLines(TextFile::SplitLines(sIndex), QStringLiteral("data/%1").arg(KnowledgeLayout::kMainIndex));
     lines << QStringLiteral("%1 of %2 sentences answered by the fallback block").arg(groups.SentenceCount()).arg(outcomes.size());
     Print(stdout, lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     return 0;

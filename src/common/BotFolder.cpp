@@ -1,5 +1,6 @@
 #include "common/BotFolder.h"
 
+#include "common/KnowledgeLayout.h"
 #include "common/modPublic.h"
 
 #include <QDir>
@@ -7,7 +8,7 @@
 
 namespace {
 
-const QString kIndex = QStringLiteral("keywords.txt");
+const QString kIndex = KnowledgeLayout::kMainIndex;
 
 // Why a folder that exists cannot be listed, or empty when it can.
 QString Unreadable(const QFileInfo &folder, const QString &sShown)
@@ -49,7 +50,7 @@ BotFolder FindBotFolder(const QString &sFolder)
         bot.sProgramFolder = dir.dirName() == QLatin1String("data") ? QFileInfo(dir.path()).path() : dir.path();
         return bot;
     }
-    bot.sError = QStringLiteral("%1: no keywords.txt there, nor in its data/ (orvia-check --init FOLDER writes a starter bot)").arg(sFolder);
+    bot.sError = QStringLiteral("%1: no %2 there, nor in its data/ (orvia-check --init FOLDER writes a starter bot)").arg(sFolder, kIndex);
     return bot;
 }
 

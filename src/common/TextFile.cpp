@@ -1,5 +1,7 @@
 #include "common/TextFile.h"
 
+#include "common/Windows1252.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -11,9 +13,6 @@
 namespace TextFile {
 
 namespace {
-
-constexpr auto kWindows1252 = "windows-1252";
-
 
 // Enough characters that text in any other encoding fails the test, few
 // enough that a short first line of text (a code, a section) passes.
@@ -28,21 +27,26 @@ QByteArray Utf16AsUtf8(QByteArrayView bytes, Utf16Form form)
     return utf8(sText);
 }
 
+// The bytes decoded, when they are UTF-8; a leading mark is dropped.
+std::optional<QString> AsUtf8(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString sDecoded = utf8(bytes);  // the error shows only once converted
+    if (utf8.hasError())
+        return std::nullopt;
+    return sDecoded;
+}
+
 }  // namespace
 
 bool IsUtf8(QByteArrayView bytes)
 {
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString sDecoded = utf8(bytes);  // the error shows only once converted
-    return !utf8.hasError();
+    return AsUtf8(bytes).has_value();
 }
 
 QString DecodeLine(QByteArrayView line)
 {
-    if (IsUtf8(line))
-        return QString::fromUtf8(line);
-    QStringDecoder windows1252(kWindows1252, QStringConverter::Flag::Stateless);
-    return windows1252.isValid() ? windows1252(line) : QString::fromLatin1(line);
+    return IsUtf8(line) ? QString::fromUtf8(line) : Windows1252::Decode(line);
 }
 
 std::optional<Utf16Form> Utf16FormOf(QByteArrayView bytes)
@@ -113,26 +117,24 @@ QString LineReader::DecodedRest()
     const QByteArrayView rest = QByteArrayView(m_bytes).sliced(m_next);
     if (!m_isUtf8 && m_next == 0) {
         // Nothing read yet, so the rest is the whole file: one pass tests and decodes it.
-        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        const QString sText = utf8(rest);
-        m_isUtf8 = !utf8.hasError();
-        if (*m_isUtf8)
-            return sText;
+        std::optional<QString> sText = AsUtf8(rest);
+        m_isUtf8 = sText.has_value();
+        if (sText)
+            return *std::move(sText);
     }
     return Decode(rest);
 }
 
 QString LineReader::Decode(QByteArrayView bytes)
 {
+    if (!m_isUtf8)
+        m_isUtf8 = IsUtf8(m_bytes);
+    if (!*m_isUtf8)
+        return Windows1252::Decode(bytes);
     if (!m_decoder.isValid()) {
-        if (!m_isUtf8)
-            m_isUtf8 = IsUtf8(m_bytes);
         // The mark was passed over as the file was opened; any other U+FEFF is text.
-        m_decoder = *m_isUtf8 ? QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless
-                                                                          | QStringConverter::Flag::ConvertInitialBom)
-                              : QStringDecoder(kWindows1252, QStringConverter::Flag::Stateless);
-        if (!m_decoder.isValid())  // a Qt without ICU
-            return QString::fromLatin1(bytes);
+        m_decoder = QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless
+                                                           | QStringConverter::Flag::ConvertInitialBom);
     }
     return m_decoder(bytes);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "console/LogWriter.h"
+#include "logs/LogWriter.h"
 
 #include <QString>
 #include <QStringList>

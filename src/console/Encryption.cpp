@@ -1,21 +1,17 @@
 #include "console/Encryption.h"
 
+#include "common/Windows1252.h"
+
 #include <QList>
 
-#include <array>
 #include <cmath>
 
 namespace Encryption {
 
-namespace {
+using Windows1252::Char;
+using Windows1252::Code;
 
-// Codes 0x80 to 0x9F; the rest of the code page is Latin-1.
-constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
+namespace {
 
 enum class Direction { Encrypt, Decrypt };
 
@@ -50,7 +46,7 @@ QString Transform(const QString &sText, const QString &sKey, Direction direction
             sResult.append(ch).append(sText[++i]);
             continue;
         }
-        const int c = Windows1252Code(ch.unicode());
+        const int c = Code(ch.unicode());
         if (c < 0) {
             sResult.append(ch);
             continue;
@@ -59,7 +55,7 @@ QString Transform(const QString &sText, const QString &sKey, Direction direction
         const qint64 v = direction == Direction::Encrypt ? c + shift : c - shift;
         if (v < 0 || v > 255)
             continue;
-        sResult.append(QChar(char16_t(Windows1252Char(int(v)))));
+        sResult.append(QChar(char16_t(Char(int(v)))));
     }
     return sResult;
 }
@@ -71,7 +67,7 @@ qint64 KeyNumber(const QString &sKey)
     qint64 sum = 0;
     for (const uint ucs4 : sKey.toUcs4()) {
         const char32_t codePoint = ucs4;
-        const int c = Windows1252Code(codePoint);
+        const int c = Code(codePoint);
         // A character without a code counts with the code "?" it is written as.
         sum += c < 0 ? '?' : c;
     }
@@ -86,23 +82,6 @@ QString Encrypt(const QString &sText, const QString &sKey)
 QString Decrypt(const QString &sText, const QString &sKey)
 {
     return Transform(sText, sKey, Direction::Decrypt);
-}
-
-int Windows1252Code(char32_t codePoint)
-{
-    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
-        return int(codePoint);
-    for (std::size_t i = 0; i < kHighControls.size(); ++i)
-        if (kHighControls[i] == codePoint)
-            return int(0x80 + i);
-    return -1;
-}
-
-char32_t Windows1252Char(int nCode)
-{
-    if (nCode >= 0x80 && nCode <= 0x9F)
-        return kHighControls[std::size_t(nCode - 0x80)];
-    return char32_t(nCode);
 }
 
 }  // namespace Encryption

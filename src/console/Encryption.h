@@ -15,10 +15,4 @@ qint64 KeyNumber(const QString &sKey);
 QString Encrypt(const QString &sText, const QString &sKey);
 QString Decrypt(const QString &sText, const QString &sKey);
 
-// The Windows-1252 code of one code point, or -1 when the code page lacks it.
-int Windows1252Code(char32_t codePoint);
-// The character for a code 0 to 255. The five codes the code page leaves
-// undefined map to the C1 control characters of the same number.
-char32_t Windows1252Char(int nCode);
-
 }  // namespace Encryption

@@ -5,7 +5,7 @@
 #include "common/Dialogs.h"
 #include "common/WindowMetrics.h"
 #include "console/ConsoleIcons.h"
-#include "console/GeneralDate.h"
+#include "logs/GeneralDate.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>

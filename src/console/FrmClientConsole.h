@@ -2,7 +2,7 @@
 
 #include "console/ConsoleLayout.h"
 #include "console/ConsoleSession.h"
-#include "console/LogSink.h"
+#include "logs/LogSink.h"
 
 #include <QWidget>
 

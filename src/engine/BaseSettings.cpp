@@ -1,6 +1,7 @@
 #include "engine/BaseSettings.h"
 
 #include "common/DataTableCache.h"
+#include "common/KnowledgeLayout.h"
 #include "common/TextFile.h"
 #include "engine/TextFold.h"
 
@@ -68,7 +69,7 @@ BaseSettings Parse(QStringView sText, QStringList *problems)
 
 BaseSettings Load()
 {
-    static DataTableCache<BaseSettings> cache(QStringLiteral("settings.txt"), Parse);
+    static DataTableCache<BaseSettings> cache(KnowledgeLayout::kSettings, Parse);
     return cache.Get().value_or(BaseSettings());
 }
 

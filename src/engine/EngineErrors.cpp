@@ -1,6 +1,6 @@
 #include "engine/EngineErrors.h"
 
-#include "console/LogWriter.h"
+#include "logs/LogWriter.h"
 
 namespace EngineErrors {
 

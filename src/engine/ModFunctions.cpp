@@ -1,6 +1,7 @@
 #include "engine/ModFunctions.h"
 
 #include "common/DataFolder.h"
+#include "common/KnowledgeLayout.h"
 #include "common/TextFile.h"
 #include "common/modPublic.h"
 #include "engine/BaseSettings.h"
@@ -286,7 +287,7 @@ ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode, Conver
     QString sNamed;
     if (block.sAttributeLabel.compare(u"username", Qt::CaseInsensitive) == 0) {
         const QString sValue = TrimBlanks(block.sAttribute).toString();
-        sNamed = sValue == u"[next]" ? NameAfterKeyword(match) : sValue;
+        sNamed = sValue == KnowledgeLayout::kNextTag ? NameAfterKeyword(match) : sValue;
     }
     const QString sName = sNamed.isEmpty() ? conversation.sUserName : sNamed;  // [name] is already the new name
     ResponseEntry entry = EntryFromLine(sEntry, block.sAttribute, [&](const QString &sText) { return FillTemplate(sText, match, sName); });
@@ -299,7 +300,7 @@ ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode, Conver
 QString FillTemplate(const QString &sText, const KeywordMatch &match, const QString &sUserName)
 {
     QString sResult = sText;
-    sResult.replace(QStringLiteral("[name]"), sUserName);
+    sResult.replace(KnowledgeLayout::kNameTag, sUserName);
     const QString sLowerKeyword = TextFold::Lower(match.sKeyword);
     const QString &sInput = match.sInput;
     std::optional<ReflectionTable> table;  // read once, and only for an echo
@@ -308,18 +309,18 @@ QString FillTemplate(const QString &sText, const KeywordMatch &match, const QStr
             table = Reflection::Load();
         return Reflection::Reflect(s, *table, sLead);
     };
-    if (sResult.contains(QStringLiteral("[keyword]")))
-        sResult.replace(QStringLiteral("[keyword]"), reflect(sLowerKeyword, InAnswerCase(KeywordLead(sInput, sLowerKeyword))));
-    if (sResult.contains(QStringLiteral("[next]"))) {
+    if (sResult.contains(KnowledgeLayout::kKeywordTag))
+        sResult.replace(KnowledgeLayout::kKeywordTag, reflect(sLowerKeyword, InAnswerCase(KeywordLead(sInput, sLowerKeyword))));
+    if (sResult.contains(KnowledgeLayout::kNextTag)) {
         const Rest rest = InAnswerCase(RestOfSentence(sInput, sLowerKeyword));
         Rest next = WithoutQuestionAndExclamationMarks({rest.sLead, rest.sText + QLatin1Char(' ')});
         next.sText.truncate(next.sText.indexOf(QLatin1Char(' ')) + 1);
-        ReplaceEcho(sResult, QStringLiteral("[next]"), WithoutOuterPunctuation(reflect(next.sText, next.sLead)));
+        ReplaceEcho(sResult, KnowledgeLayout::kNextTag, WithoutOuterPunctuation(reflect(next.sText, next.sLead)));
     }
-    if (sResult.contains(QStringLiteral("[following]"))) {
+    if (sResult.contains(KnowledgeLayout::kFollowingTag)) {
         const Rest rest = InAnswerCase(RestOfSentence(sInput, sLowerKeyword));
         const Rest following = WithoutQuestionAndExclamationMarks({rest.sLead, WithinSentence(rest.sText)});
-        ReplaceEcho(sResult, QStringLiteral("[following]"), WithoutOuterPunctuation(reflect(following.sText, following.sLead)));
+        ReplaceEcho(sResult, KnowledgeLayout::kFollowingTag, WithoutOuterPunctuation(reflect(following.sText, following.sLead)));
     }
     return sResult;
 }

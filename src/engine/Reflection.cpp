@@ -1,6 +1,7 @@
 #include "engine/Reflection.h"
 
 #include "common/DataTableCache.h"
+#include "common/KnowledgeLayout.h"
 #include "engine/Blanks.h"
 #include "engine/TextFold.h"
 
@@ -220,7 +221,7 @@ const ReflectionTable &BuiltIn()
 
 ReflectionTable Load()
 {
-    static DataTableCache<ReflectionTable> cache(QStringLiteral("reflections.txt"), Parse);
+    static DataTableCache<ReflectionTable> cache(KnowledgeLayout::kReflections, Parse);
     return cache.Get().value_or(BuiltIn());
 }
 

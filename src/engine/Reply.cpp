@@ -1,6 +1,7 @@
 #include "engine/Reply.h"
 
 #include "common/DataFolder.h"
+#include "common/KnowledgeLayout.h"
 #include "common/modPublic.h"
 #include "engine/Blanks.h"
 #include "engine/KeywordSearchCore.h"
@@ -98,8 +99,8 @@ ReplyResult GetReply(Conversation &conversation, const QString &sTyped)
     if (sSentence != sTyped)
         m.sTyped = sTyped;
     if (m.sKeyword.isEmpty()) {
-        m.sFile = QStringLiteral("Preset4.txt");
-        m.sCode = QStringLiteral("0001");
+        m.sFile = KnowledgeLayout::kFallback.file;
+        m.sCode = KnowledgeLayout::kFallback.code;
     }
     const ResponseEntry answer = TakeAnswer(conversation, GetRandomEntryFromFile(m, StatementsAndQuestions, conversation));
     NoteFailure(trace, answer.failure, QString());

@@ -1,6 +1,7 @@
 #include "engine/Substitutions.h"
 
 #include "common/DataTableCache.h"
+#include "common/KnowledgeLayout.h"
 #include "common/TextFile.h"
 #include "engine/TextFold.h"
 
@@ -38,7 +39,7 @@ namespace {
 
 std::optional<SubstitutionTable> ReadTable()
 {
-    static DataTableCache<SubstitutionTable> cache(QStringLiteral("substitutions.txt"), Parse);
+    static DataTableCache<SubstitutionTable> cache(KnowledgeLayout::kSubstitutions, Parse);
     return cache.Get();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/KnowledgeLayout.h"
+
 #include <QObject>
 #include <QString>
 
@@ -52,7 +54,7 @@ public:
     // Every report line so far, each preceded by CR LF.
     const QString &Report() const { return m_sReport; }
 
-    static QString IndexFileName() { return QStringLiteral("keywords.txt"); }
+    static QString IndexFileName() { return KnowledgeLayout::kMainIndex; }
 
 signals:
     void WalkStarted();

@@ -1,6 +1,7 @@
 #include "tools/KnowledgeCheck.h"
 
 #include "common/DataFolder.h"
+#include "common/KnowledgeLayout.h"
 #include "common/TextFile.h"
 #include "engine/BaseSettings.h"
 #include "engine/Reflection.h"
@@ -22,8 +23,8 @@
 
 namespace {
 
-const QString kMainIndex = QStringLiteral("keywords.txt");
-const QString kNameIndex = QStringLiteral("preset1.txt");
+using KnowledgeLayout::kMainIndex;
+using KnowledgeLayout::kNameIndex;
 
 QString Quoted(QStringView s)
 {
@@ -67,8 +68,8 @@ QString Reason(const AnswerCheck &answer, QStringView sCode)
 
 bool IsKnownTag(QStringView sTag)
 {
-    for (const char16_t *known : {u"[name]", u"[keyword]", u"[next]", u"[following]"})
-        if (sTag.compare(QStringView(known), Qt::CaseInsensitive) == 0)
+    for (const QLatin1StringView known : KnowledgeLayout::kTags)
+        if (sTag.compare(known, Qt::CaseInsensitive) == 0)
             return true;
     return false;
 }
@@ -246,9 +247,9 @@ bool KnowledgeCheck::Run()
     m_emptyEchoesReported.clear();
     m_phraseLines.clear();
     m_bUnreadResponseFile = m_bUnreadIndex = false;
-    const KnowledgeFile &substitutions = m_files->File(QStringLiteral("substitutions.txt"));
+    const KnowledgeFile &substitutions = m_files->File(KnowledgeLayout::kSubstitutions);
     m_substitutions = substitutions.Readable() ? Substitutions::Parse(substitutions.sText) : SubstitutionTable();
-    const KnowledgeFile &settings = m_files->File(QStringLiteral("settings.txt"));
+    const KnowledgeFile &settings = m_files->File(KnowledgeLayout::kSettings);
     m_settings = settings.Readable() ? Settings::Parse(settings.sText) : BaseSettings();
 
     const KnowledgeFile &main = m_files->File(kMainIndex);
@@ -265,9 +266,9 @@ bool KnowledgeCheck::Run()
     CheckUnusedBlocks();
     CheckBlockLayout();
     CheckInsideWords();
-    CheckTable(QStringLiteral("reflections.txt"), QStringLiteral("reflection"), [](QStringView s, QStringList *p) { Reflection::Parse(s, p); });
-    CheckTable(QStringLiteral("substitutions.txt"), QStringLiteral("substitution"), [](QStringView s, QStringList *p) { Substitutions::Parse(s, p); });
-    CheckTable(QStringLiteral("settings.txt"), QStringLiteral("settings"), [](QStringView s, QStringList *p) { Settings::Parse(s, p); });
+    CheckTable(KnowledgeLayout::kReflections, QStringLiteral("reflection"), [](QStringView s, QStringList *p) { Reflection::Parse(s, p); });
+    CheckTable(KnowledgeLayout::kSubstitutions, QStringLiteral("substitution"), [](QStringView s, QStringList *p) { Substitutions::Parse(s, p); });
+    CheckTable(KnowledgeLayout::kSettings, QStringLiteral("settings"), [](QStringView s, QStringList *p) { Settings::Parse(s, p); });
     CheckUnreachedFiles();
     CheckEncodings();
 
@@ -501,9 +502,9 @@ void KnowledgeCheck::CheckEntry(const KnowledgeFile &file, const CodeBlock &bloc
             const QStringView sTag = sLine.sliced(open, i - open + 1);
             if (!IsKnownTag(sTag))
                 Add(file, nLine, Finding::Warning,
-                    QStringLiteral("unknown tag %1 is shown as written (a misspelling?); the tags are [name], [keyword], [next] "
-                                   "and [following]")
-                        .arg(Quoted(sTag)));
+                    QStringLiteral("unknown tag %1 is shown as written (a misspelling?); the tags are %2, %3, %4 and %5")
+                        .arg(Quoted(sTag), KnowledgeLayout::kNameTag, KnowledgeLayout::kKeywordTag, KnowledgeLayout::kNextTag,
+                             KnowledgeLayout::kFollowingTag));
             open = -1;
         }
     }
@@ -541,26 +542,28 @@ void KnowledgeCheck::CheckFollowUp(const KnowledgeFile &file, const CodeBlock &b
 void KnowledgeCheck::CheckPresets()
 {
     struct Preset {
-        QString sFile, sCode, sRole;
+        KnowledgeLayout::PresetAddress at;
+        QString sRole;
     };
     const Preset presets[] = {
-        {QStringLiteral("Preset3.txt"), QStringLiteral("0002"), QStringLiteral("the greeting")},
-        {QStringLiteral("Preset3.txt"), QStringLiteral("0001"), QStringLiteral("the welcome once the name is given")},
-        {QStringLiteral("Preset2.txt"), QStringLiteral("0010"), QStringLiteral("the answer to the watch word")},
-        {QStringLiteral("Preset2.txt"), QStringLiteral("0013"), QStringLiteral("the answer to a name of several words")},
-        {QStringLiteral("Preset4.txt"), QStringLiteral("0001"), QStringLiteral("the answer when no keyword matches")},
+        {KnowledgeLayout::kGreeting, QStringLiteral("the greeting")},
+        {KnowledgeLayout::kWelcome, QStringLiteral("the welcome once the name is given")},
+        {KnowledgeLayout::kWatchWordAnswer, QStringLiteral("the answer to the watch word")},
+        {KnowledgeLayout::kSeveralWordNameAnswer, QStringLiteral("the answer to a name of several words")},
+        {KnowledgeLayout::kFallback, QStringLiteral("the answer when no keyword matches")},
     };
-    for (const Preset &preset : presets) {
-        const AnswerCheck answer = CheckAnswer(*m_files, preset.sFile, preset.sCode);
+    for (const auto &[at, sRole] : presets) {
+        const QString sCode = at.code;
+        const AnswerCheck answer = CheckAnswer(*m_files, at.file, sCode);
         if (answer.file->Readable())
             AddResponseFile(answer.file);
         // Faults of a line of the block are reported at that line.
         if (!answer.Usable() && answer.fault != AnswerCheck::ShortAttribute && answer.fault != AnswerCheck::EmptyEntry)
             Add(*answer.file, answer.block ? answer.block->nHeaderLine : 0, Finding::Error,
-                QStringLiteral("%1 (code %2) cannot come: %3").arg(preset.sRole, preset.sCode, Reason(answer, preset.sCode)));
+                QStringLiteral("%1 (code %2) cannot come: %3").arg(sRole, sCode, Reason(answer, sCode)));
         UseBlock(QString(), answer);
         // The watch word's answer is given "<orvia> but" as its keyword, on purpose.
-        CheckPresetEchoes(preset.sRole, answer, preset.sCode == u"0010");
+        CheckPresetEchoes(sRole, answer, at.code == KnowledgeLayout::kWatchWordAnswer.code);
     }
 }
 
@@ -568,7 +571,7 @@ void KnowledgeCheck::CheckPresetEchoes(const QString &sRole, const AnswerCheck &
 {
     if (!answer.block)
         return;
-    const bool fallback = answer.file->sName == u"Preset4.txt";
+    const bool fallback = answer.file->sName == KnowledgeLayout::kFallback.file;
     static const QRegularExpression kTag(QStringLiteral("\\[(keyword|next|following)\\]"), QRegularExpression::CaseInsensitiveOption);
     for (const int nEntry : answer.block->gathered.entryLines) {
         const QStringView sEntry = answer.file->lines[nEntry - 1];
@@ -582,7 +585,7 @@ void KnowledgeCheck::CheckPresetEchoes(const QString &sRole, const AnswerCheck &
                                            : (fallback ? QStringLiteral("no phrase matched, so it echoes whatever was typed")
                                                        : QStringLiteral("it is always empty, since no phrase was matched"));
             Add(*answer.file, nEntry, Finding::Warning,
-                QStringLiteral("%1 in %2: %3; use [name] only").arg(m.captured(0), sRole, sGives));
+                QStringLiteral("%1 in %2: %3; use %4 only").arg(m.captured(0), sRole, sGives, KnowledgeLayout::kNameTag));
             break;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "common/DataFolder.h"
 #include "common/TextFile.h"
+#include "common/Windows1252.h"
 #include "engine/Blanks.h"
 #include "engine/KeywordIndex.h"
 
@@ -19,7 +20,7 @@ void FindUndefinedByte(const QByteArray &bytes, KnowledgeFile &file)
         const uchar c = uchar(bytes[i]);
         if (c == '\n' || (c == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')))
             ++nLine;
-        if (c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D) {
+        if (Windows1252::IsUndefined(c)) {
             file.nUndefinedByteLine = nLine;
             file.nUndefinedByte = c;
             return;

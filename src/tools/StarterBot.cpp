@@ -1,5 +1,7 @@
 #include "tools/StarterBot.h"
 
+#include "common/KnowledgeLayout.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,13 +10,13 @@ namespace StarterBot {
 
 namespace {
 
-const QStringList kFiles{QStringLiteral("keywords.txt"), QStringLiteral("answers.txt"), QStringLiteral("fu_pets.txt"),
-                         QStringLiteral("preset1.txt"),  QStringLiteral("Preset2.txt"), QStringLiteral("Preset3.txt"),
-                         QStringLiteral("Preset4.txt")};
+const QStringList kFiles{KnowledgeLayout::kMainIndex,          QStringLiteral("answers.txt"),  QStringLiteral("fu_pets.txt"),
+                         KnowledgeLayout::kNameIndex,          KnowledgeLayout::kWatchWordAnswer.file,
+                         KnowledgeLayout::kGreeting.file,      KnowledgeLayout::kFallback.file};
 
 QString Refusal(const QDir &folder)
 {
-    for (const QString &sName : {QStringLiteral("data"), QStringLiteral("keywords.txt")})
+    for (const QString &sName : {QStringLiteral("data"), QString(KnowledgeLayout::kMainIndex)})
         if (QFileInfo::exists(folder.filePath(sName)))
             return QStringLiteral("%1 holds %2 already; give a new folder, so that nothing is overwritten")
                 .arg(QDir::toNativeSeparators(folder.path()), sName);

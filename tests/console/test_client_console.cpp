@@ -1,7 +1,7 @@
 #include "common/modPublic.h"
 #include "console/ConsoleIcons.h"
 #include "console/FrmClientConsole.h"
-#include "console/LogWriter.h"
+#include "logs/LogWriter.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 

@@ -1,6 +1,5 @@
 #include "console/Encryption.h"
 
-#include <QStringDecoder>
 #include <QTest>
 
 using namespace Encryption;
@@ -59,18 +58,6 @@ private slots:
                 QCOMPARE(Encrypt(decrypted, key), text);
         }
         QCOMPARE(Encrypt(cases[0].first, cases[0].second).size(), cases[0].first.size());
-    }
-
-    void highHalfOfTheCodePage()
-    {
-        QStringDecoder codePage("windows-1252");
-        if (!codePage.isValid())
-            QSKIP("no Windows-1252 codec");
-        for (int code = 0x80; code <= 0x9F; ++code) {
-            const QString decoded = codePage(QByteArray(1, char(code)));
-            QCOMPARE(QString(QChar(char16_t(Windows1252Char(code)))), decoded);
-            QCOMPARE(Windows1252Code(Windows1252Char(code)), code);
-        }
     }
 };
 

@@ -1,6 +1,6 @@
 #include "common/modPublic.h"
-#include "console/LogWriter.h"
 #include "engine/EngineErrors.h"
+#include "logs/LogWriter.h"
 #include "engine/ModFunctions.h"
 #include "engine/Randomizer.h"
 #include "engine/Reflection.h"

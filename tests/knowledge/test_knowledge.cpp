@@ -9,7 +9,7 @@
 #include "engine/ResponseFile.h"
 #include "support/FakeViews.h"
 #include "support/ProgramFolder.h"
-#include "console/LogWriter.h"
+#include "logs/LogWriter.h"
 #include "tools/KnowledgeCheck.h"
 
 #include <QDirIterator>

@@ -1,6 +1,6 @@
 #include "common/modPublic.h"
 #include "support/ProgramFolder.h"
-#include "console/LogWriter.h"
+#include "logs/LogWriter.h"
 #include "tools/KeywordValidator.h"
 #include "tools/KnowledgeFiles.h"
 #include "tools/PhraseShadows.h"

@@ -2,7 +2,7 @@
 // that a test can run two of these at once against the same log.
 // Usage: log_load_writer <program folder> <tag> <count>
 #include "common/modPublic.h"
-#include "console/LogWriter.h"
+#include "logs/LogWriter.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/BotFolder.h"
+
 #include <QString>
 
 // Where the program keeps data/ and logs/. The folder of the executable when
@@ -21,8 +23,22 @@ struct ProgramFolderSetup {
 
 // Chooses the program folder for an executable in sExecutableFolder and seeds the
 // per-user folder when it has no data/ yet. Touches no process-wide state; never
-// throws. Every program of the project (windows and command line) calls this.
+// throws.
 ProgramFolderSetup SetUpProgramFolder(const QString &sExecutableFolder);
 
 // The per-user program folder: $XDG_DATA_HOME/orvia.
 QString PerUserProgramFolder();
+
+// Start-up of every program given no FOLDER: sets up the program folder for the
+// executable in sExecutableFolder (see SetUpProgramFolder), makes it
+// modPublic::ProgramFolder and, when this start created the per-user folder,
+// writes an event-log entry saying so. sProblem of the result holds what the
+// user must be told (a setup failure or a failed log write); the caller decides
+// how to show it.
+ProgramFolderSetup StartInProgramFolder(const QString &sExecutableFolder);
+
+// The knowledge base FOLDER names, for the command-line programs; without
+// FOLDER, the current folder when it is one, else the program folder every
+// program uses, set up as orvia sets it up. A setup problem lands in *psNotice:
+// told, not fatal, since the folder is judged next.
+BotFolder ChosenBotFolder(const QString &sGiven, QString *psNotice);

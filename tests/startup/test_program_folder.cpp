@@ -1,6 +1,6 @@
 #include "common/modPublic.h"
-#include "console/LogWriter.h"
-#include "console/ProgramFolderStart.h"
+#include "logs/LogWriter.h"
+#include "startup/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>

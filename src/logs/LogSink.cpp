@@ -1,4 +1,4 @@
-#include "console/LogSink.h"
+#include "logs/LogSink.h"
 
 #include "common/modPublic.h"
 

@@ -1,7 +1,7 @@
 #include "common/modPublic.h"
-#include "console/GeneralDate.h"
-#include "console/LogSink.h"
-#include "console/LogWriter.h"
+#include "logs/GeneralDate.h"
+#include "logs/LogSink.h"
+#include "logs/LogWriter.h"
 #include "support/ProgramFolder.h"
 
 #include <QFile>

@@ -1,5 +1,9 @@
-#include "common/ProgramFolderSetup.h"
+#include "startup/ProgramFolder.h"
 
+#include "common/modPublic.h"
+#include "logs/LogWriter.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -83,4 +87,30 @@ ProgramFolderSetup SetUpProgramFolder(const QString &sExecutableFolder)
     }
     setup.bCreated = true;
     return setup;
+}
+
+ProgramFolderSetup StartInProgramFolder(const QString &sExecutableFolder)
+{
+    ProgramFolderSetup setup = SetUpProgramFolder(sExecutableFolder);
+    modPublic::ProgramFolder = setup.sFolder;
+    if (setup.bCreated) {
+        const LogEntry entry{QStringLiteral("Program Folder Created"), QStringLiteral("Start-up"),
+                             QStringLiteral("Created %1 with a copy of the knowledge base in %2 and an empty logs folder")
+                                 .arg(setup.sFolder, setup.sShippedData)};
+        const LogWriteStatus written = WriteEventLog(entry, 1);
+        if (!written)
+            setup.sProblem = written.Message();
+    }
+    return setup;
+}
+
+BotFolder ChosenBotFolder(const QString &sGiven, QString *psNotice)
+{
+    if (!sGiven.isEmpty())
+        return FindBotFolder(sGiven);
+    if (CurrentFolderIsBot())
+        return FindBotFolder(QStringLiteral("."));
+    const ProgramFolderSetup setup = StartInProgramFolder(QCoreApplication::applicationDirPath());
+    *psNotice = setup.sProblem;
+    return FindBotFolder(setup.sFolder);
 }

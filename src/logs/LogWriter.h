@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/FailureNotice.h"
-#include "console/LogEntry.h"
+#include "logs/LogEntry.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "console/GeneralDate.h"
+#include "logs/GeneralDate.h"
 
 #include <QRegularExpression>
 

@@ -1,9 +1,9 @@
-#include "console/LogWriter.h"
+#include "logs/LogWriter.h"
 
 #include "common/DataFolder.h"
 #include "common/TextFile.h"
-#include "console/GeneralDate.h"
-#include "console/LogSink.h"
+#include "logs/GeneralDate.h"
+#include "logs/LogSink.h"
 
 #include <QDir>
 #include <QFile>
