@@ -90,11 +90,15 @@ void ConversationTurn::InputChanged()
         return;
     if (TextFold::Folded(m_view.InputText()) != WatchWord)
         return;
-    const KeywordMatch match{Settings::Load().WatchWordKeyword(), KnowledgeLayout::kWatchWordAnswer.code, KnowledgeLayout::kWatchWordAnswer.file, QString(), QString()};
-    const ResponseEntry entry = TakeAnswer(m_conversation, GetRandomEntryFromFile(match, StatementsAndQuestions, m_conversation));
+    const ResponseEntry entry = TakeAnswer(m_conversation, GetRandomEntryFromFile(WatchWordMatch(), StatementsAndQuestions, m_conversation));
     m_view.ShowFailures(EngineErrors::Notices(entry.failure));
     m_view.AddtoResponseArea(entry.sText);
     m_view.SetInputText(QString());
+}
+
+KeywordMatch ConversationTurn::WatchWordMatch()
+{
+    return KeywordMatch{Settings::Load().WatchWordKeyword(), KnowledgeLayout::kWatchWordAnswer.code, KnowledgeLayout::kWatchWordAnswer.file, QString(), QString()};
 }
 
 void ConversationTurn::NameTurn()

@@ -34,6 +34,9 @@ public:
     bool ShowTrace = false;
     static constexpr LineColor kTraceColor = Rgb(128, 128, 128);
 
+    // What the watch-word shortcut answers from, [keyword] naming the base's word.
+    static KeywordMatch WatchWordMatch();
+
     // The conversation under way: the user's name, the follow-up pending.
     const Conversation &State() const { return m_conversation; }
     Conversation &State() { return m_conversation; }

@@ -1,7 +1,5 @@
 #include "cli/ConvoChat.h"
 
-#include "common/KnowledgeLayout.h"
-#include "engine/BaseSettings.h"
 
 namespace {
 
@@ -11,7 +9,7 @@ const QString kBotPrefix = QStringLiteral("<Orvia> ");
 ReplyTrace WatchWordTrace()
 {
     ReplyTrace trace;
-    trace.match = KeywordMatch{Settings::Load().WatchWordKeyword(), KnowledgeLayout::kWatchWordAnswer.code, KnowledgeLayout::kWatchWordAnswer.file, QString(), QString()};
+    trace.match = ConversationTurn::WatchWordMatch();
     return trace;
 }
 
