@@ -39,7 +39,8 @@ qsizetype FoldOneInto(QStringView s, qsizetype i, bool foldAccents, QString &out
     UErrorCode status = U_ZERO_ERROR;
     const int32_t nFolded = u_strFoldCase(buffer, 8, reinterpret_cast<const char16_t *>(s.utf16()) + i, int32_t(n),
                                           U_FOLD_CASE_DEFAULT, &status);
-    QString sPiece = U_SUCCESS(status) ? QString::fromUtf16(buffer, nFolded) : s.sliced(i, n).toString();
+    // Every unit as it stands: fromUtf16 would take a U+FEFF for a byte-order mark and drop it.
+    QString sPiece = U_SUCCESS(status) ? QString(reinterpret_cast<const QChar *>(buffer), nFolded) : s.sliced(i, n).toString();
     if (foldAccents && !IsAscii(sPiece)) {
         sPiece = sPiece.normalized(QString::NormalizationForm_D);
         sPiece.removeIf([](QChar ch) { return IsLatinGreekCyrillicAccent(ch.unicode()); });
