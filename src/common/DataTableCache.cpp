@@ -5,6 +5,7 @@
 
 #include <sys/stat.h>
 
+#include <atomic>
 #include <cerrno>
 
 namespace {
@@ -38,6 +39,32 @@ void StampFolder(const QByteArray &path, FileStamp &stamp)
 }
 
 }  // namespace
+
+namespace {
+
+std::atomic<quint64> nextScope{1};
+thread_local quint64 openScope = 0;
+
+}  // namespace
+
+DataTableScope::DataTableScope()
+{
+    if (openScope != 0)
+        return;
+    openScope = nextScope.fetch_add(1);
+    m_isOuter = true;
+}
+
+DataTableScope::~DataTableScope()
+{
+    if (m_isOuter)
+        openScope = 0;
+}
+
+quint64 DataTableScope::Current()
+{
+    return openScope;
+}
 
 // One lstat: QFileInfo's times are local-time dates, and building those costs
 // more than the parse this stamp saves.

@@ -27,9 +27,25 @@ struct FileStamp {
     bool SameFile(const FileStamp &other) const;
 };
 
-// A table in data/ (reflections, substitutions) that every reply reads: it is
-// parsed again only when the file has changed since, so that an edit still
-// shows at the next reply.
+// Open for one reply (or any one task): while it is open on a thread, each
+// table is looked at on disk once, however many times the task asks for it.
+// Outside one, every request looks. Scopes nest; the outermost counts.
+class DataTableScope {
+public:
+    DataTableScope();
+    ~DataTableScope();
+    DataTableScope(const DataTableScope &) = delete;
+    DataTableScope &operator=(const DataTableScope &) = delete;
+    // The open scope's number on this thread, 0 when none is open.
+    static quint64 Current();
+
+private:
+    bool m_isOuter = false;
+};
+
+// A table in data/ (reflections, substitutions, settings) that every reply
+// reads: it is parsed again only when the file has changed since, so that an
+// edit still shows at the next reply.
 template <typename Table>
 class DataTableCache {
 public:
@@ -40,9 +56,16 @@ public:
     // data/<name> parsed, or nothing when it cannot be read.
     std::optional<Table> Get()
     {
+        const quint64 nScope = DataTableScope::Current();
         const QString sPath = DataFolder::DataPath(m_sName);
+        {
+            const std::lock_guard<std::mutex> lock(m_guard);
+            if (nScope != 0 && nScope == m_nScope && m_stamp.sPath == sPath)
+                return m_table;
+        }
         FileStamp stamp = FileStamp::Of(sPath);
         const std::lock_guard<std::mutex> lock(m_guard);
+        m_nScope = nScope;
         if ((m_table || m_stamp.bMissing) && m_stamp.bSettled && m_stamp.SameFile(stamp))
             return m_table;
         m_table.reset();
@@ -63,4 +86,5 @@ private:
     std::mutex m_guard;
     FileStamp m_stamp;
     std::optional<Table> m_table;
+    quint64 m_nScope = 0;  // the scope in which the stamp was last compared
 };

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <bitset>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -45,7 +44,8 @@ public:
         , m_isValid(sLower.isValidUtf16())
     {
         for (qsizetype i = 0; i + 1 < m_text.size(); ++i)
-            m_pairs->set(Pair(m_text[i], m_text[i + 1]));
+            if (((m_text[i] | m_text[i + 1]) & 0x80) == 0)
+                m_pairs.set(Pair(m_text[i], m_text[i + 1]));
     }
 
     // Whether the folded phrase stands in the sentence. Both being valid,
@@ -75,19 +75,20 @@ public:
             core.chop(1);
         if (core.size() < 2 || ((core[0] | core[1]) & 0x80))
             return true;
-        if (!m_pairs->test(Pair(LowerAscii(core[0]), LowerAscii(core[1]))))
+        if (!m_pairs.test(Pair(LowerAscii(core[0]), LowerAscii(core[1]))))
             return false;
         const char a = core[core.size() - 2], b = core.back();
-        return ((a | b) & 0x80) || m_pairs->test(Pair(LowerAscii(a), LowerAscii(b)));
+        return ((a | b) & 0x80) || m_pairs.test(Pair(LowerAscii(a), LowerAscii(b)));
     }
 
 private:
-    static size_t Pair(char a, char b) { return size_t(static_cast<unsigned char>(a)) << 8 | static_cast<unsigned char>(b); }
+    // Only pairs of ASCII bytes are asked about.
+    static size_t Pair(char a, char b) { return size_t(a) << 7 | size_t(b); }
 
     const QString m_sLower;
     const QByteArray m_text;
     const bool m_isValid;
-    std::unique_ptr<std::bitset<65536>> m_pairs = std::make_unique<std::bitset<65536>>();
+    std::bitset<128 * 128> m_pairs;
 };
 
 bool IsAscii(QByteArrayView bytes)

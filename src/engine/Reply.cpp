@@ -1,6 +1,7 @@
 #include "engine/Reply.h"
 
 #include "common/DataFolder.h"
+#include "common/DataTableCache.h"
 #include "common/KnowledgeLayout.h"
 #include "common/modPublic.h"
 #include "engine/Blanks.h"
@@ -59,6 +60,7 @@ void NoteFailure(ReplyTrace &trace, const EngineFailure &failure, const QString 
 
 ReplyResult GetReply(Conversation &conversation, const QString &sTyped)
 {
+    const DataTableScope tablesReadOnce;
     ReplyTrace trace;
     const QString sSentence = Substitutions::Normalise(sTyped);
     if (sSentence != sTyped)

@@ -116,6 +116,20 @@ private slots:
         folder.WriteData("t.txt", {"six"});
         keepOldTime();
         QCOMPARE(cache.Get(), "six\r\n");
+        // Within one scope (a reply) the file is looked at once; the next scope sees the edit.
+        {
+            const DataTableScope reply;
+            {
+                const DataTableScope nested;  // its end leaves the reply's scope open
+                QCOMPARE(cache.Get(), "six\r\n");
+            }
+            folder.WriteData("t.txt", {"seven"});
+            QCOMPARE(cache.Get(), "six\r\n");
+        }
+        {
+            const DataTableScope reply;
+            QCOMPARE(cache.Get(), "seven\r\n");
+        }
         QVERIFY(QFile::remove(folder.DataPath("t.txt")));
         QCOMPARE(cache.Get(), std::nullopt);
         QVERIFY(QDir(folder.DataPath("")).mkdir("t.txt"));
