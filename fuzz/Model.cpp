@@ -4,7 +4,7 @@
 
 #include "common/DataFolder.h"
 #include "common/TextFile.h"
-#include "engine/ModFunctions.h"
+#include "engine/Templates.h"
 
 #include <QHash>
 #include <QRegularExpression>

@@ -6,8 +6,7 @@
 #include "FuzzSupport.h"
 #include "Model.h"
 
-#include "engine/ModFunctions.h"
-#include "engine/Reply.h"
+#include "engine/KeywordSearch.h"
 #include "engine/TextFold.h"
 
 namespace {

@@ -8,8 +8,7 @@
 #include "FuzzSupport.h"
 #include "Model.h"
 
-#include "engine/Reply.h"
-#include "engine/ModFunctions.h"
+#include "engine/ResponseSelection.h"
 
 namespace {
 

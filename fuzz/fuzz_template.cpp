@@ -6,7 +6,7 @@
 // name, reflection table.
 #include "FuzzSupport.h"
 
-#include "engine/ModFunctions.h"
+#include "engine/Templates.h"
 
 namespace {
 

@@ -3,7 +3,8 @@
 #include "chat/TraceLines.h"
 #include "common/modPublic.h"
 #include "engine/EngineErrors.h"
-#include "engine/ModFunctions.h"
+#include "engine/KeywordSearch.h"
+#include "engine/ResponseSelection.h"
 
 namespace DebugCommands {
 

@@ -8,8 +8,9 @@
 #include "engine/EngineErrors.h"
 #include "engine/TextFold.h"
 #include "engine/Blanks.h"
-#include "engine/ModFunctions.h"
+#include "engine/KeywordSearch.h"
 #include "engine/Reply.h"
+#include "engine/ResponseSelection.h"
 #include "engine/Substitutions.h"
 #include "engine/WordList.h"
 

@@ -3,8 +3,8 @@
 #include "common/DataFolder.h"
 #include "common/TextFile.h"
 #include "engine/EngineTypes.h"
-#include "engine/ModFunctions.h"
 #include "engine/ResponseFile.h"
+#include "engine/Templates.h"
 
 PossibleReplies PossibleReplies::Of(const KeywordMatch &match, const QString &sUserName)
 {

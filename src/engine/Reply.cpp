@@ -5,8 +5,8 @@
 #include "common/KnowledgeLayout.h"
 #include "common/modPublic.h"
 #include "engine/Blanks.h"
-#include "engine/KeywordSearchCore.h"
-#include "engine/ModFunctions.h"
+#include "engine/KeywordSearch.h"
+#include "engine/ResponseSelection.h"
 #include "engine/Substitutions.h"
 
 namespace {
@@ -121,19 +121,4 @@ QString GetPresetResponse(const QString &sFileName, const QString &sCode, Conver
     if (pFailure)
         *pFailure = entry.failure;
     return entry.sText;
-}
-
-ResponseEntry TakeAnswer(Conversation &conversation, ResponseEntry entry)
-{
-    if (entry.followUp)
-        conversation.sFollowUpFile = *entry.followUp;
-    if (!entry.sNamed.isEmpty())
-        conversation.sUserName = entry.sNamed;
-    return entry;
-}
-
-KeywordMatch KeywordSearchExclude(const QString &sSentence, const QString &sExclude, int *pnLine, EngineFailure *pFailure)
-{
-    return KeywordSearchCore::Search(sSentence, DataFolder::DataPath(modPublic::KeywordIndexFile),
-                                     QStringLiteral("KeywordSearchExclude Function"), &sExclude, pnLine, pFailure);
 }

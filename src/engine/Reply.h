@@ -14,8 +14,3 @@ ReplyResult GetReply(Conversation &conversation, const QString &sSentence);
 // The text of a random entry of a fixed preset block, in the conversation;
 // *pFailure (when given) says why there is none.
 QString GetPresetResponse(const QString &sFileName, const QString &sCode, Conversation &conversation, EngineFailure *pFailure = nullptr);
-// The selection's answer taken into the conversation: the follow-up it leaves
-// and the name it gives. Returns the entry.
-ResponseEntry TakeAnswer(Conversation &conversation, ResponseEntry entry);
-// The main search, passing over the phrase sExclude (the keyword of the previous reply).
-KeywordMatch KeywordSearchExclude(const QString &sSentence, const QString &sExclude, int *pnLine = nullptr, EngineFailure *pFailure = nullptr);

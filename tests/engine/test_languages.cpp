@@ -1,6 +1,8 @@
 #include "engine/BaseSettings.h"
-#include "engine/ModFunctions.h"
+#include "engine/KeywordSearch.h"
 #include "engine/Reflection.h"
+#include "engine/ResponseSelection.h"
+#include "engine/Templates.h"
 #include "engine/TextFold.h"
 #include "support/ProgramFolder.h"
 
