@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Fuzz::WriteFiles(input);
     // A code is read from one line of a file, so it holds no line break.
     const QString sSpec = QString(input.strings[0]).remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
-    const int mode = sSpec.isEmpty() ? 3 : 1 + sSpec[0].unicode() % 3;
+    const EntryMode mode = sSpec.isEmpty() ? StatementsAndQuestions : EntryMode(1 + sSpec[0].unicode() % 3);
     const KeywordMatch match{input.strings[1], sSpec.mid(1), input.files.isEmpty() ? QString() : input.files[0].sName, input.strings[2], QString()};
     Conversation conversation;
     conversation.sUserName = input.strings[3];

@@ -7,18 +7,18 @@ QStringView HeaderCode(QStringView sLine)
     return TrimRightBlanks(sLine).sliced(1);
 }
 
-BlockLine AddBlockLine(GatheredBlock &block, QStringView sLine, int nLine, int mode)
+BlockLine AddBlockLine(GatheredBlock &block, QStringView sLine, int nLine, EntryMode mode)
 {
     switch (sLine.front().unicode()) {
     case u'#':
-        if (mode != 1 && mode != 3)
+        if (mode != Statements && mode != StatementsAndQuestions)
             return BlockLine::Ignored;
         block.entries.append(sLine.sliced(1));
         block.entryLines.append(nLine);
         ++block.nStatements;
         return BlockLine::Entry;
     case u'$':
-        if (mode != 2 && mode != 3)
+        if (mode != Questions && mode != StatementsAndQuestions)
             return BlockLine::Ignored;
         block.entries.append(sLine);
         block.entryLines.append(nLine);
@@ -40,7 +40,7 @@ BlockLine AddBlockLine(GatheredBlock &block, QStringView sLine, int nLine, int m
     }
 }
 
-GatheredBlock GatherBlock(const QList<QStringView> &lines, QStringView sCode, int mode)
+GatheredBlock GatherBlock(const QList<QStringView> &lines, QStringView sCode, EntryMode mode)
 {
     GatheredBlock block;
     const QStringView sCodeTrimmed = TrimRightBlanks(sCode);

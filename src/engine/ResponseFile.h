@@ -26,12 +26,12 @@ struct GatheredBlock {
     int nShortAttributeLine = 0;
 };
 
-GatheredBlock GatherBlock(const QList<QStringView> &lines, QStringView sCode, int mode);
+GatheredBlock GatherBlock(const QList<QStringView> &lines, QStringView sCode, EntryMode mode);
 
 // What one line inside an open block (not a "*" line) did to the block; nLine
 // counts from 1. After ShortAttribute the block takes nothing more.
 enum class BlockLine { Ignored, Entry, Setting, FollowUp, ShortAttribute };
-BlockLine AddBlockLine(GatheredBlock &block, QStringView sLine, int nLine, int mode);
+BlockLine AddBlockLine(GatheredBlock &block, QStringView sLine, int nLine, EntryMode mode);
 
 // The code a "*" line opens: the line without its "*" and trailing blanks ("" for a closing line).
 QStringView HeaderCode(QStringView sLine);

@@ -42,7 +42,7 @@ qsizetype DrawEntry(qsizetype n, const KeywordMatch &match, QHash<QString, qsize
 
 }  // namespace
 
-ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode, Conversation &conversation)
+ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, EntryMode mode, Conversation &conversation)
 {
     const QString sWhere = QStringLiteral("GetRandomEntryFromFile Function");
     const QString sBlock = QStringLiteral("code %1 of %2").arg(match.sCode, match.sFile);

@@ -10,7 +10,7 @@
 // the one the block gave last in the conversation, and fills its tags. A name
 // or follow-up the block gives comes back in the entry for the caller to take.
 // A failure is logged, and yields an empty entry whose failure says why.
-ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, int mode, Conversation &conversation);
+ResponseEntry GetRandomEntryFromFile(const KeywordMatch &match, EntryMode mode, Conversation &conversation);
 // The selection's answer taken into the conversation: the follow-up it leaves
 // and the name it gives. Returns the entry.
 ResponseEntry TakeAnswer(Conversation &conversation, ResponseEntry entry);

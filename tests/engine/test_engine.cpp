@@ -191,7 +191,7 @@ private slots:
         for (int run = 1; run <= 2; ++run) {
             EngineFailure failure;  // the caller learns of the failure from the value
             if (mode) {
-                const ResponseEntry e = GetRandomEntryFromFile(Block(name), mode, m_talk);
+                const ResponseEntry e = GetRandomEntryFromFile(Block(name), EntryMode(mode), m_talk);
                 QVERIFY(e.sText.isEmpty() && !e.IsQuestion);
                 failure = e.failure;
             } else {
@@ -218,7 +218,7 @@ private slots:
         Write("r.txt", "*0001|# a|# b|*0002|# x|* 0001|# x|*0001  |# c|# d|*|# x| *0001|# x|*0001|# e");
         QMap<QString, int> counts;
         for (int i = 0; i < 1000; ++i)
-            ++counts[GetRandomEntryFromFile(Block("r.txt"), 3, m_talk).sText];
+            ++counts[GetRandomEntryFromFile(Block("r.txt"), StatementsAndQuestions, m_talk).sText];
         QCOMPARE(counts.keys(), (QStringList{"a", "b", "c", "d", "e"}));
         for (int c : std::as_const(counts))
             QVERIFY2(c > 120 && c < 280, qPrintable(QString::number(c)));
@@ -232,7 +232,7 @@ private slots:
                                             {"# see you {bye}", "#see you|{bye}"}, {"# hi [name] there", "#hi A|{B} there"}, {"# {x}", "#|{x}"},
                                             {"# caf\u2400É {x\u2400}", "#caf\u2400é|{x\u2400}"}}) {
             Write("r.txt", QString("*0001|") + QString(sLine).replace(QChar(0x2400), QChar(0)));
-            const ResponseEntry e = GetRandomEntryFromFile(Block("r.txt"), 3, m_talk);
+            const ResponseEntry e = GetRandomEntryFromFile(Block("r.txt"), StatementsAndQuestions, m_talk);
             QCOMPARE(QString(e.IsQuestion ? '$' : '#') + e.sText + '|' + e.sControl, QString(sEntry).replace(QChar(0x2400), QChar(0)));
         }
     }
@@ -242,17 +242,17 @@ private slots:
         Write("r.txt", "*0002|&other.txt|@mood    ignored|*0001|@mood    calm|@mood    happy|# x|&  next.txt  |*0003|&");
         // The follow-up comes back with the entry; taken, it replaces the one pending.
         m_talk.sFollowUpFile = "pending.txt";
-        const ResponseEntry happy = GetRandomEntryFromFile(Block("r.txt"), 3, m_talk);
+        const ResponseEntry happy = GetRandomEntryFromFile(Block("r.txt"), StatementsAndQuestions, m_talk);
         QCOMPARE(happy.sAttribute, "happy");
         QCOMPARE(happy.followUp, std::optional<QString>("next.txt"));
         QCOMPARE(m_talk.sFollowUpFile, "pending.txt");
         TakeAnswer(m_talk, happy);
         QCOMPARE(m_talk.sFollowUpFile, "next.txt");
-        const ResponseEntry none = TakeAnswer(m_talk, GetRandomEntryFromFile(Block("r.txt", "0003"), 3, m_talk));  // no entries, but "&" alone clears
+        const ResponseEntry none = TakeAnswer(m_talk, GetRandomEntryFromFile(Block("r.txt", "0003"), StatementsAndQuestions, m_talk));  // no entries, but "&" alone clears
         QVERIFY(none.failure.Failed());
         QCOMPARE(m_talk.sFollowUpFile, "");
         Write("r.txt", "*0001|@mood    calm|@12345678|# x");  // nine characters: an empty value
-        const ResponseEntry nine = GetRandomEntryFromFile(Block("r.txt"), 3, m_talk);
+        const ResponseEntry nine = GetRandomEntryFromFile(Block("r.txt"), StatementsAndQuestions, m_talk);
         QCOMPARE(nine.sText, "x");
         QCOMPARE(nine.sAttribute, "");
         m_talk.sUserName = "Zoe";
@@ -267,10 +267,10 @@ private slots:
         QMap<QString, int> counts;
         QString sLast;
         for (int i = 0; i < 3000; ++i) {
-            const QString s = GetRandomEntryFromFile(Block("r.txt"), 3, m_talk).sText;
+            const QString s = GetRandomEntryFromFile(Block("r.txt"), StatementsAndQuestions, m_talk).sText;
             QVERIFY2(s != sLast, qPrintable(QString("draw %1 repeats %2").arg(i).arg(s)));
             ++counts[sLast = s];
-            QCOMPARE(GetRandomEntryFromFile(Block("r.txt", "0002"), 3, m_talk).sText, "only");  // one entry: always it
+            QCOMPARE(GetRandomEntryFromFile(Block("r.txt", "0002"), StatementsAndQuestions, m_talk).sText, "only");  // one entry: always it
         }
         for (int c : std::as_const(counts))
             QVERIFY2(c > 850 && c < 1150, qPrintable(QString::number(c)));
@@ -279,7 +279,7 @@ private slots:
         Write("r.txt", "*0001|# a|# b");
         bool bothFirst[2] = {false, false};
         for (int i = 0; i < 200; ++i, m_talk.Restart("User"))
-            bothFirst[GetRandomEntryFromFile(Block("r.txt"), 3, m_talk).sText == "b"] = true;
+            bothFirst[GetRandomEntryFromFile(Block("r.txt"), StatementsAndQuestions, m_talk).sText == "b"] = true;
         QVERIFY(bothFirst[0] && bothFirst[1]);
     }
 
@@ -483,9 +483,9 @@ private slots:
         const qsizetype n = 10 * 1024 * 1024;
         m_folder->WriteDataBytes("keywords.txt", "[r.txt]\r\n0001 " + QByteArray(n, 'x') + "\r\n0002 hello\r\n0003 needle\r\n");
         m_folder->WriteDataBytes("r.txt", "*0002\r\n# " + QByteArray(n, 'y') + "\r\n*0003\r\n# [following]\r\n");
-        QCOMPARE(GetRandomEntryFromFile(KeywordSearch("hello"), 3, m_talk).sText.size(), n);
+        QCOMPARE(GetRandomEntryFromFile(KeywordSearch("hello"), StatementsAndQuestions, m_talk).sText.size(), n);
         const KeywordMatch m = KeywordSearch(QString(50000, 'a') + " needle " + QString(50000, 'b'));
-        QCOMPARE(GetRandomEntryFromFile(m, 3, m_talk).sText, QString(50000, 'b'));
+        QCOMPARE(GetRandomEntryFromFile(m, StatementsAndQuestions, m_talk).sText, QString(50000, 'b'));
 
         QStringList lines{"*0001"};
         for (int i = 0; i < 100000; ++i)
@@ -493,7 +493,7 @@ private slots:
         m_folder->WriteData("r.txt", lines);
         bool beyondOldLimit = false;  // entries past 32,767 are reachable
         for (int i = 0; i < 50; ++i)
-            beyondOldLimit = beyondOldLimit || GetRandomEntryFromFile(Block("r.txt"), 3, m_talk).sText.mid(6).toInt() > 32767;
+            beyondOldLimit = beyondOldLimit || GetRandomEntryFromFile(Block("r.txt"), StatementsAndQuestions, m_talk).sText.mid(6).toInt() > 32767;
         QVERIFY(beyondOldLimit);
     }
 };

@@ -110,9 +110,9 @@ private slots:
         m_folder->WriteData("a.txt", {"*0001", "# Guten Tag, wie geht es Ihnen? ΤΈΛΟΣ"});
         const KeywordMatch match = KeywordSearch("Hallo");
         Conversation conversation;
-        QCOMPARE(GetRandomEntryFromFile(match, 1, conversation).sText, "guten tag, wie geht es ihnen? τέλος");
+        QCOMPARE(GetRandomEntryFromFile(match, Statements, conversation).sText, "guten tag, wie geht es ihnen? τέλος");
         WriteSettings("keep-case yes");
-        QCOMPARE(GetRandomEntryFromFile(match, 1, conversation).sText, "Guten Tag, wie geht es Ihnen? ΤΈΛΟΣ");
+        QCOMPARE(GetRandomEntryFromFile(match, Statements, conversation).sText, "Guten Tag, wie geht es Ihnen? ΤΈΛΟΣ");
     }
 
     void reflection_data()
