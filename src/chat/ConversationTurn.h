@@ -2,6 +2,7 @@
 
 #include "chat/ChatView.h"
 #include "engine/Conversation.h"
+#include "engine/EngineTypes.h"
 #include "engine/ReplyTrace.h"
 
 #include <QString>
@@ -34,17 +35,14 @@ public:
     bool ShowTrace = false;
     static constexpr LineColor kTraceColor = Rgb(128, 128, 128);
 
-    // What the watch-word shortcut answers from, [keyword] naming the base's word.
-    static KeywordMatch WatchWordMatch();
-
     // The conversation under way: the user's name, the follow-up pending.
     const Conversation &State() const { return m_conversation; }
     Conversation &State() { return m_conversation; }
 
 private:
-    // The name phase ends with this name.
-    void AcceptName(const QString &sName);
-    void AnswerNameTurn(const QString &sTyped, const KeywordMatch &m, ReplyTrace trace);
+    // The name phase ends with the name the conversation now holds.
+    void EndNamePhase();
+    void ShowNameReply(const ReplyResult &reply);
     void AddTraceLines(const QString &sPreviousKeyword);
     void AddUserLine(const QString &sText);
     void AddBotLine(const QString &sText);

@@ -1,5 +1,6 @@
 #include "cli/ConvoChat.h"
 
+#include "engine/Reply.h"
 
 namespace {
 
@@ -9,7 +10,7 @@ const QString kBotPrefix = QStringLiteral("<Orvia> ");
 ReplyTrace WatchWordTrace()
 {
     ReplyTrace trace;
-    trace.match = ConversationTurn::WatchWordMatch();
+    trace.match = WatchWordMatch();
     return trace;
 }
 

@@ -33,6 +33,10 @@ struct ReplyResult {
     bool IsQuestion = false;
     ReplyTrace trace;
     QString sFailure;
+    // The name turn's: the user's line as it was answered ("{SILENCE}" for an
+    // empty one), and whether it named the user, which ends the name phase.
+    QString sSaid;
+    bool nameAccepted = false;
 
     bool Failed() const { return !sFailure.isEmpty(); }
 };

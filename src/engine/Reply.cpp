@@ -4,10 +4,14 @@
 #include "common/DataTableCache.h"
 #include "common/KnowledgeLayout.h"
 #include "common/modPublic.h"
+#include "engine/BaseSettings.h"
 #include "engine/Blanks.h"
 #include "engine/KeywordSearch.h"
 #include "engine/ResponseSelection.h"
 #include "engine/Substitutions.h"
+#include "engine/WordList.h"
+
+#include <optional>
 
 namespace {
 
@@ -54,6 +58,68 @@ KeywordMatch SearchMain(const QString &sSentence, const KeywordMatch &last, Repl
 void NoteFailure(ReplyTrace &trace, const EngineFailure &failure, const QString &sIndex)
 {
     trace.Note(sIndex, failure);
+}
+
+// The selection's answer to m, taken into the conversation, and traced.
+ResponseEntry Answer(Conversation &conversation, const KeywordMatch &m, ReplyTrace &trace)
+{
+    const ResponseEntry answer = TakeAnswer(conversation, GetRandomEntryFromFile(m, StatementsAndQuestions, conversation));
+    NoteFailure(trace, answer.failure, QString());
+    trace.match = m;
+    trace.nEntryLine = answer.nLine;
+    trace.sNextFollowUp = conversation.sFollowUpFile;
+    return answer;
+}
+
+ReplyResult Result(const ResponseEntry &answer, const ReplyTrace &trace)
+{
+    const QString sFirstFailure = trace.failures.isEmpty() ? QString() : trace.failures.first().sReason;
+    return ReplyResult{answer.sText, answer.sControl, answer.IsQuestion, trace, sFirstFailure, QString(), false};
+}
+
+// The name in an answer to the name question that no phrase of preset1.txt
+// matched: a lone word; a name of two or three capitalised words ("José
+// María"); or a sentence of one word that can be a name ("Margaret. Though my
+// pupils call me Mrs Hollis."). Nothing when the answer is a sentence.
+std::optional<QString> NameOfUnmatched(const QString &sTyped)
+{
+    const QString sTrimmed = TrimBlanks(sTyped).toString();
+    if (!sTrimmed.contains(QLatin1Char(' ')))
+        return sTrimmed;
+    const QString sCompound = WordList::CompoundName(sTyped);
+    const QString sName = sCompound.isEmpty() ? WordList::OneWordName(sTyped) : sCompound;
+    return sName.isEmpty() ? std::nullopt : std::optional<QString>(sName);
+}
+
+// "Sam." names Sam: a full stop kept in the name would double every answer's own
+// punctuation ("welcome, Sam.!"). A name of punctuation alone stays as typed.
+QString WithoutEndPunctuation(QString sName)
+{
+    static const QString sEnds = QStringLiteral(".,;:!?");
+    qsizetype n = sName.size();
+    while (n > 1 && sEnds.contains(sName[n - 1]))
+        --n;
+    return n == 0 || sEnds.contains(sName[n - 1]) ? sName : sName.left(n);
+}
+
+// A preset block answering what the user said, the echoes reading it.
+KeywordMatch PresetMatch(const KnowledgeLayout::PresetAddress &at, const QString &sSaid)
+{
+    return KeywordMatch{sSaid, at.code, at.file, sSaid, QString()};
+}
+
+// The name turn's answer to m; a block that gives a name accepts it too.
+ReplyResult AnswerName(Conversation &conversation, const QString &sSaid, const KeywordMatch &m, ReplyTrace trace, bool nameAccepted)
+{
+    const ResponseEntry answer = Answer(conversation, m, trace);
+    if (!answer.sNamed.isEmpty()) {
+        conversation.sUserName = WithoutEndPunctuation(answer.sNamed);
+        nameAccepted = true;
+    }
+    ReplyResult result = Result(answer, trace);
+    result.sSaid = sSaid;
+    result.nameAccepted = nameAccepted;
+    return result;
 }
 
 }  // namespace
@@ -104,14 +170,55 @@ ReplyResult GetReply(Conversation &conversation, const QString &sTyped)
         m.sFile = KnowledgeLayout::kFallback.file;
         m.sCode = KnowledgeLayout::kFallback.code;
     }
-    const ResponseEntry answer = TakeAnswer(conversation, GetRandomEntryFromFile(m, StatementsAndQuestions, conversation));
-    NoteFailure(trace, answer.failure, QString());
+    const ResponseEntry answer = Answer(conversation, m, trace);
     conversation.lastMatch = m;
-    trace.match = m;
-    trace.nEntryLine = answer.nLine;
-    trace.sNextFollowUp = conversation.sFollowUpFile;
-    const QString sFirstFailure = trace.failures.isEmpty() ? QString() : trace.failures.first().sReason;
-    return ReplyResult{answer.sText, answer.sControl, answer.IsQuestion, trace, sFirstFailure};
+    return Result(answer, trace);
+}
+
+ReplyResult GetNameReply(Conversation &conversation, const QString &sTyped)
+{
+    const QString t = sTyped.isEmpty() ? QStringLiteral("{SILENCE}") : sTyped;
+    const QString sNameIndex = KnowledgeLayout::kNameIndex;
+    ReplyTrace trace;
+    trace.sIndex = sNameIndex;
+    const QString sRead = Substitutions::Normalise(t);
+    if (sRead != t)
+        trace.sRead = sRead;
+    EngineFailure failure;
+    KeywordMatch m = KeywordSearchFile(sRead.toUpper(), DataFolder::DataPath(sNameIndex), &trace.nKeywordLine, &failure);
+    trace.Note(sNameIndex, failure);
+    bool nameAccepted = false;
+    if (m.sKeyword.isEmpty()) {
+        if (const std::optional<QString> sName = NameOfUnmatched(t)) {
+            conversation.sUserName = WithoutEndPunctuation(*sName);  // before the welcome, which names the user
+            nameAccepted = true;
+            m = PresetMatch(KnowledgeLayout::kWelcome, t);
+        } else {
+            m = PresetMatch(KnowledgeLayout::kSeveralWordNameAnswer, t);
+        }
+    } else {
+        m.sInput = sRead;  // in its case, so that a block that takes the name takes it as written
+        if (sRead != t)
+            m.sTyped = t;
+    }
+    return AnswerName(conversation, t, m, trace, nameAccepted);
+}
+
+ReplyResult GetWelcomeReply(Conversation &conversation, const QString &sName)
+{
+    conversation.sUserName = WithoutEndPunctuation(sName);
+    return AnswerName(conversation, sName, PresetMatch(KnowledgeLayout::kWelcome, sName), ReplyTrace{}, true);
+}
+
+ReplyResult GetWatchWordReply(Conversation &conversation)
+{
+    ReplyTrace trace;
+    return Result(Answer(conversation, WatchWordMatch(), trace), trace);
+}
+
+KeywordMatch WatchWordMatch()
+{
+    return KeywordMatch{Settings::Load().WatchWordKeyword(), KnowledgeLayout::kWatchWordAnswer.code, KnowledgeLayout::kWatchWordAnswer.file, QString(), QString()};
 }
 
 QString GetPresetResponse(const QString &sFileName, const QString &sCode, Conversation &conversation, EngineFailure *pFailure)
