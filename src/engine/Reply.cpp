@@ -177,6 +177,7 @@ ReplyResult GetReply(Conversation &conversation, const QString &sTyped)
 
 ReplyResult GetNameReply(Conversation &conversation, const QString &sTyped)
 {
+    const DataTableScope tablesReadOnce;
     const QString t = sTyped.isEmpty() ? QStringLiteral("{SILENCE}") : sTyped;
     const QString sNameIndex = KnowledgeLayout::kNameIndex;
     ReplyTrace trace;
@@ -206,12 +207,14 @@ ReplyResult GetNameReply(Conversation &conversation, const QString &sTyped)
 
 ReplyResult GetWelcomeReply(Conversation &conversation, const QString &sName)
 {
+    const DataTableScope tablesReadOnce;
     conversation.sUserName = WithoutEndPunctuation(sName);
     return AnswerName(conversation, sName, PresetMatch(KnowledgeLayout::kWelcome, sName), ReplyTrace{}, true);
 }
 
 ReplyResult GetWatchWordReply(Conversation &conversation)
 {
+    const DataTableScope tablesReadOnce;
     ReplyTrace trace;
     return Result(Answer(conversation, WatchWordMatch(), trace), trace);
 }
