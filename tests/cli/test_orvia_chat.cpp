@@ -1,5 +1,5 @@
 #include "support/ProgramFolder.h"
-#include "support/Utf16.h"
+#include "support/ProgramRun.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,29 +11,17 @@
 #include <QMap>
 
 #include <memory>
-#include <optional>
 
 #include <csignal>
 #include <sys/types.h>
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString sOut;
-    QString sErr;
-};
+using Run = ProgramRun;
 
 Run Chat(const QStringList &args, const QString &sInput, const QString &sWorkingFolder = QString())
 {
-    QProcess process;
-    process.setWorkingDirectory(sWorkingFolder);
-    process.start(QStringLiteral(ORVIA_CHAT), args);
-    process.write(sInput.toUtf8());
-    process.closeWriteChannel();
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+    return RunProgram(QStringLiteral(ORVIA_CHAT), args, sInput.toUtf8(), sWorkingFolder);
 }
 
 QString Lines(const QString &s)
@@ -41,7 +29,7 @@ QString Lines(const QString &s)
     return QString(s).replace('|', '\n') + '\n';
 }
 
-// Files of data/ by name, their lines separated by "|"; "\u2400" stands for a NUL.
+// Files of data/ by name, their lines separated by "|".
 using Files = QMap<QString, QString>;
 
 Files Base()
@@ -58,23 +46,19 @@ Files Base()
 
 }  // namespace
 
-Q_DECLARE_METATYPE(QStringConverter::Encoding)
-
 class TestOrviaChat : public QObject {
     Q_OBJECT
 
     std::unique_ptr<ProgramFolder> m_folder;
 
 private slots:
-    // The base, with some files replaced and every file in one encoding (UTF-8 when encoding is 0).
-    void WriteBase(const Files &files = {}, std::optional<QStringConverter::Encoding> utf16 = {}, bool withMark = false)
+    // The base, with some files replaced.
+    void WriteBase(const Files &files = {})
     {
         Files all = Base();
         all.insert(files);
-        for (auto it = all.cbegin(); it != all.cend(); ++it) {
-            const QString sText = QString(it.value()).replace('|', "\r\n").replace(QChar(0x2400), QChar(0)) + "\r\n";
-            m_folder->WriteDataBytes(it.key(), utf16 ? Utf16(sText, *utf16, withMark) : sText.toUtf8());
-        }
+        for (auto it = all.cbegin(); it != all.cend(); ++it)
+            m_folder->WriteDataBytes(it.key(), (QString(it.value()).replace('|', "\r\n") + "\r\n").toUtf8());
     }
 
     void init()
@@ -142,25 +126,19 @@ private slots:
         QCOMPARE(run.sErr.count('\n'), errorLogLines);  // one message per failure
     }
 
-    // Files read as they are written: a NUL is a character like any other, a
-    // name holding one opens no file, UTF-16 reads as text.
+    // Punctuation glued to the next word leaves the echo whole.
     void knowledgeFiles_data()
     {
         QTest::addColumn<Files>("files");
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QString>("reason");  // of the one failure the error log records, or nothing
-        QTest::newRow("nul in keyword lines") << Files{{"keywords.txt", "[a.txt]|0009 caf\u2400é|0010 \u2400é|0001 hello"}}
-                                              << "the cafeteria is closed|hello"
-                                              << "<Ann> the cafeteria is closed|<Orvia> tell me more|<Ann> hello|<Orvia> hi Ann" << "";
-        QTest::newRow("nul in a section name") << Files{{"keywords.txt", "[a.txt\u2400.old]|0001 hello"}} << "hello" << "<Ann> hello|<Orvia> "
-                                               << "a.txt<NUL>.old holds a NUL character";
-        QTest::newRow("nul in a follow-up name") << Files{{"a.txt", "*0001|# hi [name]|*0003|$do you walk?|&walk.txt\u2400x"}} << "walk|yes"
-                                                 << "<Ann> walk|<Orvia> do you walk?|<Ann> yes|<Orvia> tell me more"
-                                                 << "walk.txt<NUL>x holds a NUL character";
         QTest::newRow("mark glued to the next word") << Files{{"keywords.txt", "[a.txt]|0006 i hope"}, {"a.txt", "*0006|$why do you wish [following]?"}}
                                                      << "i hoped!you would call" << "<Ann> i hoped!you would call|<Orvia> why do you wish i would call?"
                                                      << "";
+        QTest::newRow("nul in a follow-up name") << Files{{"a.txt", QString("*0001|# hi [name]|*0003|$do you walk?|&walk.txt") + QChar(0) + "x"}} << "walk|yes"
+                                                 << "<Ann> walk|<Orvia> do you walk?|<Ann> yes|<Orvia> tell me more"
+                                                 << "walk.txt<NUL>x holds a NUL character";
     }
     void knowledgeFiles()
     {
@@ -176,28 +154,6 @@ private slots:
         const QStringList log = m_folder->LogLines("ErrorLog.txt");
         QCOMPARE(log.size(), reason.isEmpty() ? 0 : 1);
         QVERIFY2(log.join('\n').contains(reason), qPrintable(log.join('\n')));
-    }
-
-    void utf16_data()
-    {
-        QTest::addColumn<QStringConverter::Encoding>("order");
-        QTest::addColumn<bool>("withMark");
-        QTest::newRow("little-endian with mark") << QStringConverter::Utf16LE << true;
-        QTest::newRow("big-endian with mark") << QStringConverter::Utf16BE << true;
-        QTest::newRow("little-endian without mark") << QStringConverter::Utf16LE << false;
-        QTest::newRow("big-endian without mark") << QStringConverter::Utf16BE << false;
-    }
-    void utf16()
-    {
-        QFETCH(QStringConverter::Encoding, order);
-        QFETCH(bool, withMark);
-        WriteBase({}, order, withMark);
-        const Run run = Chat({"--seed", "5", "--name", "Ann", m_folder->Path()}, Lines("hello|un CAFÉ|walk|yes"));
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY2(run.sOut.endsWith(Lines("<Ann> hello|<Orvia> hi Ann|<Ann> un CAFÉ|<Orvia> hi Ann|<Ann> walk|<Orvia> do you walk?"
-                                         "|<Ann> yes|<Orvia> good walker")),
-                 qPrintable(run.sOut));
-        QCOMPARE(run.sErr, "");
     }
 
     // Every draw follows the seed: the same input gives the same transcript.
@@ -217,14 +173,12 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("outStart");
         QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: orvia-chat [OPTION]... [FOLDER]\n";
-        QTest::newRow("-h") << QStringList{"-h"} << 0 << "Usage: orvia-chat [OPTION]... [FOLDER]\n";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "orvia-chat (Orvia) " ORVIA_VERSION "\n";
         QTest::newRow("data folder itself") << QStringList{"data"} << 0 << "<Orvia> your name?\n";
         QTest::newRow("bad option") << QStringList{"--bogus"} << 2 << "";
         QTest::newRow("bad seed") << QStringList{"--seed", "x"} << 2 << "";
         QTest::newRow("no such folder") << QStringList{"nowhere"} << 2 << "";
         QTest::newRow("no keyword index") << QStringList{"logs"} << 2 << "";
-        QTest::newRow("two folders") << QStringList{".", "."} << 2 << "";
         QTest::newRow("a file, not a folder") << QStringList{"data/a.txt"} << 2 << "";
     }
     void commandLine()
@@ -247,13 +201,8 @@ private slots:
     // A piped line that is not UTF-8 is read as Windows-1252, line by line.
     void pipedWindows1252()
     {
-        QProcess process;
-        process.start(QStringLiteral(ORVIA_CHAT), {"--seed", "5", m_folder->Path()});
-        process.write("Zo\xeb\nun caf\xc3\xa9\n");
-        process.closeWriteChannel();
-        QVERIFY(process.waitForFinished(60000));
-        const QString sOut = QString::fromUtf8(process.readAllStandardOutput());
-        QVERIFY2(sOut.contains(QString::fromUtf8("<Orvia> welcome Zoë\n<Zoë> un café\n<Orvia> hi Zoë\n")), qPrintable(sOut));
+        const Run run = RunProgram(QStringLiteral(ORVIA_CHAT), {"--seed", "5", m_folder->Path()}, "Zo\xeb\nun caf\xc3\xa9\n");
+        QVERIFY2(run.sOut.contains(QString::fromUtf8("<Orvia> welcome Zoë\n<Zoë> un café\n<Orvia> hi Zoë\n")), qPrintable(run.sOut));
     }
 
     // Ctrl-C ends the chat as the end of the input does: the report still comes.

@@ -1,15 +1,14 @@
 // orvia-test run as a botmaster runs it, on a small base written by the test.
 #include "support/ProgramFolder.h"
+#include "support/ProgramRun.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMap>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
@@ -19,20 +18,11 @@
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString sOut;
-    QString sErr;
-};
+using Run = ProgramRun;
 
 Run Test(const QStringList &args, const QString &sWorkingFolder = QString())
 {
-    QProcess process;
-    process.setWorkingDirectory(sWorkingFolder);
-    process.start(QStringLiteral(ORVIA_TEST), args);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+    return RunProgram(QStringLiteral(ORVIA_TEST), args, {}, sWorkingFolder);
 }
 
 // Files by name, their lines separated by "|".
@@ -233,22 +223,6 @@ private slots:
         QVERIFY2(run.sErr.endsWith("orvia-test: nothing was run\n"), qPrintable(run.sErr));
         if (lines.isEmpty())
             QVERIFY(run.sErr.startsWith(Path("bad.convo") + ": error: holds no conversation"));
-    }
-
-    void garbageEndsQuickly()
-    {
-        QByteArray bytes(1 << 20, Qt::Uninitialized);
-        QRandomGenerator rng(21);
-        for (char &c : bytes)
-            c = char(rng.bounded(256));
-        WriteFile(Path("garbage.convo"), bytes);
-        QElapsedTimer timer;
-        timer.start();
-        const Run run = Test({Path("garbage.convo"), m_folder->Path()});
-        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
-        QCOMPARE(run.exitCode, 2);
-        QVERIFY2(run.sErr.startsWith(Path("garbage.convo") + ":1: error: not UTF-8"), qPrintable(run.sErr.left(500)));
-        QVERIFY(run.sErr.contains(" more lines not read after 10 errors\n"));
     }
 
     // What --record writes passes today, and fails once the base answers otherwise.
