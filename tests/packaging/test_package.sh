@@ -38,6 +38,18 @@ printf 'name: Sam\n> hello\n< any\n' > "$scratch/hello.convo"
 "$root/usr/bin/orvia-test" "$scratch/hello.convo" "$scratch/bot" | grep -q "^1 conversation, 1 turn, 1 expectation: 0 failed" \
   || fail "orvia-test does not run a conversation on the starter bot"
 [ -s "$root/usr/share/man/man1/orvia-test.1.gz" ] || fail "no manual page for orvia-test"
+if [ -e "$root/usr/bin/orvia-lsp" ]; then
+  [ -s "$root/usr/share/man/man1/orvia-lsp.1.gz" ] || fail "no manual page for orvia-lsp"
+fi
+# The editor files: the Neovim set-up, loaded as installed, finds the syntax beside it.
+editors=$root/usr/share/orvia/editors
+for f in vim/syntax/orvia.vim vim/ftdetect/orvia.vim nvim/orvia-lsp.lua vscode/package.json \
+    vscode/extension.js vscode/syntaxes/orvia.tmLanguage.json; do
+  [ -s "$editors/$f" ] || fail "no $f in /usr/share/orvia/editors"
+done
+nvim --headless --clean -u "$editors/nvim/orvia-lsp.lua" "$root/usr/share/orvia/data/keywords.txt" \
+  +'lua io.stdout:write(vim.bo.filetype)' +qall 2>/dev/null | grep -qx orvia \
+  || fail "the installed Neovim set-up does not colour keywords.txt"
 if QT_QPA_PLATFORM=offscreen "$root/usr/bin/orvia" "$scratch/no such bot" 2>"$scratch/err"; then fail "orvia opened a folder that is not there"; fi
 grep -q "^orvia: .*no such folder" "$scratch/err" || fail "orvia did not say why it refused the folder: $(cat "$scratch/err")"
 
