@@ -205,6 +205,8 @@ private slots:
         QTest::newRow("a stray line named")
             << Files{{"r.txt", QByteArray("*0001\r\n# caf\xc3\xa9\r\n# \xe9" "cole\r\n# cr\xc3\xa8me\r\n")}} << dot
             << QStringList{"r.txt:3: warning: the file is UTF-8 but for this line, so all of it is read as Windows-1252"};
+        QTest::newRow("blanks after the code") << Files{{"keywords.txt", L("[r.txt]|0001 hello|0001   cat")}} << dot
+                                               << QStringList{"keywords.txt:3: warning: 3 blanks after the code"};
         QTest::newRow("codes are four characters")
             << Files{{"keywords.txt", L("[r.txt]|0001 hello|006 farkle")}} << dot
             << QStringList{"keywords.txt:3: warning: the code is \"006 \" and the phrase \"arkle\": a code is four characters"};

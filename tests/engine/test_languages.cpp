@@ -86,6 +86,7 @@ private slots:
         QTest::newRow("after accents folded") << "ecole" << "l'École est fermée!" << "fold-accents yes" << "est fermée";
         QTest::newRow("case kept") << "ich bin" << "Ich bin in Berlin" << "keep-case yes" << "in Berlin";
         QTest::newRow("greek lower case") << "είμαι" << "ΕΊΜΑΙ ΣΟΦΟΣ" << "" << "σοφος";
+        QTest::newRow("final sigma after a letter beyond the BMP") << "είμαι" << "ΕΊΜΑΙ \U00010400Σ" << "" << "\U00010428\u03C2";
         QTest::newRow("after a dotted capital i") << "i̇stanbul" << "İSTANBUL GÜZEL" << "" << "güzel";
         QTest::newRow("emoji kept whole") << "我爱" << "我爱\U0001F600你" << "" << "\U0001F600你";
         QTest::newRow("no combining mark alone") << "q" << "q\u0303a b" << "" << "a b";
