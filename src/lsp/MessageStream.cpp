@@ -2,8 +2,6 @@
 
 #include <QJsonDocument>
 
-#include <algorithm>
-
 namespace {
 
 constexpr qsizetype kMaxHeader = 8192;
@@ -12,13 +10,6 @@ constexpr qsizetype kMaxHeader = 8192;
 
 std::optional<MessageReader::Message> MessageReader::Next()
 {
-    if (m_skip > 0) {
-        const qsizetype n = std::min(m_skip, m_buffer.size());
-        m_buffer.remove(0, n);
-        m_skip -= n;
-        if (m_skip > 0)
-            return std::nullopt;
-    }
     // Line ends between messages are no header.
     qsizetype start = 0;
     while (start < m_buffer.size() && (m_buffer[start] == '\r' || m_buffer[start] == '\n'))
@@ -54,13 +45,11 @@ std::optional<MessageReader::Message> MessageReader::Next()
     }
     if (reason.isEmpty() && nLength < 0)
         reason = "no Content-Length";
-    if (reason.isEmpty() && nLength > kMaxBody) {
-        m_buffer.remove(0, end + 4);
-        m_skip = nLength;
-        return Message{Message::BadHeader, {}, "Content-Length over 64 MiB"};
-    }
+    if (reason.isEmpty() && nLength > kMaxBody)
+        reason = "Content-Length over 64 MiB";
     if (!reason.isEmpty()) {
-        // Without a length the body cannot be found: start again at the next header.
+        // The body cannot be taken: start again at the next header, rather than
+        // swallow whatever comes after.
         m_buffer.remove(0, end + 4);
         const qsizetype next = m_buffer.indexOf("Content-Length");
         m_buffer.remove(0, next < 0 ? m_buffer.size() : next);

@@ -21,14 +21,11 @@ public:
 
     void Append(const QByteArray &bytes) { m_buffer.append(bytes); }
     // The next whole message, or nothing until more bytes come. After a bad
-    // header the reader skips to the next line that starts a header.
+    // header the reader skips to the next "Content-Length".
     std::optional<Message> Next();
-    // Bytes held of a message not yet whole (at EOF: a message cut off).
-    bool Pending() const { return !m_buffer.isEmpty(); }
 
 private:
     QByteArray m_buffer;
-    qsizetype m_skip = 0;  // the body of a refused message still to be thrown away
 };
 
 // One message framed for the wire.
