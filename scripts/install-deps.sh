@@ -11,6 +11,7 @@ packages=(
   dpkg-dev file lintian desktop-file-utils appstream
   clang libclang-rt-14-dev
   wamerican
+  neovim
 )
 
 missing=()
