@@ -79,14 +79,19 @@ QString At(const Workspace &base, const KnowledgeFile &file, int nLine)
     return QStringLiteral("%1:%2").arg(base.NameOf(file)).arg(nLine);
 }
 
+// "1 statement", "2 statements".
+QString Counted(qsizetype n, const QString &sThing)
+{
+    return QStringLiteral("%1 %2%3").arg(n).arg(sThing, n == 1 ? QString() : QStringLiteral("s"));
+}
+
 QString DescribeBlock(const Workspace &base, const KnowledgeFile &file, const CodeBlock &block)
 {
     const GatheredBlock &g = block.gathered;
-    QString s = QStringLiteral("Block `*%1` of %2 (line %3): %4 statements, %5 questions\n\n")
+    QString s = QStringLiteral("Block `*%1` of %2 (line %3): %4, %5\n\n")
                     .arg(block.sCode, base.NameOf(file))
                     .arg(block.nHeaderLine)
-                    .arg(g.nStatements)
-                    .arg(g.nQuestions);
+                    .arg(Counted(g.nStatements, QStringLiteral("statement")), Counted(g.nQuestions, QStringLiteral("question")));
     for (qsizetype i = 0; i < std::min<qsizetype>(kHoverEntries, g.entries.size()); ++i)
         s += QStringLiteral("- %1\n").arg(Entry(g.entries[i]));
     if (g.entries.size() > kHoverEntries)
@@ -237,7 +242,8 @@ QJsonValue Hover(const Workspace &base, const Place &at)
         const CodeBlock *block = at.file->Block(code->sCode);
         const QList<const KeywordLine *> reaching = base.Reaching(at.file, code->sCode);
         QString s = DescribeBlock(base, *at.file, *block);
-        s += reaching.size() == 1 ? QStringLiteral("\n1 index line reaches it") : QStringLiteral("\n%1 index lines reach it").arg(reaching.size());
+        s += QStringLiteral("\n%1 %2").arg(Counted(reaching.size(), QStringLiteral("index line")),
+                                            reaching.size() == 1 ? QStringLiteral("reaches it") : QStringLiteral("reach it"));
         QStringList places;
         for (const KeywordLine *line : reaching.first(std::min<qsizetype>(5, reaching.size())))
             places << At(base, *line->index, line->nLine);

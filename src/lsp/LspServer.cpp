@@ -84,7 +84,8 @@ void LspServer::Send(const QJsonObject &message)
 
 void LspServer::SendError(const QJsonValue &id, int nCode, const QString &sMessage)
 {
-    Send({{QStringLiteral("id"), id},
+    // An answer without an id would be no answer: a message that had none is answered with null.
+    Send({{QStringLiteral("id"), id.isUndefined() ? QJsonValue(QJsonValue::Null) : id},
           {QStringLiteral("error"), QJsonObject{{QStringLiteral("code"), nCode}, {QStringLiteral("message"), sMessage}}}});
 }
 
