@@ -188,8 +188,12 @@ QJsonObject Range(int nLine, qsizetype from, qsizetype to)
 QHash<QString, QJsonArray> Diagnostics(const Workspace &base)
 {
     QHash<QString, QJsonArray> byFile;
+    QHash<QString, const KnowledgeFile *> files;  // a base of 100,000 findings names each file many times
     for (const Finding &f : base.Checker().Findings()) {
-        const KnowledgeFile *file = base.File(f.sFile);
+        auto known = files.constFind(f.sFile);
+        if (known == files.cend())
+            known = files.insert(f.sFile, base.File(f.sFile));
+        const KnowledgeFile *file = *known;
         const int nLine = std::max(0, f.nLine - 1);
         const QStringView sLine = file ? LineOf(*file, nLine) : QStringView();
         const auto [from, to] = f.nLine == 0 ? std::pair<qsizetype, qsizetype>(0, sLine.size())

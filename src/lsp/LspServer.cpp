@@ -309,19 +309,22 @@ void LspServer::CheckNow()
         for (auto it = m_base.OpenTexts().cbegin(); it != m_base.OpenTexts().cend(); ++it)
             diagnostics[it.key()] << why;
     }
-    QSet<QString> names = m_touched;
+    // The files just edited first: the editor waits for those.
+    QStringList names(m_touched.cbegin(), m_touched.cend());
     for (auto it = diagnostics.cbegin(); it != diagnostics.cend(); ++it)
-        names.insert(it.key());
+        names << it.key();
     for (auto it = m_published.cbegin(); it != m_published.cend(); ++it)
-        names.insert(it.key());
+        names << it.key();
+    names.removeDuplicates();
     for (const QString &sName : std::as_const(names)) {
         const QJsonArray now = diagnostics.value(sName);
-        if (m_touched.contains(sName) || m_published.value(sName) != now)
+        const size_t fingerprint = qHash(QJsonDocument(now).toJson(QJsonDocument::Compact));
+        if (m_touched.contains(sName) || m_published.value(sName) != fingerprint)
             Publish(sName, now);
         if (now.isEmpty())
             m_published.remove(sName);
         else
-            m_published.insert(sName, now);
+            m_published.insert(sName, fingerprint);
     }
     m_touched.clear();
 }

@@ -70,6 +70,8 @@ private:
     bool m_bFinished = false;
     bool m_bStale = true;  // the check does not reflect the texts
     QSet<QString> m_touched;  // changed since the last check: published even when alike
-    QHash<QString, QJsonArray> m_published;  // what each file was last given, empty lists left out
+    // A fingerprint of what each file was last given, empty lists left out: the
+    // lists themselves would hold as much again as the check.
+    QHash<QString, size_t> m_published;
     QHash<QString, int> m_versions;
 };

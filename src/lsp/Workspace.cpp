@@ -90,6 +90,9 @@ bool Workspace::Check()
     TextOverlay overlay;
     for (auto it = m_open.cbegin(); it != m_open.cend(); ++it)
         overlay.insert(PathOf(it.key()), it.value());
+    // The last check goes first, so that two are never held at once.
+    m_check.reset();
+    Join();
     auto check = std::make_unique<KnowledgeCheck>();
     check->SetWordList(m_sWordList);
     check->SetOverlay(std::move(overlay));
@@ -117,6 +120,8 @@ void Workspace::Join()
     m_keywordAt.clear();
     m_nameAt.clear();
     m_reaching.clear();
+    if (!m_check)
+        return;
     const QList<const KnowledgeFile *> files = m_check->Files().Files();
     for (const KnowledgeFile *file : files)
         if (!file->sPath.isEmpty())
