@@ -307,7 +307,9 @@ private slots:
                                        .toObject();
         QCOMPARE(action["arguments"].toArray(), QJsonArray({"hello there"}));
         const QJsonObject tried = m_client.Request("workspace/executeCommand", action)["result"].toObject();
-        QCOMPARE(tried["reply"].toString(), "hi User, nice to meet you.");
+        // Either entry of the block, filled in.
+        QVERIFY2(QStringList({"hi User, nice to meet you.", "how are you [nmae]?"}).contains(tried["reply"].toString()),
+                 qPrintable(tried["reply"].toString()));
         QCOMPARE(tried["trace"].toArray().first().toString(), "main index data/keywords.txt:3 matched \"hello there\"");
     }
 
