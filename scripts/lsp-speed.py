@@ -54,7 +54,12 @@ def main():
     status = open("/proc/%d/status" % p.pid).read()
     memory = {k: v.strip() for k, v in (l.split(":", 1) for l in status.splitlines()) if k in ("VmRSS", "VmHWM")}
 
+    def cpu():
+        fields = open("/proc/%d/stat" % p.pid).read().rsplit(")", 1)[1].split()
+        return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
     changes, definitions = [], []
+    cpu_before = cpu()
     line = next(i for i, l in enumerate(text.splitlines()) if l[:1].isdigit() and len(l) > 5)
     for n in range(1, rounds + 1):
         start = time.perf_counter()
@@ -66,6 +71,7 @@ def main():
         start = time.perf_counter()
         request("textDocument/definition", {"textDocument": {"uri": uri}, "position": {"line": line, "character": 6}})
         definitions.append(time.perf_counter() - start)
+    cpu_used = cpu() - cpu_before
     status = open("/proc/%d/status" % p.pid).read()
     after = {k: v.strip() for k, v in (l.split(":", 1) for l in status.splitlines()) if k in ("VmRSS", "VmHWM")}
     request("shutdown", None)
@@ -74,6 +80,7 @@ def main():
     ms = lambda xs: "median %.1f ms, max %.1f ms" % (statistics.median(xs) * 1000, max(xs) * 1000)
     print("didOpen to diagnostics: %.1f ms" % (opened * 1000))
     print("didChange to diagnostics (%d rounds): %s" % (rounds, ms(changes)))
+    print("server CPU per round (a check and a definition): %.1f ms" % (cpu_used / rounds * 1000))
     print("definition: %s" % ms(definitions))
     print("after opening: VmRSS %s, VmHWM %s; after the edits: VmRSS %s, VmHWM %s"
           % (memory["VmRSS"], memory["VmHWM"], after["VmRSS"], after["VmHWM"]))
