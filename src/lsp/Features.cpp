@@ -220,6 +220,7 @@ QJsonValue Definition(const Workspace &base, const Place &at)
 QJsonArray References(const Workspace &base, const Place &at, bool includeDeclaration)
 {
     QJsonArray found;
+    // On a header or a keyword line, the block's; anywhere else, the file's (or the one the line names).
     if (const std::optional<CodeAt> code = CodeUnder(base, at)) {
         const CodeBlock *block = code->response ? code->response->Block(code->sCode) : nullptr;
         if (includeDeclaration && block)

@@ -224,9 +224,11 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("block header") << "r.txt" << 0
                                       << QStringList{"fu.txt:1:0-15", "keywords.txt:2:0-16", "keywords.txt:4:0-23", "r.txt:0:0-5"};
-        QTest::newRow("file, cursor anywhere") << "fu.txt" << 1 << QStringList{"fu.txt:1:0-15", "keywords.txt:2:0-16", "keywords.txt:4:0-23", "r.txt:0:0-5"};
-        QTest::newRow("follow-up index") << "fu.txt" << 0 << QStringList{"fu.txt:0:1-6", "keywords.txt:1:1-6"};
+        QTest::newRow("keyword line: its block's") << "fu.txt" << 1
+                                                   << QStringList{"fu.txt:1:0-15", "keywords.txt:2:0-16", "keywords.txt:4:0-23", "r.txt:0:0-5"};
+        QTest::newRow("file, cursor on a comment") << "r.txt" << 1 << QStringList{"fu.txt:0:1-6", "keywords.txt:1:1-6"};
         QTest::newRow("file named on a section line") << "keywords.txt" << 1 << QStringList{"fu.txt:0:1-6", "keywords.txt:1:1-6"};
+        QTest::newRow("follow-up index named by a setting") << "r.txt" << 4 << QStringList{"r.txt:4:1-7"};
     }
     void references()
     {
