@@ -284,6 +284,19 @@ private slots:
         QCOMPARE(labels, expected);
     }
 
+    // The outline: blocks with their topic, sections with their keyword lines.
+    void symbols()
+    {
+        QStringList outline;
+        for (const char *sFile : {"r.txt", "keywords.txt"})
+            for (const QJsonValue &symbol : m_client.Request("textDocument/documentSymbol",
+                                                             QJsonObject{{"textDocument", QJsonObject{{"uri", Uri(sFile)}}}})["result"].toArray())
+                outline << QStringLiteral("%1 %2 (%3) %4").arg(symbol["name"].toString(), symbol["detail"].toString(),
+                                                             Where(symbol["selectionRange"]))
+                               .arg(symbol["children"].toArray().size());
+        QCOMPARE(outline, QStringList({"*0001 greetings (0:0-5) 0", "[r.txt]  (1:0-7) 3", "[missing.txt]  (5:0-13) 1"}));
+    }
+
     void rename()
     {
         QJsonObject params = At(Uri("keywords.txt"), 2, 1);
