@@ -10,7 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:?usage: run.sh BUILD_FOLDER SECONDS [HARNESS...]}
 seconds=${2:?usage: run.sh BUILD_FOLDER SECONDS [HARNESS...]}
 shift 2
-harnesses=${*:-search select reply template console cipher validator substitutions check convo}
+harnesses=${*:-search select reply template console cipher validator substitutions check convo lsp}
 [ -d "$build/fuzz-seeds" ] || bash "$root/fuzz/seeds.sh" "$build/fuzz-seeds"
 mkdir -p "$build/fuzz-findings"
 runs=${FUZZ_RUNS:--1}

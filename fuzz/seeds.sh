@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 data=$root/data
 out=${1:?usage: seeds.sh OUTPUT_FOLDER}
 rm -rf "$out"
-for h in search select reply template console cipher validator substitutions check convo; do mkdir -p "$out/$h"; done
+for h in search select reply template console cipher validator substitutions check convo lsp; do mkdir -p "$out/$h"; done
 
 # A seed is named by its content, as libFuzzer names what it finds.
 seed() { local t; t=$(mktemp); cat > "$t"; mv "$t" "$out/$1/$(sha1sum < "$t" | cut -c1-40)"; }
@@ -90,3 +90,20 @@ done
 printf '> hi\n< code 0001 a.txt\n< line keywords.txt:2\n< line preset1.txt\n< follow-up walk.txt\n< ~ hi\n< !~ [\n< =\n< = hi Ann\n< any\n< fallback\n' | seed convo
 printf 'name: Ann\r\n>\r\n< code 00001\r\n< line x:0\r\n<\r\nname: x\r\nstray\r\n\r\n\xef\xbb\xbf> caf\xe9\r\n> a\0b\r' | seed convo
 head -40 "$root/tests/data/eval_people.txt" | seed convo
+
+# orvia-lsp's streams: an editor's session on the stand-in base ($BASE is its data
+# folder), each request at a few places, and malformed frames.
+frame() { printf 'Content-Length: %d\r\n\r\n%s' "${#1}" "$1"; }
+at() { printf '{"jsonrpc":"2.0","id":%s,"method":"%s","params":{"textDocument":{"uri":"$BASE/%s"},"position":{"line":%s,"character":%s}%s}}' "$@"; }
+open='{"jsonrpc":"2.0","method":"textDocument/didOpen","params":{"textDocument":{"uri":"$BASE/keywords.txt","version":1,"text":"[r.txt]\r\n0001 hello\r\n0002 gone\r\n"}}}'
+change='{"jsonrpc":"2.0","method":"textDocument/didChange","params":{"textDocument":{"uri":"$BASE/r.txt","version":2},"contentChanges":[{"text":"*0002\r\n# [next]\r\n*\r\n"}]}}'
+for method in definition references hover completion prepareRename documentSymbol codeAction; do
+  for place in "keywords.txt 1 2" "keywords.txt 0 1" "r.txt 0 1" "r.txt 1 5" "r.txt 3 1" "fu.txt 1 0"; do
+    set -- $place
+    { frame "$open"; frame "$(at 2 "textDocument/$method" "$1" "$2" "$3" ',"context":{"includeDeclaration":true},"range":{"start":{"line":1,"character":0}}')"; } | seed lsp
+  done
+done
+{ frame "$open"; frame "$change"; frame "$(at 3 textDocument/rename keywords.txt 1 0 ',"newName":"0009"')"; } | seed lsp
+{ frame "$open"; frame '{"jsonrpc":"2.0","id":4,"method":"workspace/executeCommand","params":{"command":"orvia.trySentence","arguments":["hello you"]}}'; } | seed lsp
+{ frame '{"jsonrpc":"2.0","id":5,"method":"shutdown"}'; frame '{"jsonrpc":"2.0","method":"exit"}'; } | seed lsp
+printf 'Content-Length: 99999999999\r\n\r\nContent-Type: x\r\n\r\nContent-Length: 4\r\n\r\n{"a"Content-Length: 2\r\n\r\n[]' | seed lsp

@@ -233,7 +233,7 @@ int KnowledgeCheck::FilesRead() const
 
 bool KnowledgeCheck::Run()
 {
-    m_files = std::make_unique<KnowledgeFiles>();
+    m_files = std::make_unique<KnowledgeFiles>(m_overlay);
     m_sIndexError.clear();
     m_findings.clear();
     m_findingFiles.clear();

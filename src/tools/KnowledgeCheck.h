@@ -34,6 +34,8 @@ public:
     // words; a list that cannot be read leaves the base's words alone.
     static const QString kSystemWordList;
     void SetWordList(const QString &sPath) { m_sWordList = sPath; }
+    // Texts read instead of the files on disk, from the next Run on.
+    void SetOverlay(TextOverlay overlay) { m_overlay = std::move(overlay); }
 
     // False when keywords.txt cannot be read; IndexError() says why.
     bool Run();
@@ -77,6 +79,7 @@ private:
     void AddResponseFile(const KnowledgeFile *file);
     void Add(const KnowledgeFile &file, int nLine, Finding::Severity severity, const QString &sMessage);
 
+    TextOverlay m_overlay;
     std::unique_ptr<KnowledgeFiles> m_files;
     QString m_sIndexError;
     QList<Finding> m_findings;

@@ -95,8 +95,22 @@ void FindDecomposedLine(KnowledgeFile &file)
     }
 }
 
-void Read(KnowledgeFile &file)
+void Split(KnowledgeFile &file)
 {
+    file.lines = TextFile::SplitLines(file.sText);
+    FindDecomposedLine(file);
+    FindMixedLineEnds(file);
+    FindNulLines(file);
+}
+
+void Read(KnowledgeFile &file, const TextOverlay &overlay)
+{
+    if (const auto it = overlay.constFind(file.sPath); it != overlay.cend()) {
+        file.bExists = true;
+        file.sText = *it;
+        Split(file);
+        return;
+    }
     file.bExists = QFileInfo(file.sPath).isFile();
     if (!file.bExists) {
         file.sError = QStringLiteral("no such file");
@@ -115,10 +129,7 @@ void Read(KnowledgeFile &file)
         FindUndefinedByte(*bytes, file);
         FindNotUtf8Lines(*bytes, file);
     }
-    file.lines = TextFile::SplitLines(file.sText);
-    FindDecomposedLine(file);
-    FindMixedLineEnds(file);
-    FindNulLines(file);
+    Split(file);
 }
 
 }  // namespace
@@ -208,7 +219,7 @@ KnowledgeFile &KnowledgeFiles::File(const QString &sName)
     if (file->sPath.isEmpty())
         file->sError = resolved.sError;
     else {
-        Read(*file);
+        Read(*file, m_overlay);
         m_byPath.insert(file->sPath, file.get());
     }
     m_byName.insert(sName, file.get());

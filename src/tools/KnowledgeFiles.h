@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // Every block of one code in a response file, gathered as the selection
@@ -60,17 +61,23 @@ private:
     mutable std::optional<bool> m_hasSectionLine;
 };
 
+// Texts that stand in for files on disk, by the path a name resolves to: an
+// editor's unsaved buffers, checked as they are.
+using TextOverlay = QHash<QString, QString>;
+
 // The files of one walk. Each file is read at its first request and never
 // again, so a walk sees the files as they were when it read them and costs
 // one read of each file however often it is named.
 class KnowledgeFiles {
 public:
+    explicit KnowledgeFiles(TextOverlay overlay = {}) : m_overlay(std::move(overlay)) {}
     // The file a name (relative to data/, as a knowledge file writes it) leads to.
     KnowledgeFile &File(const QString &sName);
     // Every file read so far, in the order of first request.
     QList<const KnowledgeFile *> Files() const;
 
 private:
+    TextOverlay m_overlay;
     std::vector<std::unique_ptr<KnowledgeFile>> m_files;
     QHash<QString, KnowledgeFile *> m_byName;
     QHash<QString, KnowledgeFile *> m_byPath;
