@@ -38,9 +38,13 @@ printf 'name: Sam\n> hello\n< any\n' > "$scratch/hello.convo"
 "$root/usr/bin/orvia-test" "$scratch/hello.convo" "$scratch/bot" | grep -q "^1 conversation, 1 turn, 1 expectation: 0 failed" \
   || fail "orvia-test does not run a conversation on the starter bot"
 [ -s "$root/usr/share/man/man1/orvia-test.1.gz" ] || fail "no manual page for orvia-test"
-if [ -e "$root/usr/bin/orvia-lsp" ]; then
-  [ -s "$root/usr/share/man/man1/orvia-lsp.1.gz" ] || fail "no manual page for orvia-lsp"
-fi
+[ -s "$root/usr/share/man/man1/orvia-lsp.1.gz" ] || fail "no manual page for orvia-lsp"
+# The installed language server answers an editor's first request.
+lsp_init='{"jsonrpc":"2.0","id":1,"method":"initialize","params":{"processId":null,"rootUri":null,"capabilities":{}}}'
+lsp_out=$(for m in "$lsp_init" '{"jsonrpc":"2.0","id":2,"method":"shutdown"}' '{"jsonrpc":"2.0","method":"exit"}'; do
+  printf 'Content-Length: %d\r\n\r\n%s' "${#m}" "$m"; done | timeout 20 "$root/usr/bin/orvia-lsp") \
+  || fail "the installed orvia-lsp did not end cleanly after shutdown and exit"
+grep -q '"definitionProvider":true' <<<"$lsp_out" || fail "the installed orvia-lsp does not answer initialize"
 # The editor files: the Neovim set-up, loaded as installed, finds the syntax beside it.
 editors=$root/usr/share/orvia/editors
 for f in vim/syntax/orvia.vim vim/ftdetect/orvia.vim nvim/orvia-lsp.lua vscode/package.json \
