@@ -48,7 +48,20 @@ int main(int argc, char *argv[])
     parser.addOption(debounce);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.process(app);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::fprintf(stderr, "orvia-lsp: %s\n", qPrintable(parser.errorText()));
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    bool bDebounceRead = true;
+    const int nDebounce = parser.isSet(debounce) ? parser.value(debounce).toInt(&bDebounceRead) : 0;
+    if (!bDebounceRead || nDebounce < 0) {
+        std::fprintf(stderr, "orvia-lsp: --debounce takes a number of milliseconds, not \"%s\"\n", qPrintable(parser.value(debounce)));
+        return 2;
+    }
 
     LspServer server([](const QByteArray &bytes) {
         std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
@@ -57,7 +70,7 @@ int main(int argc, char *argv[])
     if (parser.isSet(words))
         server.SetWordList(parser.value(words));
     if (parser.isSet(debounce))
-        server.SetDebounce(parser.value(debounce).toInt());
+        server.SetDebounce(nDebounce);
     QObject::connect(&server, &LspServer::Finished, &app, [](int nCode) {
         std::fflush(stdout);
         // The reading thread may wait in read() still: leave without joining it.

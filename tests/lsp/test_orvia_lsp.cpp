@@ -1,6 +1,7 @@
 // orvia-lsp run as an editor runs it, on a small base with known faults: the
 // messages of the protocol, the answers to each request and to malformed input.
 #include "support/ProgramFolder.h"
+#include "support/ProgramRun.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -357,6 +358,16 @@ private slots:
     {
         QCOMPARE(m_client.Request("textDocument/definition", At("file:///etc/passwd.txt", 0, 0))["result"], QJsonValue());
         QCOMPARE(m_client.Request("textDocument/references", At("untitled:x", 0, 0))["result"], QJsonArray());
+    }
+
+    // A command line it cannot take ends it at once, with a reason, as the other programs do.
+    void badCommandLine()
+    {
+        for (const QStringList &args : {QStringList{"--bogus"}, {"--debounce", "soon"}}) {
+            const ProgramRun run = RunProgram(QStringLiteral(ORVIA_LSP), args);
+            QCOMPARE(run.exitCode, 2);
+            QVERIFY2(run.sErr.startsWith("orvia-lsp: ") && run.sErr.count('\n') == 1, qPrintable(run.sErr));
+        }
     }
 
     void cleanupTestCase()
