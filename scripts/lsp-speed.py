@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Times orvia-lsp as an editor meets it: from a didChange of the main index to
-its publishDiagnostics (no debounce: the server runs with --debounce 0), a
+its publishDiagnostics (no debounce unless LSP_DEBOUNCE=MS names one: the server runs with --debounce 0), a
 definition request on a keyword line, and the memory the server holds.
 
     scripts/lsp-speed.py build/bin/orvia-lsp data [ROUNDS]
@@ -11,7 +11,7 @@ import json, os, statistics, subprocess, sys, time
 def main():
     server, data = sys.argv[1], os.path.abspath(sys.argv[2])
     rounds = int(sys.argv[3]) if len(sys.argv) > 3 else 20
-    p = subprocess.Popen([server, "--debounce", "0"], stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+    p = subprocess.Popen([server, "--debounce", os.environ.get("LSP_DEBOUNCE", "0")], stdin=subprocess.PIPE, stdout=subprocess.PIPE)
     ids = iter(range(1, 1 << 30))
 
     def send(message):

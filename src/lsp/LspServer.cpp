@@ -11,7 +11,7 @@ namespace {
 // The protocol's error codes.
 constexpr int kParseError = -32700, kInvalidRequest = -32600, kMethodNotFound = -32601, kInvalidParams = -32602;
 constexpr int kServerNotInitialized = -32002, kRequestFailed = -32803;
-constexpr int kDefaultDebounce = 50;
+constexpr int kDefaultDebounce = 20;
 
 QJsonObject Capabilities()
 {

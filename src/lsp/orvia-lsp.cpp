@@ -42,7 +42,7 @@ int main(int argc, char *argv[])
         "A language server for Orvia knowledge bases, spoken over standard input and output: the findings of orvia-check as "
         "diagnostics, go to definition, references, hover, completion, outline, rename of a code, and \"orvia.trySentence\"."));
     const QCommandLineOption words(QStringLiteral("words"), QStringLiteral("The word list of orvia-check --words."), QStringLiteral("FILE"));
-    const QCommandLineOption debounce(QStringLiteral("debounce"), QStringLiteral("Milliseconds without a change before a check (default 50)."),
+    const QCommandLineOption debounce(QStringLiteral("debounce"), QStringLiteral("Milliseconds without a change before a check (default 20)."),
                                       QStringLiteral("MS"));
     parser.addOption(words);
     parser.addOption(debounce);
