@@ -4,9 +4,9 @@
 #include "common/KnowledgeLayout.h"
 #include "common/modPublic.h"
 #include "engine/Reply.h"
+#include "startup/ProgramFolder.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -37,18 +37,14 @@ TriedSentence TrySentence(const QString &sDataDir, const QHash<QString, QString>
     TriedSentence tried;
     QTemporaryDir copy;
     const QString sCopy = copy.path() + QStringLiteral("/data");
-    const QDir data(sDataDir);
     // Its logs stay in the copy: a tried sentence is no chat of the base's.
-    bool ok = copy.isValid() && QDir().mkpath(sCopy) && QDir().mkpath(copy.path() + QStringLiteral("/logs"));
-    for (QDirIterator it(sDataDir, QDir::Files, QDirIterator::Subdirectories); ok && it.hasNext();) {
-        const QString sPath = it.next();
-        QFile file(sPath);
-        ok = file.open(QIODevice::ReadOnly) && Write(sCopy + u'/' + data.relativeFilePath(sPath), file.readAll());
-    }
-    for (auto it = openTexts.cbegin(); ok && it != openTexts.cend(); ++it)
-        ok = Write(sCopy + u'/' + it.key(), it.value().toUtf8());
-    if (!ok) {
-        tried.sError = QStringLiteral("the knowledge base could not be copied to %1").arg(copy.path());
+    QString sReason = copy.isValid() && QDir().mkpath(copy.path() + QStringLiteral("/logs")) ? CopyTree(sDataDir, sCopy)
+                                                                                           : QStringLiteral("no temporary folder");
+    for (auto it = openTexts.cbegin(); sReason.isEmpty() && it != openTexts.cend(); ++it)
+        if (!Write(sCopy + u'/' + it.key(), it.value().toUtf8()))
+            sReason = QStringLiteral("%1 cannot be written").arg(it.key());
+    if (!sReason.isEmpty()) {
+        tried.sError = QStringLiteral("the knowledge base could not be copied to %1: %2").arg(copy.path(), sReason);
         return tried;
     }
     const FoldersKept kept;

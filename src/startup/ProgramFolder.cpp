@@ -10,11 +10,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-namespace {
-
-// Copies the tree under sFrom into sTo (which must not exist yet). QFile::copy
-// makes each copy writable for its owner, though the shipped files are read-only:
-// a botmaster edits the copy.
 QString CopyTree(const QString &sFrom, const QString &sTo)
 {
     if (!QDir().mkpath(sTo))
@@ -35,8 +30,6 @@ QString CopyTree(const QString &sFrom, const QString &sTo)
     }
     return QString();
 }
-
-}  // namespace
 
 QString PerUserProgramFolder()
 {

@@ -26,6 +26,12 @@ struct ProgramFolderSetup {
 // throws.
 ProgramFolderSetup SetUpProgramFolder(const QString &sExecutableFolder);
 
+// Copies the tree under sFrom into sTo, which must not hold any of its files
+// yet; empty when all was copied, else why not. QFile::copy makes each copy
+// writable for its owner, though the shipped files are read-only: a botmaster
+// edits the copy.
+QString CopyTree(const QString &sFrom, const QString &sTo);
+
 // The per-user program folder: $XDG_DATA_HOME/orvia.
 QString PerUserProgramFolder();
 
